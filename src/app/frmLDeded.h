@@ -1,0 +1,156 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+class Platform;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+// The main window: the five-line composer, its options, and the menus that lead everywhere else.
+class frmLDeded : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmLDeded(Platform& platform, QWidget* parent = nullptr);
+
+    // Controls.
+    QLabel* lblLMHeader;
+    QLabel* lblLMInstruct;
+    QLabel* lblLMLine1;
+    QLabel* lblLMLine2;
+    QLabel* lblLMLine3;
+    QLabel* lblLMLine4;
+    QLabel* lblLMLine5;
+    QLineEdit* txtLMLine1;
+    QLineEdit* txtLMLine2;
+    QLineEdit* txtLMline3;
+    QLineEdit* txtLMLine4;
+    QLineEdit* txtLMLine5;
+    QGroupBox* frMedium;
+    QRadioButton* optLMLabel;
+    QRadioButton* optLMEnvelope;
+    QComboBox* cboLMEnvelope;
+    QGroupBox* frAlignment;
+    QRadioButton* optLMCenter;
+    QRadioButton* optLMLeftjust;
+    QGroupBox* frOrientation;
+    QRadioButton* optPortrait;
+    QRadioButton* optLandscape;
+    QCheckBox* chkBold;
+    QCheckBox* chkLargeFont;
+    QLabel* lblLMToppad;
+    QLineEdit* txtLMToppad;
+    QLabel* lblLMLeftpad;
+    QLineEdit* txtLMLeftPad;
+    QLabel* lblLMPosition;
+    QPushButton* cmdLMStart;
+    QPushButton* cmdRetAddress;
+    QPushButton* cmdLMClear;
+    QPushButton* cmdLMExit;
+    QPushButton* cmdAddContact;
+    QPushButton* cmdFindContact;
+    QPushButton* cmdPeopleFind;
+    QPushButton* cmdZipFinder;
+    QLineEdit* txtFileTitle;
+    QLineEdit* txtFileNam;
+
+    // Menus.
+    QMenu* mnuFile;
+    QAction* mnuFileNew;
+    QAction* mnuFileOpen;
+    QAction* mnuFileClose;
+    QAction* mnuFileBdayOn;
+    QAction* mnuFileBdayOff;
+    QAction* mnuRetAddress;
+    QAction* mnuBarcode;
+    QAction* mnuStates;
+    QAction* mnuFilePrint;
+    QAction* mnuFileExit;
+    QMenu* mnuLMEdit;
+    QAction* mnuLMEditCut;
+    QAction* mnuLMEditCopy;
+    QAction* mnuLMEditPaste;
+    QMenu* mnuContacts;
+    QAction* mnuAdd;
+    QAction* mnuEdit;
+    QAction* mnuFind;
+    QAction* mnuDelete;
+    QAction* mnuSrchContacts;
+    QAction* mnuImport;
+    QAction* mnuExport;
+    QMenu* mnuView;
+    QAction* mnuViewOne;
+    QAction* mnuViewAll;
+    QMenu* mnuHelp;
+    QAction* mnuManual;
+    QAction* mnuAbout;
+
+    // Composer state beside the controls.
+    QString PositionEntry;
+    QString StartPosition;
+    QString EndPosition;
+    int16_t LabelCount = 0;
+    QString EnvelopeSizeNumber;
+
+public slots:
+    void optLMLabel_Click();
+    void optLMEnvelope_Click();
+    void cboLMEnvelope_Click();
+    void optPortrait_Click();
+    void optLandscape_Click();
+    void optLMCenter_Click();
+    void optLMLeftjust_Click();
+    void chkBold_Click();
+    void chkLargeFont_Click();
+    void cmdLMStart_Click();
+    void cmdRetAddress_Click();
+    void cmdLMClear_Click();
+    void cmdLMExit_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileBdayOn_Click();
+    void mnuFileBdayOff_Click();
+    void mnuRetAddress_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuLMEdit_Click();
+    void mnuLMEditCut_Click();
+    void mnuLMEditCopy_Click();
+    void mnuLMEditPaste_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectHandlers();
+    void loadStartState();
+
+    // Setting an option from code runs its click handler, as a user's click does.
+    void chooseOption(QRadioButton* option);
+    void unchooseBoth(QRadioButton* first, QRadioButton* second);
+    void setMargins(int indent, int padRows);
+    void hideEnvelopeChecks();
+    void disableContactCommands();
+    void runReturnAddressLabels();
+
+    // Closes the contact file of the session and puts back the installer's unins000.DAT
+    // should a file dialog have left it renamed.
+    void closeContactFile();
+    void closeOtherWindows();
+    void writePlacement();
+
+    Platform& m_platform;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Field Birthdate (Part 1.1): entered as MM/DD/YYYY, stored as YYYYMMDD.
+
+// "04/10/1980" -> "19800410" (last four characters, first two, characters 4-5);
+// an empty (or all-space) entry -> 8 spaces.
+QString birthdateToStored(const QString& entered);
+
+// "19800410" -> "04/10/1980"; empty when the field's leading number is 1 or less
+// (spaces, non-digits, "0...").
+QString birthdateToShown(const QString& stored);

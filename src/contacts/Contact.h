@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// One record of the contact file (Part 1.1): 19 fixed-width text fields, 18 '|' and CR LF,
+// 513 bytes, Windows-1252. Offsets: FirstName 0, MiddleInitial 12, LastName 14, ...,
+// IncludeCompany 508, BirthdayReminder 510, CR LF 511.
+//
+// The fields hold text as read (padding kept); toRecord() pads with spaces or cuts each value
+// to its width and does nothing else: trimming and upper-casing are the save rules' job
+// (Part 3.1), so read - change one field - write back leaves every other byte as it was.
+struct Contact {
+    static constexpr int RecordLength = 513;
+    static constexpr int FieldCount = 19;
+
+    QString FirstName;        // 11
+    QString MiddleInitial;    // 1
+    QString LastName;         // 16
+    QString Street1;          // 30
+    QString Street2;          // 15
+    QString City;             // 16
+    QString State;            // 2
+    QString Zip;              // 10
+    QString Country;          // 19
+    QString HomePhone;        // 15
+    QString CellPhone;        // 15
+    QString WorkPhone;        // 13
+    QString Email;            // 50
+    QString Birthdate;        // 8, YYYYMMDD or 8 spaces (see Birthdate.h)
+    QString Category;         // 80
+    QString Notes;            // 160
+    QString Company;          // 30
+    QString IncludeCompany;   // 1, "1" or "0"
+    QString BirthdayReminder; // 1, "1" or "0"
+
+    // Field i (0-based, in record order) by index, for code that walks all fields.
+    struct FieldInfo {
+        const char* name; // as in Part 1.1: "FirstName", ...
+        int width;
+        int offset;       // byte offset in the record
+        QString Contact::*member;
+    };
+    static const FieldInfo& fieldInfo(int i);
+    QString& field(int i) { return this->*fieldInfo(i).member; }
+    const QString& field(int i) const { return this->*fieldInfo(i).member; }
+
+    // A record read from beyond the end of the file: every field all spaces.
+    static Contact blank();
+
+    // Exactly 513 bytes.
+    QByteArray toRecord() const;
+    // Fields at their fixed offsets, padding kept; separators and line end are not checked
+    // (a file that is not a contact file still decodes). Missing bytes read as spaces.
+    static Contact fromRecord(const QByteArray& bytes);
+
+    bool operator==(const Contact&) const = default;
+};

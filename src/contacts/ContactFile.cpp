@@ -1,0 +1,119 @@
+#include "contacts/ContactFile.h"
+
+#include "contacts/FileErrors.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace {
+
+int lastError()
+{
+    return errno ? errno : EIO;
+}
+
+} // namespace
+
+void ContactFile::open(const QString& path)
+{
+    close();
+    if (path.isEmpty())
+        throw FileErrors::badFile();
+    // A folder opens read-only on some systems; it is never a contact file.
+    if (QFileInfo(path).isDir())
+        throw FileErrors::pathFileAccess();
+    m_file.setFileName(path);
+    errno = 0;
+    // Unbuffered: each write goes straight to the system, and a failed write leaves nothing
+    // queued that a later call could still push into the file.
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        const int error = lastError();
+        m_file.setFileName(QString());
+        throw FileErrors::fromErrno(error);
+    }
+    m_path = path;
+}
+
+void ContactFile::close()
+{
+    if (m_file.isOpen())
+        m_file.close();
+    m_path.clear();
+}
+
+int ContactFile::recordCountForLength(qint64 length)
+{
+    if (length <= 0)
+        return 0;
+    return static_cast<int>((length + Contact::RecordLength / 2) / Contact::RecordLength);
+}
+
+int ContactFile::recordCount() const
+{
+    requireOpen();
+    return recordCountForLength(m_file.size());
+}
+
+Contact ContactFile::read(int n)
+{
+    requireRecordNumber(n);
+    requireOpen();
+    const qint64 offset = qint64(n - 1) * Contact::RecordLength;
+    if (offset >= m_file.size())
+        return Contact::blank();
+    errno = 0;
+    if (!m_file.seek(offset))
+        throw FileErrors::fromErrno(lastError());
+    const QByteArray bytes = m_file.read(Contact::RecordLength);
+    if (bytes.isEmpty() && m_file.error() != QFileDevice::NoError)
+        throw FileErrors::fromErrno(lastError());
+    return Contact::fromRecord(bytes);
+}
+
+QVector<Contact> ContactFile::readAll()
+{
+    const int count = recordCount();
+    QVector<Contact> contacts;
+    if (count == 0)
+        return contacts;
+    errno = 0;
+    if (!m_file.seek(0))
+        throw FileErrors::fromErrno(lastError());
+    const QByteArray bytes = m_file.read(qint64(count) * Contact::RecordLength);
+    if (bytes.isEmpty() && m_file.error() != QFileDevice::NoError)
+        throw FileErrors::fromErrno(lastError());
+    contacts.reserve(count);
+    for (int n = 0; n < count; ++n)
+        contacts.push_back(Contact::fromRecord(bytes.mid(qint64(n) * Contact::RecordLength,
+                                                         Contact::RecordLength)));
+    return contacts;
+}
+
+void ContactFile::write(int n, const Contact& contact)
+{
+    requireRecordNumber(n);
+    requireOpen();
+    errno = 0;
+    if (!m_file.seek(qint64(n - 1) * Contact::RecordLength))
+        throw FileErrors::fromErrno(lastError());
+    m_seam.write(m_file, contact.toRecord());
+    m_seam.flush(m_file);
+}
+
+void ContactFile::append(const Contact& contact)
+{
+    write(recordCount() + 1, contact);
+}
+
+void ContactFile::requireOpen() const
+{
+    if (!m_file.isOpen())
+        throw FileErrors::badFile();
+}
+
+void ContactFile::requireRecordNumber(int n)
+{
+    if (n <= 0)
+        throw AppError::badRecordNumber();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "contacts/Contact.h"
+#include "contacts/WriteSeam.h"
+
+#include <QFile>
+#include <QString>
+#include <QVector>
+
+// The one open contact file handle (Part 1.1): fixed 513-byte records addressed by record
+// number from 1. Every failure throws AppError (FileErrors.h); the caller's handler shows it.
+//
+//   ContactFile& f = session.file;
+//   int n = f.recordCount();          // recomputed from the length every call
+//   Contact c = f.read(1);            // fields keep their padding; trim to show
+//   f.write(1, c);  f.append(c);      // on disk (flushed) when they return
+//   QVector<Contact> all = f.readAll(); // records 1..recordCount in one read
+//
+// Removing records (rewrite through "Tempf", atomic rename) is in Compaction.h.
+class ContactFile {
+public:
+    ContactFile() = default;
+    ContactFile(const ContactFile&) = delete;
+    ContactFile& operator=(const ContactFile&) = delete;
+
+    // Opens path for reading and writing, creating an empty file when there is none;
+    // an existing file is never truncated. Closes any file open before.
+    void open(const QString& path);
+    // No effect when none is open.
+    void close();
+    bool isOpen() const { return m_file.isOpen(); }
+    // The path given to open(); empty when none is open.
+    QString path() const { return isOpen() ? m_path : QString(); }
+
+    // File length / 513, rounded to the nearest whole number (a fragment of 257 bytes or
+    // more counts as a record).
+    int recordCount() const;
+    static int recordCountForLength(qint64 length);
+
+    // Record n (>= 1; 0 or below throws 63 "Bad record number"). A record beyond the end reads
+    // as Contact::blank() without an error; a short fragment at the end is padded with spaces.
+    Contact read(int n);
+    // Records 1..recordCount() in one bulk read.
+    QVector<Contact> readAll();
+    // Writes all 513 bytes of record n (n = recordCount() + 1 appends) and flushes them to
+    // the file before returning. n <= 0 throws 63.
+    void write(int n, const Contact& contact);
+    void append(const Contact& contact);
+
+    // Every change to disk goes through this seam (tests inject failures through it).
+    WriteSeam& seam() { return m_seam; }
+
+private:
+    void requireOpen() const;
+    static void requireRecordNumber(int n);
+
+    QFile m_file;
+    QString m_path;
+    WriteSeam m_seam;
+};

@@ -1,0 +1,9 @@
+#include "contacts/ContactSession.h"
+
+void ContactSession::reset()
+{
+    file.close();
+    txtFileNam.clear();
+    txtFileTitle.clear();
+    CurrentRecord = 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "contacts/ContactFile.h"
+
+#include <QString>
+
+// The contact file session (Part 1.2): owned by the main window, read by every contact window.
+// No file open: file closed, both names empty. The File commands that change it are in
+// FileCommands.h; a window that must close and reopen the file (Parts 3.3, 4.1) does
+//   session.file.close(); session.file.open(session.txtFileNam);
+struct ContactSession {
+    ContactFile file;     // the one contact file handle
+    QString txtFileNam;   // full path of the open file; empty when none
+    QString txtFileTitle; // file name without folder, every ".DAT" removed; empty when none
+    int CurrentRecord = 0; // record shown in the contact browser; 0 when none
+
+    bool isOpen() const { return file.isOpen(); }
+    // Back to the no-file state: handle closed, names empty, CurrentRecord 0.
+    void reset();
+};

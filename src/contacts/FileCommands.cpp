@@ -1,0 +1,115 @@
+#include "contacts/FileCommands.h"
+
+#include "contacts/BirthdayReminders.h"
+#include "contacts/ErrorMessage.h"
+#include "contacts/InstallerFile.h"
+#include "platform/Platform.h"
+
+#include <QFileInfo>
+
+QString windowCaption(const QString& fileTitle)
+{
+    return QStringLiteral("Tessaprint  [") + fileTitle + u']';
+}
+
+QString fileTitleFromName(const QString& fileName)
+{
+    QString title = fileName;
+    title.remove(QStringLiteral(".DAT"), Qt::CaseSensitive);
+    return title;
+}
+
+namespace {
+
+enum class Command { New, Open };
+
+FileCommandResult noFile(ContactSession& session, FileCommandResult::Outcome outcome)
+{
+    session.reset();
+    FileCommandResult result;
+    result.result = outcome;
+    return result;
+}
+
+FileCommandResult run(Platform& platform, ContactSession& session, Command command,
+                      const ApplyFileResult& applyBeforeCheck)
+{
+    try {
+        // 1-2. Close the old file (and everything that described it); hide the installer file.
+        session.reset();
+        hideInstallerFile(platform);
+
+        // 3-4. The dialog; a cancel ends here in the no-file state.
+        FileDialogRequest request;
+        request.title = command == Command::New ? QStringLiteral("New") : QStringLiteral("Open");
+        request.initialFolder = platform.programFolder();
+        request.filter = QStringLiteral("Data Files (*.DAT)|*.DAT");
+        const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
+        if (!answer || answer->path.isEmpty())
+            return noFile(session, FileCommandResult::Cancelled);
+
+        // 5-9. Open (creating, never truncating), names, caption, contact commands.
+        const QString path = answer->path;
+        const QString name = answer->fileName.isEmpty() ? QFileInfo(path).fileName() : answer->fileName;
+        session.file.open(path);
+        session.txtFileNam = path;
+        session.txtFileTitle = fileTitleFromName(name);
+
+        FileCommandResult result;
+        result.result = FileCommandResult::Opened;
+        result.caption = windowCaption(session.txtFileTitle);
+        result.contactCommandsEnabled = true;
+
+        if (command == Command::New) {
+            // 10-11. Reminders on, installer file back.
+            result.bdayOnEnabled = ReminderMenus::on().bdayOnEnabled;
+            result.bdayOffEnabled = ReminderMenus::on().bdayOffEnabled;
+            restoreInstallerFile(platform);
+            return result;
+        }
+
+        // Open 2-5. RecordCount, installer file back, reminder items from record 1.
+        const int count = session.file.recordCount();
+        restoreInstallerFile(platform);
+        ReminderMenus menus = ReminderMenus::none();
+        if (count > 0)
+            menus = session.file.read(1).BirthdayReminder == QLatin1String("1") ? ReminderMenus::on()
+                                                                                : ReminderMenus::off();
+        result.bdayOnEnabled = menus.bdayOnEnabled;
+        result.bdayOffEnabled = menus.bdayOffEnabled;
+
+        // Open 6. The birthday check.
+        if (applyBeforeCheck)
+            applyBeforeCheck(result);
+        runBirthdayCheck(platform, session.file);
+        return result;
+    } catch (...) {
+        const AppError error = asAppError(std::current_exception());
+        const MessageAnswer answer = showErrorMessage(platform, error);
+        return noFile(session, answer == MessageAnswer::Retry ? FileCommandResult::Retry
+                                                              : FileCommandResult::Quit);
+    }
+}
+
+} // namespace
+
+FileCommandResult fileNew(Platform& platform, ContactSession& session)
+{
+    return run(platform, session, Command::New, {});
+}
+
+FileCommandResult fileOpen(Platform& platform, ContactSession& session, const ApplyFileResult& applyBeforeCheck)
+{
+    return run(platform, session, Command::Open, applyBeforeCheck);
+}
+
+FileCommandResult fileClose(ContactSession& session)
+{
+    return noFile(session, FileCommandResult::Closed);
+}
+
+void closeAtProgramEnd(Platform& platform, ContactSession& session)
+{
+    session.reset();
+    restoreInstallerFile(platform);
+}

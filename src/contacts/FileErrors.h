@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/AppError.h"
+
+#include <QString>
+
+// File errors as the numbered AppErrors that users see.
+namespace FileErrors {
+
+AppError badFile();          // 52 "Bad file name or number" (no file open, empty name)
+AppError fileNotFound();     // 53 "File not found"
+AppError diskFull();         // 61 "Disk full"
+AppError permissionDenied(); // 70 "Permission denied"
+AppError pathFileAccess();   // 75 "Path/File access error"
+
+// The error for a failed system call, from its errno: ENOENT 53, EACCES/EPERM/EROFS 70,
+// ENOSPC/EDQUOT/EFBIG 61, EBADF 52, anything else (EISDIR, ENOTDIR, EXDEV, EIO, ...) 75.
+AppError fromErrno(int error);
+
+} // namespace FileErrors

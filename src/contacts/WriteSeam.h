@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFile;
+
+// The one way the contact layer changes files on disk: every write, flush and rename of the
+// contact file and of the compaction's temporary file goes through here, so a test can make
+// the N-th write, flush or rename fail (design.md, "Fault injection").
+//
+// Failures throw AppError: a real one numbered from errno (FileErrors::fromErrno), an injected
+// write or flush 61 "Disk full", an injected rename 75 "Path/File access error".
+// An injected failure changes nothing on disk (the call fails before it does anything).
+//
+//   file.seam().failAtWrite(3); // the third write from now fails, once
+class WriteSeam {
+public:
+    // Test hooks: fail the n-th call of that kind counted from now (1 = the next one);
+    // 0 switches it off. Each fires once.
+    void failAtWrite(int n) { m_failWrite = n ? m_writes + n : 0; }
+    void failAtFlush(int n) { m_failFlush = n ? m_flushes + n : 0; }
+    void failAtRename(int n) { m_failRename = n ? m_renames + n : 0; }
+
+    // Calls made so far (injected failures included).
+    int writes() const { return m_writes; }
+    int flushes() const { return m_flushes; }
+    int renames() const { return m_renames; }
+
+    // Writes all of bytes at the file's current position.
+    void write(QFile& file, const QByteArray& bytes);
+    // Hands Qt's buffer to the system, so that every reader of the path sees the data;
+    // toDisk also waits until the system has it on the disk (fsync).
+    void flush(QFile& file, bool toDisk = false);
+    // Renames from over to in one atomic step, replacing an existing `to` (rename(2);
+    // MoveFileEx on Windows). Both paths must be on one filesystem.
+    void rename(const QString& from, const QString& to);
+
+private:
+    int m_writes = 0, m_flushes = 0, m_renames = 0;
+    int m_failWrite = 0, m_failFlush = 0, m_failRename = 0;
+};

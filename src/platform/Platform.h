@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/PrinterDevice.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel, RetryCancel };
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Retry };
+
+struct FileDialogRequest {
+    QString title;
+    QString initialFolder;
+    QString filter; // "Data Files (*.DAT)|*.DAT"
+};
+
+struct FileDialogAnswer {
+    QString path;     // full path
+    QString fileName; // name without folder
+};
+
+struct PrintDialogRequest {
+    bool offerSelection = false;
+    bool offerPageRange = false;
+    int minPage = 1;
+    int maxPage = 1;
+};
+
+struct PrintChoice {
+    std::unique_ptr<PrinterDevice> printer;
+    int copies = 1;
+    bool selectionChosen = false;
+    int fromPage = 0;
+    int toPage = 0;
+};
+
+// Everything that shows a dialog, touches a printer or reaches outside the process.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageAnswer messageBox(const QString& text, const QString& title,
+                                     MessageButtons buttons, MessageIcon icon) = 0;
+    // Cancel gives an empty text.
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer) = 0;
+    virtual void beep() = 0;
+    // Empty when cancelled.
+    virtual std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) = 0;
+    // Empty when cancelled.
+    virtual std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual QString clipboardText() = 0;
+
+    virtual void writeSetting(const QString& appTitle, const QString& section, const QString& key,
+                              const QString& value) = 0;
+
+    virtual void openDocument(const QString& pathOrUrl) = 0;
+    virtual void startProgram(const QString& path) = 0;
+
+    // The folder of the program file, without a trailing separator.
+    virtual QString programFolder() = 0;
+    virtual QDate today() = 0;
+};

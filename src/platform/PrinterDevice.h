@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+enum class Orientation { Portrait = 1, Landscape = 2 };
+enum class PaperSize { Letter = 1, Envelope10 = 20 };
+
+struct PrintFont {
+    QString name = QStringLiteral("Courier New");
+    double pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+
+    bool operator==(const PrintFont&) const = default;
+};
+
+// One run of text placed by the line printer. x and y are points from the fixed print
+// origin (y is the top of the line); line and column are the line printer's own count,
+// kept so a recorded printout reads as a line printer's transcript.
+struct PlacedText {
+    int page = 1;
+    int line = 1;
+    int column = 1;
+    double x = 0;
+    double y = 0;
+    PrintFont font;
+    QString text;
+};
+
+// The printer chosen in the print dialog. Each document starts with the first drawing or
+// page call after the previous one ended; endDocument sends it, abandonDocument drops it.
+// Lengths are in points (1/72 inch).
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+
+    virtual QString deviceName() const = 0;
+    virtual void setOrientation(Orientation orientation) = 0;
+    virtual void setPaperSize(PaperSize size) = 0;
+
+    virtual double averageCharWidth(const PrintFont& font) = 0;
+    virtual double textWidth(const PrintFont& font, const QString& text) = 0;
+    // Height available below the print origin before a page must advance.
+    virtual double printableHeight() = 0;
+
+    virtual void drawText(const PlacedText& run) = 0;
+    virtual void newPage() = 0;
+    virtual void endDocument() = 0;
+    virtual void abandonDocument() = 0;
+};

@@ -1,0 +1,184 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// The first button is the default, as the program's messages expect.
+QMessageBox::StandardButton firstButton(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes;
+    case MessageButtons::RetryCancel:
+        return QMessageBox::Retry;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    case QMessageBox::Retry:
+        return MessageAnswer::Retry;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+// "Data Files (*.DAT)|*.DAT" pairs a description with its pattern; Qt wants only
+// "Data Files (*.DAT)", one filter per ";;".
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
+        if (description.contains(u'(') || pattern.isEmpty())
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + QString(pattern).replace(u';', u' ') + u')';
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
+                                     MessageIcon icon)
+{
+    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), m_parent);
+    box.setDefaultButton(firstButton(buttons));
+    return answerOf(box.exec());
+}
+
+QString QtPlatform::inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultAnswer);
+    // The prompts run to several sentences; wrapped, they keep the dialog a sensible width.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setWordWrap(true);
+    dialog.setMinimumWidth(420);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+std::optional<FileDialogAnswer> QtPlatform::openFileDialog(const FileDialogRequest& request)
+{
+    QFileDialog dialog(m_parent, request.title, request.initialFolder, qtFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // New names a file that does not exist yet.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    return FileDialogAnswer{path, QFileInfo(path).fileName()};
+}
+
+void QtPlatform::clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString QtPlatform::clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void QtPlatform::writeSetting(const QString& appTitle, const QString& section, const QString& key,
+                              const QString& value)
+{
+    QSettings settings(QStringLiteral("Tessaprint"), appTitle);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+    settings.endGroup();
+}
+
+void QtPlatform::openDocument(const QString& pathOrUrl)
+{
+    const bool isWebAddress = pathOrUrl.contains(QStringLiteral("://"));
+    QDesktopServices::openUrl(isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+}
+
+void QtPlatform::startProgram(const QString& path)
+{
+    QProcess::startDetached(path, {});
+}
+
+QString QtPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}

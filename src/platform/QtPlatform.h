@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// What users run: Qt's dialogs, printers, clipboard and settings behind the platform.
+class QtPlatform : public Platform {
+public:
+    // Dialogs are shown over this window (the one in front), when set.
+    void setDialogParent(QWidget* parent) { m_parent = parent; }
+
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageButtons buttons,
+                             MessageIcon icon) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
+    void beep() override;
+    std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
+    // In QtPrintDialog.cpp.
+    std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+    void writeSetting(const QString& appTitle, const QString& section, const QString& key,
+                      const QString& value) override;
+    void openDocument(const QString& pathOrUrl) override;
+    void startProgram(const QString& path) override;
+    QString programFolder() override;
+    QDate today() override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

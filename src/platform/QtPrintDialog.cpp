@@ -1,0 +1,38 @@
+#include "platform/QtPlatform.h"
+#include "platform/QtPrinterDevice.h"
+
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+std::optional<PrintChoice> QtPlatform::printDialog(const PrintDialogRequest& request)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The label stocks are letter sheets; the user may still pick another paper.
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setFullPage(true);
+
+    QPrintDialog dialog(printer.get(), m_parent);
+    // "Print to File" stays: it is how a user without a printer keeps or checks a sheet.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, request.offerSelection);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.offerPageRange);
+    if (request.offerPageRange) {
+        dialog.setMinMax(request.minPage, request.maxPage);
+        dialog.setFromTo(request.minPage, request.maxPage);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+
+    PrintChoice choice;
+    choice.copies = std::max(1, printer->copyCount());
+    // The program prints each copy as a document of its own.
+    printer->setCopyCount(1);
+    choice.selectionChosen = dialog.printRange() == QAbstractPrintDialog::Selection;
+    if (dialog.printRange() == QAbstractPrintDialog::PageRange) {
+        choice.fromPage = dialog.fromPage();
+        choice.toPage = dialog.toPage();
+    }
+    choice.printer = std::make_unique<QtPrinterDevice>(std::move(printer));
+    return choice;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/PrinterDevice.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+// The line printer's calls drawn onto a QPrinter: a real printer or a PDF file.
+// Its column 1, line 1 is a fixed point on the paper, whatever the printer's hardware
+// margins, so a label sheet lands the same on every printer and in a PDF.
+class QtPrinterDevice : public PrinterDevice {
+public:
+    static constexpr double kOriginLeft = 0.25 * 72; // points from the paper's left edge
+    static constexpr double kOriginTop = 0.04 * 72;  // points from the paper's top edge
+    static constexpr double kBottomMargin = 0.25 * 72;
+
+    explicit QtPrinterDevice(std::unique_ptr<QPrinter> printer);
+    ~QtPrinterDevice() override;
+
+    QPrinter& printer() { return *m_printer; }
+
+    QString deviceName() const override;
+    void setOrientation(Orientation orientation) override;
+    void setPaperSize(PaperSize size) override;
+    double averageCharWidth(const PrintFont& font) override;
+    double textWidth(const PrintFont& font, const QString& text) override;
+    double printableHeight() override;
+    void drawText(const PlacedText& run) override;
+    void newPage() override;
+    void endDocument() override;
+    void abandonDocument() override;
+
+private:
+    void beginDocument();
+    QFont qtFont(const PrintFont& font) const;
+    double toDevice(double points) const;
+    double toPoints(double pixels) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QString m_outputBase;
+    int m_documents = 0;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/PrinterDevice.h"
+
+#include <vector>
+
+// Places text as a line printer does: empty lines down the page, character columns across,
+// from a fixed origin on the paper. Every printout goes through this class.
+class LinePrinter {
+public:
+    // Line height is a fixed pitch per point size, not the font's own spacing: the label
+    // tables count lines of 0.15 inch at 10 points.
+    static constexpr double kLinePitch = 1.08;
+
+    struct Item {
+        int column = 1; // 1-based; below 1 counts as 1
+        int spaces = 0; // printed before the text; below 0 counts as 0
+        QString text;
+    };
+
+    explicit LinePrinter(PrinterDevice& device);
+
+    PrinterDevice& device() { return m_device; }
+
+    void setFont(const PrintFont& font) { m_font = font; }
+    void setFontName(const QString& name) { m_font.name = name; }
+    void setFontSize(double pointSize) { m_font.pointSize = pointSize; }
+    void setBold(bool bold) { m_font.bold = bold; }
+    void setItalic(bool italic) { m_font.italic = italic; }
+    const PrintFont& font() const { return m_font; }
+
+    double lineHeight() const { return m_font.pointSize * kLinePitch; }
+
+    void emptyLine();
+    void printLine(const std::vector<Item>& items);
+    // Column 1 of line 1 on the current page.
+    void home();
+    void newPage();
+    void endDocument();
+    void abandonDocument();
+
+    // Where the next line goes: 1-based on the current page.
+    int line() const { return m_line; }
+    int page() const { return m_page; }
+
+private:
+    // Starts the next page when this line would pass the bottom of the printable area.
+    void fitLine();
+    void nextLine();
+    void startPendingPage();
+
+    PrinterDevice& m_device;
+    PrintFont m_font;
+    int m_page = 1;
+    int m_line = 1;
+    double m_x = 0;
+    double m_y = 0;
+    bool m_pagePending = false;
+};

@@ -1,0 +1,172 @@
+#include "print/PrintCommand.h"
+
+#include "platform/AppError.h"
+#include "platform/Numbers.h"
+#include "platform/Platform.h"
+#include "print/LabelPositions.h"
+#include "print/LinePrinter.h"
+#include "print/PrinterProblem.h"
+
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+const QString kTrebuchet = QStringLiteral("Trebuchet MS");
+
+// Two printer families whose drivers need the paper named and the envelope raised.
+bool isSpecialFamily(const QString& deviceName)
+{
+    return deviceName.contains(QStringLiteral("HP DeskJet 640C/642C/648C"))
+           || deviceName.contains(QStringLiteral("Officejet Pro"));
+}
+
+void printComposerLine(LinePrinter& printer, const QString& text, int indent, bool centered)
+{
+    // Centred in the 30 columns from the indent; a line longer than that starts at the indent.
+    const int spaces = centered ? toInt16(15 - text.size() / 2.0) : 0;
+    printer.printLine({{indent, spaces, text}});
+}
+
+void printPadRows(LinePrinter& printer, int padRows)
+{
+    for (int i = 0; i < padRows; ++i)
+        printer.emptyLine();
+}
+
+void applyLabelMargins(Composer& composer)
+{
+    if (const auto margins = labelMargins(leadingNumber(composer.startPosition))) {
+        composer.leftPad = QString::number(margins->indent);
+        composer.topPad = QString::number(margins->padRows);
+    }
+}
+
+void printCopy(LinePrinter& printer, Composer& composer)
+{
+    PrinterDevice& device = printer.device();
+    const int labels = composer.envelope ? 1 : composer.labelCount;
+    if (composer.portrait) {
+        device.setOrientation(Orientation::Portrait);
+        printer.setFontSize(10);
+    } else {
+        device.setOrientation(Orientation::Landscape);
+        printer.setFontSize(12);
+    }
+    const bool special = isSpecialFamily(device.deviceName());
+    if (special)
+        device.setPaperSize(composer.envelope ? PaperSize::Envelope10 : PaperSize::Letter);
+
+    printer.emptyLine();
+    printer.setFontName(kCourier);
+    if (composer.envelope) {
+        if (composer.bold)
+            printer.setBold(true);
+        if (composer.largeFont) {
+            printer.setFontName(kTrebuchet);
+            printer.setFontSize(14);
+            printer.setItalic(true);
+        }
+    }
+    if (!composer.envelope || !composer.largeFont) {
+        printer.setFontName(kCourier);
+        printer.setItalic(false);
+    }
+    if (composer.envelope && !composer.bold)
+        printer.setBold(false);
+    if (composer.labelStock) {
+        printer.setBold(false);
+        composer.bold = false;
+        composer.boldVisible = false;
+    }
+
+    // The envelope corrections work on copies: the boxes keep what the user saw.
+    int indent = readInt16(composer.leftPad);
+    int padRows = readInt16(composer.topPad);
+    if (composer.envelope) {
+        if (composer.bold)
+            padRows -= 1;
+        if (composer.largeFont) {
+            indent += 4;
+            padRows -= 8;
+        }
+        if (special)
+            padRows -= 2;
+    }
+    printPadRows(printer, padRows);
+
+    for (int label = 1; label <= labels; ++label) {
+        for (const QString& line : composer.lines)
+            printComposerLine(printer, line, indent, composer.centered);
+        if (composer.envelope)
+            break;
+        // Each label is reached afresh from the top-left corner of the page.
+        composer.startPosition = QString::number(leadingNumber(composer.startPosition) + 1);
+        printer.home();
+        printer.emptyLine();
+        applyLabelMargins(composer);
+        indent = readInt16(composer.leftPad);
+        padRows = readInt16(composer.topPad);
+        printPadRows(printer, padRows);
+    }
+    printer.endDocument();
+}
+
+void refuse(Platform& platform, const QString& text, const QString& title,
+            MessageIcon icon = MessageIcon::Exclamation)
+{
+    platform.beep();
+    platform.messageBox(text, title, MessageButtons::Ok, icon);
+}
+
+} // namespace
+
+void printComposer(Platform& platform, Composer& composer)
+{
+    std::unique_ptr<LinePrinter> printer;
+    std::unique_ptr<PrinterDevice> device;
+    try {
+        const bool allEmpty = std::all_of(composer.lines.begin(), composer.lines.end(),
+                                          [](const QString& line) { return line.isEmpty(); });
+        if (allEmpty)
+            return refuse(platform, QStringLiteral("No information entered"), QStringLiteral("Missing Data"));
+        if (!composer.labelStock && !composer.envelope)
+            return refuse(platform, QStringLiteral("Select Label stock or Envelope"),
+                          QStringLiteral("Media Selection"));
+        if (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
+            return refuse(platform, QStringLiteral("Select Envelope size"), QStringLiteral("Envelope Size"));
+        if (!composer.leftJustified && !composer.centered)
+            return refuse(platform, QStringLiteral("Select Left-Justified or Centered"),
+                          QStringLiteral("Text Alignment"));
+
+        if (composer.labelStock && !composer.positionCaption.isEmpty()) {
+            PositionRange range{composer.startPosition, composer.endPosition, composer.labelCount};
+            if (!parsePositionEntry(composer.positionEntry, range)) {
+                const PositionMessage message = positionMessage(PositionProblem::EndBeforeStart);
+                return refuse(platform, message.text, message.title, MessageIcon::Information);
+            }
+            composer.startPosition = range.start;
+            composer.endPosition = range.end;
+            composer.labelCount = range.count;
+            applyLabelMargins(composer);
+        }
+
+        std::optional<PrintChoice> choice = platform.printDialog({});
+        if (!choice)
+            return;
+        device = std::move(choice->printer);
+        printer = std::make_unique<LinePrinter>(*device);
+        printer->setFont({kCourier, 10, false, false});
+
+        // Every copy prints the same labels: each starts again from the first position.
+        const Composer firstLabel = composer;
+        for (int copy = 1; copy <= choice->copies; ++copy) {
+            composer.startPosition = firstLabel.startPosition;
+            composer.leftPad = firstLabel.leftPad;
+            composer.topPad = firstLabel.topPad;
+            printCopy(*printer, composer);
+        }
+    } catch (const std::exception&) {
+        if (printer)
+            printer->abandonDocument();
+        showPrinterProblem(platform);
+    }
+}

@@ -1,0 +1,202 @@
+#include "ContactTestSupport.h"
+
+#include "contacts/Compaction.h"
+#include "contacts/ContactFile.h"
+#include "platform/AppError.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace testing_contacts;
+
+namespace {
+
+class CompactionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(programFolder));
+        ASSERT_TRUE(QDir().mkpath(dataFolder));
+        writeContacts(path, 5);
+        original = readBytes(path);
+        ASSERT_EQ(original.size(), 5 * 513);
+        file.open(path);
+    }
+
+    // Runs the compaction expecting it to fail; returns the error number.
+    int failingCompaction(int removeRecord = 3)
+    {
+        try {
+            compactContactFile(file, tempPath, removeRecord);
+        } catch (const AppError& error) {
+            return error.number();
+        }
+        return 0;
+    }
+
+    void expectUntouched()
+    {
+        EXPECT_EQ(readBytes(path), original);
+        EXPECT_FALSE(QFile::exists(tempPath));
+        // The handle is open on the original and goes on working.
+        ASSERT_TRUE(file.isOpen());
+        EXPECT_EQ(file.recordCount(), 5);
+        EXPECT_EQ(file.read(5).FirstName.trimmed(), QStringLiteral("Name5"));
+    }
+
+    QTemporaryDir dir;
+    QString programFolder = dir.filePath(QStringLiteral("program"));
+    QString dataFolder = dir.filePath(QStringLiteral("data"));
+    QString path = dataFolder + QStringLiteral("/Friends.DAT");
+    QString tempPath = tempFilePath(programFolder);
+    QByteArray original;
+    ContactFile file;
+};
+
+} // namespace
+
+TEST(Compaction, TempfIsInTheProgramFolder)
+{
+    EXPECT_EQ(tempFilePath(QStringLiteral("/opt/tessaprint")), QStringLiteral("/opt/tessaprint/Tempf"));
+    EXPECT_TRUE(isMarkedDeleted(QStringLiteral("*DELETED*  ")));
+    EXPECT_TRUE(isMarkedDeleted(QStringLiteral("*DELETED*xy")));
+    EXPECT_FALSE(isMarkedDeleted(QStringLiteral(" *DELETED* ")));
+    EXPECT_FALSE(isMarkedDeleted(QStringLiteral("*deleted*  ")));
+}
+
+TEST_F(CompactionTest, DeletingFromFiveLeavesFourWithTheLaterOnesRenumbered)
+{
+    compactContactFile(file, tempPath, 3);
+    const QByteArray after = readBytes(path);
+    ASSERT_EQ(after.size(), 2052);
+    EXPECT_EQ(recordBytes(after, 1), recordBytes(original, 1));
+    EXPECT_EQ(recordBytes(after, 2), recordBytes(original, 2));
+    EXPECT_EQ(recordBytes(after, 3), recordBytes(original, 4));
+    EXPECT_EQ(recordBytes(after, 4), recordBytes(original, 5));
+    EXPECT_FALSE(QFile::exists(tempPath));
+    // The handle is open on the new file.
+    ASSERT_TRUE(file.isOpen());
+    EXPECT_EQ(file.path(), path);
+    EXPECT_EQ(file.recordCount(), 4);
+    EXPECT_EQ(file.read(3).FirstName.trimmed(), QStringLiteral("Name4"));
+    file.append(makeContact(QStringLiteral("Six"), QStringLiteral("Last6")));
+    EXPECT_EQ(readBytes(path).size(), 5 * 513);
+}
+
+TEST_F(CompactionTest, AMarkedRecordGoesAtTheNextCompaction)
+{
+    Contact marked = file.read(2);
+    marked.FirstName = QStringLiteral("*DELETED*");
+    file.write(2, marked);
+    compactContactFile(file, tempPath, 4);
+    const QByteArray after = readBytes(path);
+    ASSERT_EQ(after.size(), 3 * 513);
+    EXPECT_EQ(recordBytes(after, 1), recordBytes(original, 1));
+    EXPECT_EQ(recordBytes(after, 2), recordBytes(original, 3));
+    EXPECT_EQ(recordBytes(after, 3), recordBytes(original, 5));
+}
+
+TEST_F(CompactionTest, WithoutARecordNumberOnlyMarkedRecordsGo)
+{
+    Contact marked = file.read(1);
+    marked.FirstName = QStringLiteral("*DELETED*Al");
+    file.write(1, marked);
+    compactContactFile(file, tempPath);
+    const QByteArray after = readBytes(path);
+    ASSERT_EQ(after.size(), 4 * 513);
+    EXPECT_EQ(after, original.mid(513));
+}
+
+TEST_F(CompactionTest, ALeftoverTempfAddsNothing)
+{
+    QByteArray leftover;
+    for (int i = 0; i < 10; ++i)
+        leftover.append(makeContact(QStringLiteral("Ghost%1").arg(i), QStringLiteral("Old")).toRecord());
+    writeBytes(tempPath, leftover);
+    compactContactFile(file, tempPath, 1);
+    const QByteArray after = readBytes(path);
+    EXPECT_EQ(after, original.mid(513));
+    EXPECT_FALSE(after.contains("Ghost"));
+    EXPECT_FALSE(QFile::exists(tempPath));
+}
+
+TEST_F(CompactionTest, DeletingTheOnlyContactLeavesAnEmptyFile)
+{
+    file.close();
+    writeContacts(path + QStringLiteral("1"), 1);
+    ContactFile single;
+    single.open(path + QStringLiteral("1"));
+    compactContactFile(single, tempPath, 1);
+    EXPECT_EQ(readBytes(path + QStringLiteral("1")).size(), 0);
+    EXPECT_EQ(single.recordCount(), 0);
+    file.open(path);
+}
+
+TEST_F(CompactionTest, TheSeamSeesEveryWriteFlushAndRename)
+{
+    const int writes = file.seam().writes(), flushes = file.seam().flushes(), renames = file.seam().renames();
+    compactContactFile(file, tempPath, 2);
+    EXPECT_EQ(file.seam().writes() - writes, 4);
+    EXPECT_EQ(file.seam().flushes() - flushes, 1);
+    EXPECT_EQ(file.seam().renames() - renames, 1);
+}
+
+TEST_F(CompactionTest, AFailureWhileWritingTempfLeavesTheFileByteForByte)
+{
+    for (int n : {1, 2, 4}) {
+        file.seam().failAtWrite(n);
+        EXPECT_EQ(failingCompaction(), 61) << "write " << n;
+        expectUntouched();
+    }
+}
+
+TEST_F(CompactionTest, AFailureAfterTempfIsWrittenAndBeforeTheRenameLeavesTheFileByteForByte)
+{
+    file.seam().failAtFlush(1);
+    EXPECT_EQ(failingCompaction(), 61);
+    expectUntouched();
+}
+
+TEST_F(CompactionTest, AFailedRenameLeavesTheFileByteForByte)
+{
+    file.seam().failAtRename(1);
+    EXPECT_EQ(failingCompaction(), 75);
+    expectUntouched();
+    // And the next try succeeds.
+    compactContactFile(file, tempPath, 3);
+    EXPECT_EQ(readBytes(path).size(), 2052);
+}
+
+TEST_F(CompactionTest, NoInjectedFailureAnywhereLosesAContact)
+{
+    // A deletion from five makes 4 writes, 1 flush and 1 rename: fail each in turn.
+    for (int n = 1; n <= 4; ++n) {
+        file.seam().failAtWrite(n);
+        EXPECT_NE(failingCompaction(), 0) << "write " << n;
+        expectUntouched();
+    }
+    file.seam().failAtFlush(1);
+    EXPECT_NE(failingCompaction(), 0);
+    expectUntouched();
+    file.seam().failAtRename(1);
+    EXPECT_NE(failingCompaction(), 0);
+    expectUntouched();
+    // Nothing armed any more: the deletion goes through.
+    compactContactFile(file, tempPath, 3);
+    EXPECT_EQ(readBytes(path).size(), 2052);
+}
+
+TEST_F(CompactionTest, ATempfThatCannotBeCreatedLeavesTheFileByteForByte)
+{
+    tempPath = dir.filePath(QStringLiteral("no-such-folder/Tempf"));
+    EXPECT_EQ(failingCompaction(), 53);
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_TRUE(file.isOpen());
+
+    tempPath = tempFilePath(programFolder);
+    ASSERT_TRUE(QDir().mkpath(tempPath)); // "Tempf" is a folder
+    EXPECT_EQ(failingCompaction(), 75);
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_TRUE(file.isOpen());
+}

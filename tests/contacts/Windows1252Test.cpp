@@ -1,0 +1,32 @@
+#include "contacts/Windows1252.h"
+
+#include <gtest/gtest.h>
+
+TEST(Windows1252, AccentsAndEuroAreSingleBytes)
+{
+    const QByteArray bytes = toWindows1252(QString::fromUtf8("é ñ €"));
+    EXPECT_EQ(bytes, QByteArray("\xE9 \xF1 \x80"));
+    EXPECT_EQ(fromWindows1252(bytes), QString::fromUtf8("é ñ €"));
+}
+
+TEST(Windows1252, TheHighControlRangeUsesThe1252Table)
+{
+    EXPECT_EQ(fromWindows1252(QByteArray("\x99\x8A\x9F\x85")), QString::fromUtf8("™ŠŸ…"));
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("‘’“”–—")), QByteArray("\x91\x92\x93\x94\x96\x97"));
+}
+
+TEST(Windows1252, EveryByteSurvivesARoundTrip)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = fromWindows1252(all);
+    EXPECT_EQ(text.size(), 256);
+    EXPECT_EQ(toWindows1252(text), all);
+}
+
+TEST(Windows1252, UnmappableCharactersBecomeOneQuestionMarkEach)
+{
+    // A CJK character, a Cyrillic one and an emoji (a surrogate pair in QString).
+    EXPECT_EQ(toWindows1252(QString::fromUtf8("a中Жb😀c")), QByteArray("a??b?c"));
+}

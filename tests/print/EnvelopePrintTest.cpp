@@ -1,0 +1,91 @@
+#include "ComposerFixture.h"
+#include "print/PrintCommand.h"
+
+#include <gtest/gtest.h>
+
+TEST(EnvelopePrint, CorrectionsForBoldLargeFontAndPrinterFamily)
+{
+    const struct {
+        const char* name;
+        const char* device;
+        int size, indent, padRows;
+        bool bold, largeFont, portrait;
+        int firstLine; // 1 + corrected pad rows (at least 0) + 1
+        int column;
+        PrintFont font;
+        std::optional<PaperSize> paper;
+    } cases[] = {
+        {"worked example", "HP Officejet Pro 8000", 1, 38, 33, true, true, false, 1 + 22 + 1, 42,
+         {QStringLiteral("Trebuchet MS"), 14, true, true}, PaperSize::Envelope10},
+        {"plain", "Fake Printer", 1, 38, 33, false, false, false, 1 + 33 + 1, 38,
+         {QStringLiteral("Courier New"), 12, false, false}, std::nullopt},
+        {"bold alone", "Fake Printer", 1, 38, 33, true, false, false, 1 + 32 + 1, 38,
+         {QStringLiteral("Courier New"), 12, true, false}, std::nullopt},
+        {"large font alone", "Fake Printer", 3, 20, 32, false, true, false, 1 + 24 + 1, 24,
+         {QStringLiteral("Trebuchet MS"), 14, false, true}, std::nullopt},
+        {"large font, pad rows below 8", "Fake Printer", 7, 10, 5, false, true, false, 2, 14,
+         {QStringLiteral("Trebuchet MS"), 14, false, true}, std::nullopt},
+        {"portrait", "Fake Printer", 2, 23, 32, false, false, true, 1 + 32 + 1, 23,
+         {QStringLiteral("Courier New"), 10, false, false}, std::nullopt},
+        {"greeting card on Officejet Pro", "Officejet Pro 9010", 5, 30, 30, false, false, false, 1 + 28 + 1, 30,
+         {QStringLiteral("Courier New"), 12, false, false}, PaperSize::Envelope10},
+    };
+    for (const auto& c : cases) {
+        FakePlatform platform;
+        platform.printAnswers.push_back({.deviceName = QString::fromUtf8(c.device)});
+        Composer composer = envelopeComposer(c.size, c.indent, c.padRows);
+        composer.bold = c.bold;
+        composer.boldVisible = true;
+        composer.largeFont = c.largeFont;
+        composer.portrait = c.portrait;
+        printComposer(platform, composer);
+
+        const auto documents = platform.allDocuments();
+        ASSERT_EQ(documents.size(), 1u) << c.name;
+        const FakeDocument& document = documents[0];
+        EXPECT_TRUE(document.ended) << c.name;
+        EXPECT_EQ(document.paper, c.paper) << c.name;
+        EXPECT_EQ(document.orientation, c.portrait ? Orientation::Portrait : Orientation::Landscape) << c.name;
+        ASSERT_EQ(document.runs.size(), 5u) << c.name;
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(document.runs[i].line, c.firstLine + i) << c.name;
+            EXPECT_EQ(document.runs[i].column, c.column) << c.name;
+            EXPECT_EQ(document.runs[i].font, c.font) << c.name;
+            EXPECT_EQ(document.runs[i].text, composer.lines[i]) << c.name;
+        }
+        // The working copies are corrected; the boxes keep what the user saw.
+        EXPECT_EQ(composer.leftPad, QString::number(c.indent)) << c.name;
+        EXPECT_EQ(composer.topPad, QString::number(c.padRows)) << c.name;
+        EXPECT_EQ(composer.bold, c.bold) << c.name;
+        EXPECT_TRUE(composer.boldVisible) << c.name;
+    }
+}
+
+TEST(EnvelopePrint, EmptyLinesAboveUseTheLargeFontsHeight)
+{
+    FakePlatform platform;
+    Composer composer = envelopeComposer(1, 38, 33);
+    composer.largeFont = true;
+    printComposer(platform, composer);
+    const PlacedText first = platform.allDocuments().at(0).runs.at(0);
+    // One 12-point line, then 25 lines of 14 points.
+    EXPECT_NEAR(first.y, 12 * 1.08 + 25 * 14 * 1.08, 1e-9);
+}
+
+TEST(EnvelopePrint, EachCopyIsAOneEnvelopeDocument)
+{
+    FakePlatform platform;
+    platform.printAnswers.push_back({.copies = 2});
+    Composer composer = envelopeComposer(4, 28, 30);
+    composer.centered = true;
+    composer.leftJustified = false;
+    printComposer(platform, composer);
+    const auto documents = platform.allDocuments();
+    ASSERT_EQ(documents.size(), 2u);
+    for (const FakeDocument& document : documents) {
+        EXPECT_TRUE(document.ended);
+        EXPECT_EQ(textRuns(document).size(), 3u);
+        EXPECT_EQ(document.runs.at(0).column, 28);
+        EXPECT_EQ(document.runs.at(0).text, QString(6, u' ') + composer.lines[0]);
+    }
+}

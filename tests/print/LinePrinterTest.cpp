@@ -1,0 +1,65 @@
+#include "print/LinePrinter.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Printed {
+    FakePrinter device;
+    LinePrinter printer{device};
+    const std::vector<PlacedText>& runs() { return device.documents.front().runs; }
+};
+}
+
+TEST(LinePrinter, MovingToAReachedColumnContinuesOnTheNextLine)
+{
+    Printed p;
+    p.printer.setFont({QStringLiteral("Courier New"), 8, false, false});
+    const QString fits(32, u'a');  // columns 3..34
+    const QString tooLong(33, u'b'); // columns 3..35
+    p.printer.printLine({{3, 0, fits}, {35, 0, QStringLiteral("next")}});
+    p.printer.printLine({{3, 0, tooLong}, {35, 0, QStringLiteral("pushed")}, {66, 0, QStringLiteral("third")}});
+    p.printer.printLine({{1, 0, QStringLiteral("after")}});
+    p.printer.endDocument();
+
+    const auto& runs = p.runs();
+    ASSERT_EQ(runs.size(), 6u);
+    EXPECT_EQ(runs[1].line, 1);
+    EXPECT_EQ(runs[1].column, 35);
+    EXPECT_EQ(runs[2].line, 2);
+    EXPECT_EQ(runs[3].line, 3) << "the second copy goes down a line";
+    EXPECT_EQ(runs[3].column, 35);
+    EXPECT_DOUBLE_EQ(runs[3].x, 34 * 8 * 0.6);
+    EXPECT_EQ(runs[4].line, 3) << "a later column that is still free stays on that line";
+    EXPECT_EQ(runs[5].line, 4) << "the whole line ends after the pushed items";
+}
+
+TEST(LinePrinter, HomeReturnsToTheFirstLineAndPagesAdvanceAtTheBottom)
+{
+    Printed p; // 12-point lines are 12.96 points; the fake's page holds 756 points
+    p.printer.setFontSize(12);
+    const int linesPerPage = static_cast<int>(756 / 12.96);
+    for (int i = 0; i < linesPerPage - 1; ++i)
+        p.printer.emptyLine();
+    p.printer.printLine({{2, 0, QStringLiteral("last")}});
+    p.printer.printLine({{2, 0, QStringLiteral("spills")}});
+    p.printer.home();
+    p.printer.emptyLine();
+    p.printer.printLine({{5, 2, QStringLiteral("top")}});
+    for (int i = 0; i < 200; ++i)
+        p.printer.emptyLine();
+    p.printer.endDocument();
+
+    const auto& doc = p.device.documents.front();
+    ASSERT_EQ(doc.runs.size(), 3u);
+    EXPECT_EQ(doc.runs[0].line, linesPerPage);
+    EXPECT_EQ(doc.runs[0].page, 1);
+    EXPECT_EQ(doc.runs[1].page, 2);
+    EXPECT_EQ(doc.runs[1].line, 1);
+    EXPECT_EQ(doc.runs[2].page, 2) << "home stays on the current page";
+    EXPECT_EQ(doc.runs[2].line, 2);
+    EXPECT_EQ(doc.runs[2].text, QStringLiteral("  top"));
+    EXPECT_DOUBLE_EQ(doc.runs[2].y, 12.96);
+    EXPECT_EQ(doc.pages, 2) << "trailing empty lines leave no blank page";
+    EXPECT_TRUE(doc.ended);
+}

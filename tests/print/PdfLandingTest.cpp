@@ -1,0 +1,72 @@
+#include "ComposerFixture.h"
+#include "PdfWords.h"
+#include "platform/QtPrinterDevice.h"
+#include "print/PrintCommand.h"
+#include "print/ReturnAddressSheet.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The print dialog answered with "Print to File" into path, on letter paper.
+FakePlatform::PrintAnswer pdfAnswer(const QString& path)
+{
+    FakePlatform::PrintAnswer answer;
+    answer.device = [path] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        return std::make_unique<QtPrinterDevice>(std::move(printer));
+    };
+    return answer;
+}
+
+const LabelStock kThirtyLabels{3, 10, 0.15625, 0.5, 2.625, 1.0, 2.78125, 1.0};
+const LabelStock kEightyLabels{4, 20, 0.28125, 0.5, 1.75, 0.5, 2.0625, 0.5};
+
+} // namespace
+
+TEST(PdfLanding, ThirtyLabelSheetPutsEachLabelsTextOnItsLabel)
+{
+    QTemporaryDir folder;
+    for (bool centered : {false, true}) {
+        const QString path = pdfOutputPath(centered ? QStringLiteral("labels-1-30-centered.pdf")
+                                                    : QStringLiteral("labels-1-30.pdf"),
+                                           folder.path());
+        FakePlatform platform;
+        platform.printAnswers.push_back(pdfAnswer(path));
+        Composer composer = labelComposer(QStringLiteral("1-30"), centered);
+        printComposer(platform, composer);
+        ASSERT_TRUE(platform.messages.empty());
+        ASSERT_TRUE(QFileInfo::exists(path));
+
+        const std::vector<PdfWord> words = readPdfWords(path);
+        EXPECT_EQ(words.size(), 30u * 10) << "ten words on each label";
+        int labelsWithText = 0;
+        const QStringList problems = checkWordsOnLabels(words, kThirtyLabels, 0.02, labelsWithText);
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+        EXPECT_EQ(labelsWithText, 30) << (centered ? "centered" : "left-justified");
+    }
+}
+
+TEST(PdfLanding, ReturnAddressSheetPutsAllEightyOnTheirLabels)
+{
+    QTemporaryDir folder;
+    const QString path = pdfOutputPath(QStringLiteral("return-address.pdf"), folder.path());
+    FakePlatform platform;
+    platform.printAnswers.push_back(pdfAnswer(path));
+    const std::array<QString, 3> lines{QStringLiteral("Margaret H. Whitfield"), QStringLiteral("88 Orchard Lane"),
+                                       QStringLiteral("Dayton, OH 45402")};
+    ASSERT_EQ(lines[0].size(), 21);
+    ASSERT_EQ(printReturnAddressSheets(platform, lines), PrintOutcome::Printed);
+
+    const std::vector<PdfWord> words = readPdfWords(path);
+    EXPECT_EQ(words.size(), 80u * 9);
+    int labelsWithText = 0;
+    const QStringList problems = checkWordsOnLabels(words, kEightyLabels, 0.03, labelsWithText);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+    EXPECT_EQ(labelsWithText, 80);
+}

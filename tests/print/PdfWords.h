@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// A word of a PDF page as pdftotext -bbox reads it back, in inches from the top-left corner.
+struct PdfWord {
+    int page = 0;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    QString text;
+};
+
+std::vector<PdfWord> readPdfWords(const QString& pdfPath);
+
+// Where the print tests leave their PDFs: TESSAPRINT_ARTIFACTS when set, else a temporary folder.
+QString pdfOutputPath(const QString& fileName, const QString& temporaryFolder);
+
+// A label stock: the first label's top-left corner, its size and the pitch between labels.
+struct LabelStock {
+    int across, down;
+    double left, top, width, height, columnPitch, rowPitch;
+};
+
+// Every word must sit inside one label (within tolerance); returns what went wrong, and
+// fills labelsWithText with the number of labels that hold a word.
+QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelStock& stock, double tolerance,
+                               int& labelsWithText);

@@ -1,0 +1,175 @@
+#include "support/FakePlatform.h"
+
+#include "platform/AppError.h"
+
+void FakePrinter::setOrientation(Orientation orientation)
+{
+    m_orientation = orientation;
+    if (m_open)
+        current().orientation = orientation;
+}
+
+void FakePrinter::setPaperSize(PaperSize size)
+{
+    m_paper = size;
+    if (m_open)
+        current().paper = size;
+}
+
+double FakePrinter::printableHeight()
+{
+    const double height = m_orientation == Orientation::Portrait ? 11 * 72 : 8.5 * 72;
+    return height - 36;
+}
+
+FakeDocument& FakePrinter::current()
+{
+    if (!m_open) {
+        documents.push_back({});
+        documents.back().orientation = m_orientation;
+        documents.back().paper = m_paper;
+        m_open = true;
+    }
+    return documents.back();
+}
+
+void FakePrinter::drawText(const PlacedText& run)
+{
+    ++m_draws;
+    if (failAtDraw != 0 && m_draws == failAtDraw)
+        throw AppError::printerError();
+    current().runs.push_back(run);
+}
+
+void FakePrinter::newPage()
+{
+    ++current().pages;
+}
+
+void FakePrinter::endDocument()
+{
+    current().ended = true;
+    m_open = false;
+}
+
+void FakePrinter::abandonDocument()
+{
+    if (!m_open)
+        return;
+    current().abandoned = true;
+    m_open = false;
+}
+
+FakePlatform::FakePlatform()
+{
+    folder = m_dir.path();
+}
+
+std::vector<FakeDocument> FakePlatform::allDocuments() const
+{
+    std::vector<FakeDocument> all;
+    for (const FakePrinter* printer : printers)
+        all.insert(all.end(), printer->documents.begin(), printer->documents.end());
+    return all;
+}
+
+MessageAnswer FakePlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
+                                       MessageIcon icon)
+{
+    messages.push_back({text, title, buttons, icon});
+    if (!messageAnswers.empty()) {
+        const MessageAnswer answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    case MessageButtons::RetryCancel:
+        return MessageAnswer::Retry;
+    }
+    return MessageAnswer::Ok;
+}
+
+QString FakePlatform::inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer)
+{
+    prompts.push_back({prompt, title, defaultAnswer});
+    if (inputAnswers.empty())
+        return defaultAnswer;
+    const std::optional<QString> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer.value_or(QString());
+}
+
+std::optional<FileDialogAnswer> FakePlatform::openFileDialog(const FileDialogRequest& request)
+{
+    fileRequests.push_back(request);
+    if (onFileDialog)
+        onFileDialog(request);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    const std::optional<FileDialogAnswer> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& request)
+{
+    printRequests.push_back(request);
+    PrintAnswer answer;
+    if (!printAnswers.empty()) {
+        answer = printAnswers.front();
+        printAnswers.pop_front();
+    }
+    if (answer.cancel)
+        return std::nullopt;
+    if (answer.device) {
+        PrintChoice choice;
+        choice.printer = answer.device();
+        choice.copies = answer.copies;
+        choice.selectionChosen = answer.selection;
+        return choice;
+    }
+
+    // The caller owns the printer it gets; a recording twin stays here for the test.
+    class Forwarding : public PrinterDevice {
+    public:
+        explicit Forwarding(FakePrinter* target) : m_target(target) {}
+        QString deviceName() const override { return m_target->deviceName(); }
+        void setOrientation(Orientation o) override { m_target->setOrientation(o); }
+        void setPaperSize(PaperSize s) override { m_target->setPaperSize(s); }
+        double averageCharWidth(const PrintFont& f) override { return m_target->averageCharWidth(f); }
+        double textWidth(const PrintFont& f, const QString& t) override { return m_target->textWidth(f, t); }
+        double printableHeight() override { return m_target->printableHeight(); }
+        void drawText(const PlacedText& run) override { m_target->drawText(run); }
+        void newPage() override { m_target->newPage(); }
+        void endDocument() override { m_target->endDocument(); }
+        void abandonDocument() override { m_target->abandonDocument(); }
+
+    private:
+        FakePrinter* m_target;
+    };
+
+    auto printer = std::make_unique<FakePrinter>();
+    printer->name = answer.deviceName;
+    printer->failAtDraw = answer.failAtDraw;
+    printers.push_back(printer.get());
+    FakePrinter* target = printer.get();
+    m_keep.push_back(std::move(printer));
+
+    PrintChoice choice;
+    choice.printer = std::make_unique<Forwarding>(target);
+    choice.copies = answer.copies;
+    choice.selectionChosen = answer.selection;
+    return choice;
+}
+
+void FakePlatform::writeSetting(const QString& appTitle, const QString& section, const QString& key,
+                                const QString& value)
+{
+    Q_UNUSED(appTitle);
+    settings.insert(section + u'/' + key, value);
+}

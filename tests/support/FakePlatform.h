@@ -1,0 +1,129 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <functional>
+#include <vector>
+
+// A printout as the line printer sent it: each document's pages of placed text.
+struct FakeDocument {
+    std::vector<PlacedText> runs;
+    int pages = 1;
+    Orientation orientation = Orientation::Portrait;
+    std::optional<PaperSize> paper;
+    bool ended = false;
+    bool abandoned = false;
+};
+
+// Fixed metrics: every font's character is 0.6 of its point size wide, so a Courier column
+// at 10 points is 6 points (1/12 inch); the printable height is that of letter paper less
+// a quarter inch top and bottom.
+class FakePrinter : public PrinterDevice {
+public:
+    QString name = QStringLiteral("Fake Printer");
+    std::vector<FakeDocument> documents;
+    // Throws a printer error at this drawText call (1-based over the whole run); 0 never.
+    int failAtDraw = 0;
+
+    QString deviceName() const override { return name; }
+    void setOrientation(Orientation orientation) override;
+    void setPaperSize(PaperSize size) override;
+    double averageCharWidth(const PrintFont& font) override { return font.pointSize * 0.6; }
+    double textWidth(const PrintFont& font, const QString& text) override
+    {
+        return font.pointSize * 0.6 * text.size();
+    }
+    double printableHeight() override;
+    void drawText(const PlacedText& run) override;
+    void newPage() override;
+    void endDocument() override;
+    void abandonDocument() override;
+
+    FakeDocument& current();
+
+private:
+    bool m_open = false;
+    int m_draws = 0;
+    Orientation m_orientation = Orientation::Portrait;
+    std::optional<PaperSize> m_paper;
+};
+
+struct RecordedMessage {
+    QString text;
+    QString title;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+struct RecordedPrompt {
+    QString prompt;
+    QString title;
+    QString defaultAnswer;
+};
+
+// Answers from a script and records every message, prompt, beep and printout.
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    // Scripts, consumed front first. An empty message script answers the first button
+    // (Ok, Yes or Retry); an empty input script answers the default.
+    std::deque<MessageAnswer> messageAnswers;
+    std::deque<std::optional<QString>> inputAnswers; // nullopt = Cancel
+    std::deque<std::optional<FileDialogAnswer>> fileAnswers; // empty script = cancel
+    // Called inside openFileDialog, while the dialog would be up, before it answers.
+    std::function<void(const FileDialogRequest&)> onFileDialog;
+    struct PrintAnswer {
+        bool cancel = false;
+        int copies = 1;
+        QString deviceName = QStringLiteral("Fake Printer");
+        int failAtDraw = 0;
+        bool selection = false;
+        // When set, the dialog hands out this printer instead of a recording one.
+        std::function<std::unique_ptr<PrinterDevice>()> device;
+    };
+    std::deque<PrintAnswer> printAnswers; // empty script = one copy on "Fake Printer"
+
+    // Records.
+    std::vector<RecordedMessage> messages;
+    std::vector<RecordedPrompt> prompts;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<PrintDialogRequest> printRequests;
+    int beeps = 0;
+    // Every printer the dialog handed out, in order; they live as long as the platform.
+    std::vector<FakePrinter*> printers;
+    QMap<QString, QString> settings; // "section/key" -> value
+    QStringList opened;
+    QStringList started;
+
+    QString clipboard;
+    QString folder;
+    QDate todayDate = QDate(2026, 6, 1);
+
+    // All documents of every print dialog, in order.
+    std::vector<FakeDocument> allDocuments() const;
+
+    MessageAnswer messageBox(const QString& text, const QString& title, MessageButtons buttons,
+                             MessageIcon icon) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
+    void beep() override { ++beeps; }
+    std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    void clearClipboard() override { clipboard.clear(); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    QString clipboardText() override { return clipboard; }
+    void writeSetting(const QString& appTitle, const QString& section, const QString& key,
+                      const QString& value) override;
+    void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
+    void startProgram(const QString& path) override { started << path; }
+    QString programFolder() override { return folder; }
+    QDate today() override { return todayDate; }
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<std::unique_ptr<FakePrinter>> m_keep;
+};
