@@ -439,12 +439,8 @@ void frmLDeded::optLMLabel_Click()
         const double start = leadingNumber(StartPosition);
         if (const auto margins = labelMargins(start))
             setMargins(margins->indent, margins->padRows);
-        if (start > 30 || start < 0) {
-            // A negative start names no label; let it through and it prints on label 1.
-            const PositionMessage message =
-                start > 30 ? startOver30Message()
-                           : PositionMessage{QStringLiteral("Cannot be less than 1"),
-                                             QStringLiteral("Enter a number between 1 and 30"), false};
+        if (start > 30) {
+            const PositionMessage message = startOver30Message();
             m_platform.beep();
             m_platform.messageBox(message.text, message.title, MessageButtons::Ok, MessageIcon::Exclamation);
             continue;

@@ -35,6 +35,17 @@ void QtPrinterDevice::setPaperSize(PaperSize size)
     m_printer->setPageSize(QPageSize(size == PaperSize::Letter ? QPageSize::Letter : QPageSize::Envelope10));
 }
 
+void QtPrinterDevice::feedEnvelope(double widthInches, double heightInches)
+{
+    if (m_printer->outputFormat() != QPrinter::PdfFormat)
+        return;
+    const bool landscape = m_printer->pageLayout().orientation() == QPageLayout::Landscape;
+    const QSizeF portraitSize = landscape ? QSizeF(heightInches, widthInches) : QSizeF(widthInches, heightInches);
+    m_printer->setPageSize(QPageSize(portraitSize, QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    const double letterHeight = landscape ? 8.5 : 11;
+    m_envelopeOffset = (letterHeight - heightInches) * 72;
+}
+
 QFont QtPrinterDevice::qtFont(const PrintFont& font) const
 {
     QFont qfont(font.name);
@@ -66,7 +77,7 @@ double QtPrinterDevice::textWidth(const PrintFont& font, const QString& text)
 
 double QtPrinterDevice::printableHeight()
 {
-    return m_printer->pageLayout().fullRectPoints().height() - kOriginTop - kBottomMargin;
+    return m_printer->pageLayout().fullRectPoints().height() + m_envelopeOffset - kOriginTop - kBottomMargin;
 }
 
 void QtPrinterDevice::beginDocument()
@@ -94,7 +105,7 @@ void QtPrinterDevice::drawText(const PlacedText& run)
     const QFont font = qtFont(run.font);
     m_painter.setFont(font);
     const QFontMetricsF metrics(font, m_printer.get());
-    const QPointF baseline(toDevice(kOriginLeft + run.x), toDevice(kOriginTop + run.y) + metrics.ascent());
+    const QPointF baseline(toDevice(kOriginLeft + run.x), toDevice(kOriginTop + run.y - m_envelopeOffset) + metrics.ascent());
     m_painter.drawText(baseline, run.text);
 }
 

@@ -23,6 +23,7 @@ public:
     QString deviceName() const override;
     void setOrientation(Orientation orientation) override;
     void setPaperSize(PaperSize size) override;
+    void feedEnvelope(double widthInches, double heightInches) override;
     double averageCharWidth(const PrintFont& font) override;
     double textWidth(const PrintFont& font, const QString& text) override;
     double printableHeight() override;
@@ -41,4 +42,6 @@ private:
     QPainter m_painter;
     QString m_outputBase;
     int m_documents = 0;
+    // How far the page starts below the letter page that envelope placement counts from.
+    double m_envelopeOffset = 0;
 };

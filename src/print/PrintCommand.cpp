@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
 #include "platform/Platform.h"
+#include "print/EnvelopeSizes.h"
 #include "print/LabelPositions.h"
 #include "print/LinePrinter.h"
 #include "print/PrinterProblem.h"
@@ -54,6 +55,10 @@ void printCopy(LinePrinter& printer, Composer& composer)
     const bool special = isSpecialFamily(device.deviceName());
     if (special)
         device.setPaperSize(composer.envelope ? PaperSize::Envelope10 : PaperSize::Letter);
+    if (composer.envelope && !composer.portrait) {
+        if (const auto inches = envelopeInches(static_cast<int>(leadingNumber(composer.envelopeSizeNumber))))
+            device.feedEnvelope(inches->first, inches->second);
+    }
 
     printer.emptyLine();
     printer.setFontName(kCourier);

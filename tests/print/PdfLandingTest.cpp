@@ -70,3 +70,47 @@ TEST(PdfLanding, ReturnAddressSheetPutsAllEightyOnTheirLabels)
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
     EXPECT_EQ(labelsWithText, 80);
 }
+
+TEST(PdfLanding, EnvelopesPutTheAddressOnTheRightHalfOfTheEnvelope)
+{
+    // Each size with the margins its pick from the list writes.
+    const struct {
+        int size, indent, padRows;
+        bool largeFont;
+        double width, height;
+    } cases[] = {
+        {1, 38, 33, true, 9.5, 4.125}, {1, 38, 33, false, 9.5, 4.125}, {2, 23, 32, false, 6.5, 3.625},
+        {3, 20, 32, false, 5.75, 4.375}, {4, 28, 30, false, 7.25, 5.25}, {5, 30, 30, false, 8.125, 5.5},
+        {6, 36, 25, false, 9.5, 6.0},
+    };
+    QTemporaryDir folder;
+    for (const auto& c : cases) {
+        const QString name = c.largeFont ? QStringLiteral("envelope-10.pdf")
+                                         : QStringLiteral("envelope-size-%1.pdf").arg(c.size);
+        const QString path = pdfOutputPath(name, folder.path());
+        FakePlatform platform;
+        platform.printAnswers.push_back(pdfAnswer(path));
+        Composer composer = envelopeComposer(c.size, c.indent, c.padRows);
+        composer.largeFont = c.largeFont;
+        printComposer(platform, composer);
+        ASSERT_TRUE(platform.messages.empty());
+
+        const std::vector<PdfWord> words = readPdfWords(path);
+        ASSERT_EQ(words.size(), 10u) << name.toStdString();
+        double left = 1e9, right = 0, top = 1e9, bottom = 0;
+        for (const PdfWord& word : words) {
+            EXPECT_EQ(word.page, 1) << name.toStdString();
+            left = std::min(left, word.xMin);
+            right = std::max(right, word.xMax);
+            top = std::min(top, word.yMin);
+            bottom = std::max(bottom, word.yMax);
+        }
+        const auto page = readPdfPageSize(path);
+        EXPECT_NEAR(page.first, c.width, 0.01) << name.toStdString();
+        EXPECT_NEAR(page.second, c.height, 0.01) << name.toStdString();
+        EXPECT_GT((left + right) / 2, c.width / 2) << name.toStdString();
+        EXPECT_LT(right, c.width - 0.5) << name.toStdString();
+        EXPECT_GT(top, 0.75) << name.toStdString();
+        EXPECT_LT(bottom, c.height - 0.5) << name.toStdString();
+    }
+}

@@ -5,12 +5,26 @@
 #include <QRegularExpression>
 #include <QSet>
 
-std::vector<PdfWord> readPdfWords(const QString& pdfPath)
+namespace {
+QString boundingBoxes(const QString& pdfPath)
 {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     pdftotext.waitForFinished(60000);
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+}
+
+std::pair<double, double> readPdfPageSize(const QString& pdfPath)
+{
+    static const QRegularExpression page(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const auto match = page.match(boundingBoxes(pdfPath));
+    return {match.captured(1).toDouble() / 72, match.captured(2).toDouble() / 72};
+}
+
+std::vector<PdfWord> readPdfWords(const QString& pdfPath)
+{
+    const QString html = boundingBoxes(pdfPath);
 
     std::vector<PdfWord> words;
     int page = 0;

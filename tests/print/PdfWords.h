@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 // A word of a PDF page as pdftotext -bbox reads it back, in inches from the top-left corner.
@@ -11,6 +12,9 @@ struct PdfWord {
 };
 
 std::vector<PdfWord> readPdfWords(const QString& pdfPath);
+
+// The first page's width and height in inches.
+std::pair<double, double> readPdfPageSize(const QString& pdfPath);
 
 // Where the print tests leave their PDFs: TESSAPRINT_ARTIFACTS when set, else a temporary folder.
 QString pdfOutputPath(const QString& fileName, const QString& temporaryFolder);

@@ -141,6 +141,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         QString deviceName() const override { return m_target->deviceName(); }
         void setOrientation(Orientation o) override { m_target->setOrientation(o); }
         void setPaperSize(PaperSize s) override { m_target->setPaperSize(s); }
+        void feedEnvelope(double w, double h) override { m_target->feedEnvelope(w, h); }
         double averageCharWidth(const PrintFont& f) override { return m_target->averageCharWidth(f); }
         double textWidth(const PrintFont& f, const QString& t) override { return m_target->textWidth(f, t); }
         double printableHeight() override { return m_target->printableHeight(); }

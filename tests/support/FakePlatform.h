@@ -15,6 +15,7 @@ struct FakeDocument {
     int pages = 1;
     Orientation orientation = Orientation::Portrait;
     std::optional<PaperSize> paper;
+    std::optional<std::pair<double, double>> envelopeFed;
     bool ended = false;
     bool abandoned = false;
 };
@@ -32,6 +33,10 @@ public:
     QString deviceName() const override { return name; }
     void setOrientation(Orientation orientation) override;
     void setPaperSize(PaperSize size) override;
+    void feedEnvelope(double widthInches, double heightInches) override
+    {
+        current().envelopeFed = std::pair{widthInches, heightInches};
+    }
     double averageCharWidth(const PrintFont& font) override { return font.pointSize * 0.6; }
     double textWidth(const PrintFont& font, const QString& text) override
     {
