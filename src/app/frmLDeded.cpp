@@ -1,5 +1,7 @@
 #include "app/frmLDeded.h"
 
+#include "contacts/BirthdayReminders.h"
+#include "contacts/FileCommands.h"
 #include "platform/Numbers.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
@@ -648,17 +650,62 @@ void frmLDeded::mnuFileExit_Click()
     cmdLMExit_Click();
 }
 
-void frmLDeded::mnuFileNew_Click() {}
+void frmLDeded::applyFileResult(const FileCommandResult& result)
+{
+    setWindowTitle(result.caption);
+    cmdAddContact->setEnabled(result.contactCommandsEnabled);
+    cmdFindContact->setEnabled(result.contactCommandsEnabled);
+    for (QAction* item : {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuImport, mnuExport,
+                          mnuSrchContacts})
+        item->setEnabled(result.contactCommandsEnabled);
+    mnuFileBdayOn->setEnabled(result.bdayOnEnabled);
+    mnuFileBdayOff->setEnabled(result.bdayOffEnabled);
+    txtFileNam->setText(session.txtFileNam);
+    txtFileTitle->setText(session.txtFileTitle);
+    if (result.result == FileCommandResult::Quit)
+        close();
+}
 
-void frmLDeded::mnuFileOpen_Click() {}
+void frmLDeded::mnuFileNew_Click()
+{
+    applyFileResult(fileNew(m_platform, session));
+}
 
-void frmLDeded::mnuFileClose_Click() {}
+void frmLDeded::mnuFileOpen_Click()
+{
+    // The window shows the new file before the birthday reminders come up.
+    const FileCommandResult result =
+        fileOpen(m_platform, session, [this](const FileCommandResult& opened) { applyFileResult(opened); });
+    applyFileResult(result);
+}
 
-void frmLDeded::mnuFileBdayOn_Click() {}
+void frmLDeded::mnuFileClose_Click()
+{
+    applyFileResult(fileClose(session));
+    txtFileTitle->hide();
+}
 
-void frmLDeded::mnuFileBdayOff_Click() {}
+void frmLDeded::mnuFileBdayOn_Click()
+{
+    const ReminderMenus menus = enableBirthdayReminders(
+        m_platform, session.file, {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()});
+    mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
+    mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
+}
 
-void frmLDeded::closeContactFile() {}
+void frmLDeded::mnuFileBdayOff_Click()
+{
+    const ReminderMenus menus = disableBirthdayReminders(
+        m_platform, session.file, {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()});
+    mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
+    mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
+}
+
+// Also puts back the installer's unins000.DAT should a file dialog have left it renamed.
+void frmLDeded::closeContactFile()
+{
+    closeAtProgramEnd(m_platform, session);
+}
 
 void frmLDeded::closeEvent(QCloseEvent* event)
 {

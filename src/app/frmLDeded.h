@@ -1,10 +1,13 @@
 #pragma once
 
+#include "contacts/ContactSession.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
 
 class Platform;
+struct FileCommandResult;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -101,6 +104,9 @@ public:
     int16_t LabelCount = 0;
     QString EnvelopeSizeNumber;
 
+    // The contact file session every contact window works through.
+    ContactSession session;
+
 public slots:
     void optLMLabel_Click();
     void optLMEnvelope_Click();
@@ -144,10 +150,9 @@ private:
     void setMargins(int indent, int padRows);
     void hideEnvelopeChecks();
     void disableContactCommands();
+    void applyFileResult(const FileCommandResult& result);
     void runReturnAddressLabels();
 
-    // Closes the contact file of the session and puts back the installer's unins000.DAT
-    // should a file dialog have left it renamed.
     void closeContactFile();
     void closeOtherWindows();
     void writePlacement();
