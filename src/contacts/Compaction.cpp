@@ -62,7 +62,7 @@ void compactContactFile(ContactFile& file, const QString& tempPath, int removeRe
     // Closed across the rename: a system that cannot replace an open file may then do it.
     file.close();
     try {
-        QFile::remove(path); file.seam().rename(tempPath, path);
+        file.seam().rename(tempPath, path);
     } catch (...) {
         QFile::remove(tempPath);
         try {
