@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Field Birthdate (Part 1.1): entered as MM/DD/YYYY, stored as YYYYMMDD.
+// Field Birthdate: entered as MM/DD/YYYY, stored as YYYYMMDD.
 
 // "04/10/1980" -> "19800410" (last four characters, first two, characters 4-5);
 // an empty (or all-space) entry -> 8 spaces.

@@ -9,7 +9,7 @@
 class ContactFile;
 class Platform;
 
-// Birthday reminders (Part 1.3). The reminder state is the two File menu items:
+// Birthday reminders. The reminder state is the two File menu items:
 // on = mnuFileBdayOn disabled and mnuFileBdayOff enabled; off = the opposite;
 // no file / empty file just opened = both disabled.
 struct ReminderMenus {
@@ -19,7 +19,7 @@ struct ReminderMenus {
     static ReminderMenus on() { return {false, true}; }
     static ReminderMenus off() { return {true, false}; }
     static ReminderMenus none() { return {false, false}; }
-    // What a save writes into BirthdayReminder (Part 3.1): "1" when mnuFileBdayOn is disabled.
+    // What a save writes into BirthdayReminder: "1" when mnuFileBdayOn is disabled.
     bool remindersOn() const { return !bdayOnEnabled; }
     bool operator==(const ReminderMenus&) const = default;
 };

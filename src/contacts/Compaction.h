@@ -4,7 +4,7 @@
 
 class ContactFile;
 
-// Removal of records (Part 1.1 "compaction", used by the delete of Part 3.3), built so that
+// Removal of records (compaction, used by the delete of a contact), built so that
 // no failure can lose a contact:
 //   1. every record is read (one bulk read);
 //   2. tempPath ("Tempf" in the program folder, see tempFilePath) is created empty, truncating
@@ -12,7 +12,7 @@ class ContactFile;
 //   3. Tempf replaces the contact file in one atomic rename (never delete-then-rename);
 //   4. the contact file is opened again by its path.
 // Survivors are the records whose FirstName does not begin with "*DELETED*", less record
-// `removeRecordNumber` when it is 1 or more. The delete of Part 3.3 calls it with the record
+// `removeRecordNumber` when it is 1 or more. The delete of a contact calls it with the record
 // to remove instead of first writing the "*DELETED*" mark, so a failed delete leaves the file
 // exactly as it was.
 //

@@ -3,13 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
-// One record of the contact file (Part 1.1): 19 fixed-width text fields, 18 '|' and CR LF,
+// One record of the contact file: 19 fixed-width text fields, 18 '|' and CR LF,
 // 513 bytes, Windows-1252. Offsets: FirstName 0, MiddleInitial 12, LastName 14, ...,
 // IncludeCompany 508, BirthdayReminder 510, CR LF 511.
 //
 // The fields hold text as read (padding kept); toRecord() pads with spaces or cuts each value
-// to its width and does nothing else: trimming and upper-casing are the save rules' job
-// (Part 3.1), so read - change one field - write back leaves every other byte as it was.
+// to its width and does nothing else: trimming and upper-casing are the save rules' job,
+// so read - change one field - write back leaves every other byte as it was.
 struct Contact {
     static constexpr int RecordLength = 513;
     static constexpr int FieldCount = 19;
@@ -36,7 +36,7 @@ struct Contact {
 
     // Field i (0-based, in record order) by index, for code that walks all fields.
     struct FieldInfo {
-        const char* name; // as in Part 1.1: "FirstName", ...
+        const char* name; // the field's own name: "FirstName", ...
         int width;
         int offset;       // byte offset in the record
         QString Contact::*member;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QVector>
 
-// The one open contact file handle (Part 1.1): fixed 513-byte records addressed by record
+// The one open contact file handle: fixed 513-byte records addressed by record
 // number from 1. Every failure throws AppError (FileErrors.h); the caller's handler shows it.
 //
 //   ContactFile& f = session.file;

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// The contact file session (Part 1.2): owned by the main window, read by every contact window.
+// The contact file session: owned by the main window, read by every contact window.
 // No file open: file closed, both names empty. The File commands that change it are in
-// FileCommands.h; a window that must close and reopen the file (Parts 3.3, 4.1) does
+// FileCommands.h; a window that must close and reopen the file (delete, opening from the list) does
 //   session.file.close(); session.file.open(session.txtFileNam);
 struct ContactSession {
     ContactFile file;     // the one contact file handle

@@ -6,7 +6,7 @@
 #include <QString>
 #include <exception>
 
-// The program's message for an unexpected error (Overview, Conventions):
+// The program's message for an unexpected error:
 //   "An error has occurred. Error number 53 -- File not found.  Try again, or notify author."
 // titled "Error", Retry and Cancel, critical icon. The import window passes its own suffix.
 //

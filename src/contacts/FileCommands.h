@@ -7,7 +7,7 @@
 
 class Platform;
 
-// The File menu's New, Open and Close (Part 1.2) as plain code. Each returns what the main
+// The File menu's New, Open and Close as plain code. Each returns what the main
 // window applies to its controls:
 //
 //   void frmLDeded::mnuFileOpen_Click() {

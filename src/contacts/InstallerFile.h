@@ -3,7 +3,7 @@
 class Platform;
 
 // The installer's "unins000.DAT" in the program folder is renamed "unins000.DAK" while the
-// New and Open dialogs are shown, so that their "*.DAT" filter does not list it (Part 1.2).
+// New and Open dialogs are shown, so that their "*.DAT" filter does not list it.
 // Both are best effort and never overwrite a file: with both names present nothing changes.
 
 // unins000.DAT -> unins000.DAK when unins000.DAT exists.

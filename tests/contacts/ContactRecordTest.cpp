@@ -11,7 +11,7 @@ using namespace testing_contacts;
 
 namespace {
 
-// The table of Part 1.1, written out independently of the implementation.
+// The record layout, written out independently of the implementation.
 struct SpecField {
     const char* name;
     int offset;

@@ -204,7 +204,7 @@ TEST_F(SessionTest, AfterACancelledDialogTheInstallerFileComesBackAtProgramEnd)
     };
     EXPECT_EQ(fileOpen(platform, session).result, FileCommandResult::Cancelled);
     EXPECT_TRUE(hiddenDuringDialog);
-    // Part 1.2: a cancel leaves it under its temporary name until the program ends.
+    // A cancel leaves it under its temporary name until the program ends.
     EXPECT_TRUE(QFile::exists(inFolder(QStringLiteral("unins000.DAK"))));
     closeAtProgramEnd(platform, session);
     EXPECT_TRUE(QFile::exists(inFolder(QStringLiteral("unins000.DAT"))));
