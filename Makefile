@@ -1,3 +1,5 @@
+MAKEFLAGS += --no-print-directory
+
 BUILD := build
 JOBS  ?= 2
 

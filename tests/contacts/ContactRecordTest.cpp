@@ -38,7 +38,7 @@ void expectFrame(const QByteArray& record)
 
 } // namespace
 
-TEST(ContactRecord, FieldTableIsPartOnePointOne)
+TEST(ContactRecord, FieldTableMatchesTheRecordLayout)
 {
     for (int i = 0; i < 19; ++i) {
         EXPECT_STREQ(Contact::fieldInfo(i).name, specFields[i].name);
