@@ -90,14 +90,15 @@ TEST_F(ReturnAddressTest, NoOrCancelAfterPrintingReturnsToNormal)
         enterWaitingState();
         fillLines();
         fake->messageAnswers = {MessageAnswer::Ok, answer};
+        fake->printAnswers.push_back({.copies = 2});
         window->cmdRetAddress->click();
 
         EXPECT_EQ(titles(fake->messages).join(u','), kLoadPrinter + ",Completed");
         EXPECT_EQ(fake->messages[1].text, "Done!  Do you want to print another page of Return Address Labels?");
         EXPECT_EQ(fake->messages[1].buttons, MessageButtons::YesNoCancel);
         EXPECT_EQ(fake->messages[1].icon, MessageIcon::None);
-        ASSERT_EQ(fake->allDocuments().size(), 1u);
-        EXPECT_EQ(fake->allDocuments()[0].runs.front().text, "Ann Smith");
+        ASSERT_EQ(fake->allDocuments().size(), 2u) << "two copies, then one question";
+        EXPECT_EQ(fake->allDocuments()[1].runs.front().text, "Ann Smith");
         EXPECT_TRUE(inNormalState());
     }
 }
