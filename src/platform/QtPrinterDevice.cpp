@@ -2,10 +2,10 @@
 
 #include "platform/AppError.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 
 QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
 {
@@ -13,11 +13,7 @@ QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(
     m_outputBase = m_printer->outputFileName();
 }
 
-QtPrinterDevice::~QtPrinterDevice()
-{
-    if (m_painter.isActive())
-        abandonDocument();
-}
+QtPrinterDevice::~QtPrinterDevice() = default;
 
 QString QtPrinterDevice::deviceName() const
 {
@@ -80,10 +76,42 @@ double QtPrinterDevice::printableHeight()
     return m_printer->pageLayout().fullRectPoints().height() + m_envelopeOffset - kOriginTop - kBottomMargin;
 }
 
-void QtPrinterDevice::beginDocument()
+void QtPrinterDevice::openDocument()
 {
-    if (m_painter.isActive())
-        return;
+    if (!m_open) {
+        m_pages.assign(1, {});
+        m_open = true;
+    }
+}
+
+void QtPrinterDevice::drawText(const PlacedText& run)
+{
+    openDocument();
+    m_pages.back().push_back(run);
+}
+
+void QtPrinterDevice::newPage()
+{
+    openDocument();
+    m_pages.emplace_back();
+}
+
+void QtPrinterDevice::endDocument()
+{
+    openDocument();
+    drawPages();
+    m_pages.clear();
+    m_open = false;
+}
+
+void QtPrinterDevice::abandonDocument()
+{
+    m_pages.clear();
+    m_open = false;
+}
+
+void QtPrinterDevice::drawPages()
+{
     ++m_documents;
     // Each copy is a document of its own; in a file, later copies go beside the first.
     if (!m_outputBase.isEmpty() && m_documents > 1) {
@@ -95,41 +123,23 @@ void QtPrinterDevice::beginDocument()
             name += suffix;
         m_printer->setOutputFileName(name);
     }
-    if (!m_painter.begin(m_printer.get()))
+    QPainter painter;
+    if (!painter.begin(m_printer.get()))
         throw AppError::printerError();
-}
-
-void QtPrinterDevice::drawText(const PlacedText& run)
-{
-    beginDocument();
-    const QFont font = qtFont(run.font);
-    m_painter.setFont(font);
-    const QFontMetricsF metrics(font, m_printer.get());
-    const QPointF baseline(toDevice(kOriginLeft + run.x), toDevice(kOriginTop + run.y - m_envelopeOffset) + metrics.ascent());
-    m_painter.drawText(baseline, run.text);
-}
-
-void QtPrinterDevice::newPage()
-{
-    beginDocument();
-    if (!m_printer->newPage())
+    for (std::size_t page = 0; page < m_pages.size(); ++page) {
+        if (page > 0 && !m_printer->newPage()) {
+            painter.end();
+            throw AppError::printerError();
+        }
+        for (const PlacedText& run : m_pages[page]) {
+            const QFont font = qtFont(run.font);
+            painter.setFont(font);
+            const double ascent = QFontMetricsF(font, m_printer.get()).ascent();
+            painter.drawText(QPointF(toDevice(kOriginLeft + run.x),
+                                     toDevice(kOriginTop + run.y - m_envelopeOffset) + ascent),
+                             run.text);
+        }
+    }
+    if (!painter.end())
         throw AppError::printerError();
-}
-
-void QtPrinterDevice::endDocument()
-{
-    beginDocument();
-    if (!m_painter.end())
-        throw AppError::printerError();
-}
-
-void QtPrinterDevice::abandonDocument()
-{
-    if (!m_painter.isActive())
-        return;
-    m_printer->abort();
-    m_painter.end();
-    // A file printer still writes what it had: drop it, as a printer drops an aborted job.
-    if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty())
-        QFile::remove(m_printer->outputFileName());
 }

@@ -2,13 +2,15 @@
 
 #include "platform/PrinterDevice.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <memory>
+#include <vector>
 
 // The line printer's calls drawn onto a QPrinter: a real printer or a PDF file.
 // Its column 1, line 1 is a fixed point on the paper, whatever the printer's hardware
 // margins, so a label sheet lands the same on every printer and in a PDF.
+// A document is kept until it ends, then drawn in one go: an abandoned one never reaches
+// the printer, which a started print job could not promise.
 class QtPrinterDevice : public PrinterDevice {
 public:
     static constexpr double kOriginLeft = 0.25 * 72; // points from the paper's left edge
@@ -33,13 +35,15 @@ public:
     void abandonDocument() override;
 
 private:
-    void beginDocument();
+    void openDocument();
+    void drawPages();
     QFont qtFont(const PrintFont& font) const;
     double toDevice(double points) const;
     double toPoints(double pixels) const;
 
     std::unique_ptr<QPrinter> m_printer;
-    QPainter m_painter;
+    std::vector<std::vector<PlacedText>> m_pages; // of the open document
+    bool m_open = false;
     QString m_outputBase;
     int m_documents = 0;
     // How far the page starts below the letter page that envelope placement counts from.

@@ -8,6 +8,8 @@
 #include "print/LinePrinter.h"
 #include "print/PrinterProblem.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kCourier = QStringLiteral("Courier New");

@@ -4,6 +4,7 @@
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <gtest/gtest.h>
@@ -113,4 +114,24 @@ TEST(PdfLanding, EnvelopesPutTheAddressOnTheRightHalfOfTheEnvelope)
         EXPECT_GT(top, 0.75) << name.toStdString();
         EXPECT_LT(bottom, c.height - 0.5) << name.toStdString();
     }
+}
+
+TEST(PdfLanding, CopiesToAFileGoBesideItAndAnAbandonedCopyLeavesNothing)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("sheet.pdf"));
+    FakePlatform platform;
+    FakePlatform::PrintAnswer answer = pdfAnswer(path);
+    answer.copies = 2;
+    platform.printAnswers.push_back(answer);
+    Composer composer = labelComposer(QStringLiteral("5"));
+    printComposer(platform, composer);
+    EXPECT_EQ(readPdfWords(path).size(), 10u);
+    EXPECT_EQ(readPdfWords(QDir(folder.path()).filePath(QStringLiteral("sheet-2.pdf"))).size(), 10u);
+
+    const QString dropped = QDir(folder.path()).filePath(QStringLiteral("dropped.pdf"));
+    auto device = pdfAnswer(dropped).device();
+    device->drawText({.text = QStringLiteral("never printed")});
+    device->abandonDocument();
+    EXPECT_FALSE(QFileInfo::exists(dropped));
 }
