@@ -590,6 +590,11 @@ void frmLDeded::runReturnAddressLabels()
 
         const PrintOutcome outcome =
             printReturnAddressSheets(m_platform, {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text()});
+        if (outcome != PrintOutcome::Cancelled) {
+            // Each sheet clears Bold before it prints, whether or not the printer then fails.
+            chkBold->setChecked(false);
+            chkBold->hide();
+        }
         if (outcome != PrintOutcome::Printed) {
             // After a Yes the normal Print button is back; the options must come back with it,
             // or Label stock and Envelope stay greyed out with no way to reach them.
@@ -599,8 +604,6 @@ void frmLDeded::runReturnAddressLabels()
             }
             return;
         }
-        chkBold->setChecked(false);
-        chkBold->hide();
         cmdRetAddress->hide();
         cmdLMStart->show();
 

@@ -11,7 +11,7 @@ QString errorMessageText(const AppError& error, const QString& suffix)
 MessageAnswer showErrorMessage(Platform& platform, const AppError& error, const QString& suffix)
 {
     const MessageAnswer answer = platform.messageBox(errorMessageText(error, suffix), QStringLiteral("Error"),
-                                                     MessageButtons::RetryCancel, MessageIcon::Critical);
+                                                     MessageButtons::RetryCancel, MessageIcon::None);
     return answer == MessageAnswer::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
 }
 

@@ -8,7 +8,7 @@
 
 // The program's message for an unexpected error:
 //   "An error has occurred. Error number 53 -- File not found.  Try again, or notify author."
-// titled "Error", Retry and Cancel, critical icon. The import window passes its own suffix.
+// titled "Error", Retry and Cancel, no icon. The import window passes its own suffix.
 //
 //   try { ... } catch (...) {
 //       if (showErrorMessage(platform, asAppError(std::current_exception())) == MessageAnswer::Retry) ...

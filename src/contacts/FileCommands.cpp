@@ -35,11 +35,11 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
                       const ApplyFileResult& applyBeforeCheck)
 {
     try {
-        // 1-2. Close the old file (and everything that described it); hide the installer file.
+        // Close the old file (and everything that described it); hide the installer file.
         session.reset();
         hideInstallerFile(platform);
 
-        // 3-4. The dialog; a cancel ends here in the no-file state.
+        // The dialog; a cancel ends here in the no-file state.
         FileDialogRequest request;
         request.title = command == Command::New ? QStringLiteral("New") : QStringLiteral("Open");
         request.initialFolder = platform.programFolder();
@@ -48,7 +48,7 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         if (!answer || answer->path.isEmpty())
             return noFile(session, FileCommandResult::Cancelled);
 
-        // 5-9. Open (creating, never truncating), names, caption, contact commands.
+        // Open (creating, never truncating), names, caption, contact commands.
         const QString path = answer->path;
         const QString name = answer->fileName.isEmpty() ? QFileInfo(path).fileName() : answer->fileName;
         session.file.open(path);
@@ -61,14 +61,14 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         result.contactCommandsEnabled = true;
 
         if (command == Command::New) {
-            // 10-11. Reminders on, installer file back.
+            // Reminders on, installer file back.
             result.bdayOnEnabled = ReminderMenus::on().bdayOnEnabled;
             result.bdayOffEnabled = ReminderMenus::on().bdayOffEnabled;
             restoreInstallerFile(platform);
             return result;
         }
 
-        // Open 2-5. RecordCount, installer file back, reminder items from record 1.
+        // Open: RecordCount, installer file back, reminder items from record 1.
         const int count = session.file.recordCount();
         restoreInstallerFile(platform);
         ReminderMenus menus = ReminderMenus::none();
@@ -78,7 +78,7 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         result.bdayOnEnabled = menus.bdayOnEnabled;
         result.bdayOffEnabled = menus.bdayOffEnabled;
 
-        // Open 6. The birthday check.
+        // Open: the birthday check.
         if (applyBeforeCheck)
             applyBeforeCheck(result);
         runBirthdayCheck(platform, session.file);

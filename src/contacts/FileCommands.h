@@ -25,7 +25,7 @@ class Platform;
 //
 // Every result other than Opened is the no-file state: caption "Tessaprint", everything
 // disabled, session reset. fileClose returns Closed. A cancelled dialog returns Cancelled in
-// that state (the old file was already closed by step 1, so nothing may still describe it).
+// that state (the old file was already closed before the dialog, so nothing may still describe it).
 // An error shows the program's error message: Retry -> Retry (no-file state), Cancel -> Quit
 // (no-file state; the window closes, which ends the program).
 struct FileCommandResult {

@@ -32,7 +32,7 @@ bool parsePositionEntry(const QString& entry, PositionRange& range)
         return true;
     }
     if (length < 3 || length > 5) {
-        // Other lengths name only a start; what they mean beyond that is not settled.
+        // Other lengths name only a start.
         range.start = entry;
         return true;
     }

@@ -156,17 +156,22 @@ TEST_F(ReturnAddressTest, CancelAfterYesLeavesTheOptionsUsable)
     EXPECT_TRUE(inNormalState());
 }
 
-TEST_F(ReturnAddressTest, APrintedSheetClearsAndHidesBold)
+TEST_F(ReturnAddressTest, ASheetClearsAndHidesBoldEvenWhenThePrinterFails)
 {
-    window->optLMEnvelope->click();
-    pickEnvelopeSize(1);
-    window->chkBold->click();
-    ASSERT_TRUE(window->chkBold->isChecked());
-    fillLines();
-    fake->messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    window->mnuRetAddress->trigger();
+    for (int failAtDraw : {0, 5}) {
+        SCOPED_TRACE(failAtDraw);
+        restart();
+        window->optLMEnvelope->click();
+        pickEnvelopeSize(1);
+        window->chkBold->click();
+        ASSERT_TRUE(window->chkBold->isChecked());
+        fillLines();
+        fake->messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
+        fake->printAnswers.push_back({.failAtDraw = failAtDraw});
+        window->mnuRetAddress->trigger();
 
-    EXPECT_FALSE(window->chkBold->isChecked());
-    EXPECT_TRUE(window->chkBold->isHidden());
-    EXPECT_FALSE(window->chkLargeFont->isHidden());
+        EXPECT_FALSE(window->chkBold->isChecked());
+        EXPECT_TRUE(window->chkBold->isHidden());
+        EXPECT_FALSE(window->chkLargeFont->isHidden());
+    }
 }

@@ -12,12 +12,12 @@ using namespace testing_contacts;
 namespace {
 
 // The record layout, written out independently of the implementation.
-struct SpecField {
+struct LayoutField {
     const char* name;
     int offset;
     int width;
 };
-const SpecField specFields[19] = {
+const LayoutField layout[19] = {
     {"FirstName", 0, 11},   {"MiddleInitial", 12, 1}, {"LastName", 14, 16},  {"Street1", 31, 30},
     {"Street2", 62, 15},    {"City", 78, 16},         {"State", 95, 2},      {"Zip", 98, 10},
     {"Country", 109, 19},   {"HomePhone", 129, 15},   {"CellPhone", 145, 15}, {"WorkPhone", 161, 13},
@@ -41,9 +41,9 @@ void expectFrame(const QByteArray& record)
 TEST(ContactRecord, FieldTableMatchesTheRecordLayout)
 {
     for (int i = 0; i < 19; ++i) {
-        EXPECT_STREQ(Contact::fieldInfo(i).name, specFields[i].name);
-        EXPECT_EQ(Contact::fieldInfo(i).offset, specFields[i].offset) << specFields[i].name;
-        EXPECT_EQ(Contact::fieldInfo(i).width, specFields[i].width) << specFields[i].name;
+        EXPECT_STREQ(Contact::fieldInfo(i).name, layout[i].name);
+        EXPECT_EQ(Contact::fieldInfo(i).offset, layout[i].offset) << layout[i].name;
+        EXPECT_EQ(Contact::fieldInfo(i).width, layout[i].width) << layout[i].name;
     }
 }
 
@@ -53,7 +53,7 @@ TEST(ContactRecord, EmptyRecordIsNineteenSpaceFieldsEighteenBarsAndCrLf)
     expectFrame(record);
     QByteArray expected;
     for (int i = 0; i < 19; ++i) {
-        expected.append(QByteArray(specFields[i].width, ' '));
+        expected.append(QByteArray(layout[i].width, ' '));
         if (i < 18)
             expected.append('|');
     }
@@ -79,13 +79,13 @@ TEST(ContactRecord, FullWidthValuesFillTheirFieldsExactly)
 {
     Contact c;
     for (int i = 0; i < 19; ++i)
-        c.field(i) = QString(specFields[i].width, QChar(u'A' + i));
+        c.field(i) = QString(layout[i].width, QChar(u'A' + i));
     const QByteArray record = c.toRecord();
     expectFrame(record);
     for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(record.mid(specFields[i].offset, specFields[i].width),
-                  QByteArray(specFields[i].width, char('A' + i)))
-            << specFields[i].name;
+        EXPECT_EQ(record.mid(layout[i].offset, layout[i].width),
+                  QByteArray(layout[i].width, char('A' + i)))
+            << layout[i].name;
     EXPECT_EQ(Contact::fromRecord(record), c);
 }
 

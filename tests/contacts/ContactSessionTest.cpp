@@ -237,7 +237,7 @@ TEST_F(SessionTest, AFolderGivesTheErrorMessageAndRetryReturnsToNoFile)
                                      "Try again, or notify author."));
     EXPECT_EQ(m.title, QStringLiteral("Error"));
     EXPECT_EQ(m.buttons, MessageButtons::RetryCancel);
-    EXPECT_EQ(m.icon, MessageIcon::Critical);
+    EXPECT_EQ(m.icon, MessageIcon::None);
 }
 
 TEST_F(SessionTest, APathUnderAMissingFolderGivesTheErrorMessage)
