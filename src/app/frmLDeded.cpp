@@ -661,8 +661,7 @@ void frmLDeded::applyFileResult(const FileCommandResult& result)
     for (QAction* item : {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuImport, mnuExport,
                           mnuSrchContacts})
         item->setEnabled(result.contactCommandsEnabled);
-    mnuFileBdayOn->setEnabled(result.bdayOnEnabled);
-    mnuFileBdayOff->setEnabled(result.bdayOffEnabled);
+    setReminderMenus({result.bdayOnEnabled, result.bdayOffEnabled});
     txtFileNam->setText(session.txtFileNam);
     txtFileTitle->setText(session.txtFileTitle);
     if (result.result == FileCommandResult::Quit)
@@ -688,20 +687,25 @@ void frmLDeded::mnuFileClose_Click()
     txtFileTitle->hide();
 }
 
-void frmLDeded::mnuFileBdayOn_Click()
+ReminderMenus frmLDeded::reminderMenus() const
 {
-    const ReminderMenus menus = enableBirthdayReminders(
-        m_platform, session.file, {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()});
+    return {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()};
+}
+
+void frmLDeded::setReminderMenus(const ReminderMenus& menus)
+{
     mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
     mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
 }
 
+void frmLDeded::mnuFileBdayOn_Click()
+{
+    setReminderMenus(enableBirthdayReminders(m_platform, session.file, reminderMenus()));
+}
+
 void frmLDeded::mnuFileBdayOff_Click()
 {
-    const ReminderMenus menus = disableBirthdayReminders(
-        m_platform, session.file, {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()});
-    mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
-    mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
+    setReminderMenus(disableBirthdayReminders(m_platform, session.file, reminderMenus()));
 }
 
 // Also puts back the installer's unins000.DAT should a file dialog have left it renamed.

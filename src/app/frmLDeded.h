@@ -8,6 +8,7 @@
 
 class Platform;
 struct FileCommandResult;
+struct ReminderMenus;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -151,6 +152,8 @@ private:
     void hideEnvelopeChecks();
     void disableContactCommands();
     void applyFileResult(const FileCommandResult& result);
+    ReminderMenus reminderMenus() const;
+    void setReminderMenus(const ReminderMenus& menus);
     void runReturnAddressLabels();
 
     void closeContactFile();

@@ -37,9 +37,9 @@ public:
     virtual QString deviceName() const = 0;
     virtual void setOrientation(Orientation orientation) = 0;
     virtual void setPaperSize(PaperSize size) = 0;
-    // The program places envelope text as if the envelope (width x height in inches, as it
-    // lies on the page) were fed against the bottom edge of a letter page. A printer leaves
-    // paper and feed to its driver; a file printer makes its page that envelope.
+    // In landscape, the program places envelope text as if the envelope (width x height in
+    // inches, long side across) were fed against the bottom edge of a letter page. A printer
+    // leaves paper and feed to its driver; a file printer makes its page that envelope.
     virtual void feedEnvelope(double widthInches, double heightInches) = 0;
 
     virtual double averageCharWidth(const PrintFont& font) = 0;

@@ -13,8 +13,6 @@ QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(
     m_outputBase = m_printer->outputFileName();
 }
 
-QtPrinterDevice::~QtPrinterDevice() = default;
-
 QString QtPrinterDevice::deviceName() const
 {
     return m_printer->printerName();
@@ -35,11 +33,10 @@ void QtPrinterDevice::feedEnvelope(double widthInches, double heightInches)
 {
     if (m_printer->outputFormat() != QPrinter::PdfFormat)
         return;
-    const bool landscape = m_printer->pageLayout().orientation() == QPageLayout::Landscape;
-    const QSizeF portraitSize = landscape ? QSizeF(heightInches, widthInches) : QSizeF(widthInches, heightInches);
-    m_printer->setPageSize(QPageSize(portraitSize, QPageSize::Inch, QString(), QPageSize::ExactMatch));
-    const double letterHeight = landscape ? 8.5 : 11;
-    m_envelopeOffset = (letterHeight - heightInches) * 72;
+    // Page sizes are named upright; the landscape orientation turns the envelope on its side.
+    m_printer->setPageSize(QPageSize(QSizeF(heightInches, widthInches), QPageSize::Inch, QString(),
+                                     QPageSize::ExactMatch));
+    m_envelopeOffset = (8.5 - heightInches) * 72;
 }
 
 QFont QtPrinterDevice::qtFont(const PrintFont& font) const

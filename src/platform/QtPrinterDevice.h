@@ -18,7 +18,6 @@ public:
     static constexpr double kBottomMargin = 0.25 * 72;
 
     explicit QtPrinterDevice(std::unique_ptr<QPrinter> printer);
-    ~QtPrinterDevice() override;
 
     QPrinter& printer() { return *m_printer; }
 
