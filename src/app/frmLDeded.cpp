@@ -8,6 +8,7 @@
 #include "print/LabelPositions.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
+#include "windows/WindowFlow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -375,23 +376,6 @@ void frmLDeded::loadStartState()
     mnuSrchContacts->setEnabled(false);
     mnuImport->setEnabled(false);
     mnuExport->setEnabled(false);
-}
-
-void frmLDeded::chooseOption(QRadioButton* option)
-{
-    option->setChecked(true);
-    emit option->clicked(true);
-}
-
-void frmLDeded::unchooseBoth(QRadioButton* first, QRadioButton* second)
-{
-    // An auto-exclusive pair refuses to have neither chosen.
-    first->setAutoExclusive(false);
-    second->setAutoExclusive(false);
-    first->setChecked(false);
-    second->setChecked(false);
-    first->setAutoExclusive(true);
-    second->setAutoExclusive(true);
 }
 
 void frmLDeded::setMargins(int indent, int padRows)

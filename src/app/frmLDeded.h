@@ -145,9 +145,6 @@ private:
     void connectHandlers();
     void loadStartState();
 
-    // Setting an option from code runs its click handler, as a user's click does.
-    void chooseOption(QRadioButton* option);
-    void unchooseBoth(QRadioButton* first, QRadioButton* second);
     void setMargins(int indent, int padRows);
     void hideEnvelopeChecks();
     void disableContactCommands();
