@@ -9,6 +9,8 @@
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressFlow.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +127,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
 }
 
 void frmLDeded::loadStartState()
@@ -495,4 +499,28 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmLMImport* frmLDeded::importWindow()
+{
+    if (!m_importWindow)
+        m_importWindow = new frmLMImport(m_platform, *this, this);
+    return m_importWindow;
+}
+
+frmLMExport* frmLDeded::exportWindow()
+{
+    if (!m_exportWindow)
+        m_exportWindow = new frmLMExport(m_platform, *this, this);
+    return m_exportWindow;
+}
+
+void frmLDeded::mnuImport_Click()
+{
+    showInstead(this, importWindow());
+}
+
+void frmLDeded::mnuExport_Click()
+{
+    showInstead(this, exportWindow());
 }

@@ -20,6 +20,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmLMImport;
+class frmLMExport;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -110,6 +112,10 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // Created on first use.
+    frmLMImport* importWindow();
+    frmLMExport* exportWindow();
+
 public slots:
     void optLMLabel_Click();
     void optLMEnvelope_Click();
@@ -136,6 +142,8 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -162,4 +170,6 @@ private:
     void writePlacement();
 
     Platform& m_platform;
+    frmLMImport* m_importWindow = nullptr;
+    frmLMExport* m_exportWindow = nullptr;
 };
