@@ -9,6 +9,8 @@
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmEdDelViewContact.h"
+#include "windows/frmNewContact.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +121,31 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     connectHandlers();
     loadStartState();
+}
+
+frmLDeded::~frmLDeded()
+{
+    delete m_newContactWindow;
+    delete m_contactBrowser;
+}
+
+frmNewContact* frmLDeded::newContactWindow()
+{
+    if (!m_newContactWindow)
+        m_newContactWindow = new frmNewContact(m_platform, *this);
+    return m_newContactWindow;
+}
+
+frmEdDelViewContact* frmLDeded::contactBrowser()
+{
+    if (!m_contactBrowser)
+        m_contactBrowser = new frmEdDelViewContact(m_platform, *this);
+    return m_contactBrowser;
+}
+
+void frmLDeded::cmdFindContact_Click()
+{
+    contactBrowser()->open();
 }
 
 void frmLDeded::buildControls()
@@ -354,6 +381,9 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connect(cmdFindContact, &QPushButton::clicked, this, &frmLDeded::cmdFindContact_Click);
+    for (QAction* item : {mnuEdit, mnuFind, mnuDelete, mnuViewOne})
+        connect(item, &QAction::triggered, this, &frmLDeded::cmdFindContact_Click);
 }
 
 void frmLDeded::loadStartState()

@@ -18,6 +18,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmNewContact;
+class frmEdDelViewContact;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -25,6 +27,11 @@ class frmLDeded : public QMainWindow {
 
 public:
     explicit frmLDeded(Platform& platform, QWidget* parent = nullptr);
+    ~frmLDeded() override;
+
+    // The contact windows, each created on first use and owned by this window.
+    frmNewContact* newContactWindow();
+    frmEdDelViewContact* contactBrowser();
 
     // Controls.
     QLabel* lblLMHeader;
@@ -134,6 +141,7 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void cmdFindContact_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,4 +166,6 @@ private:
     void writePlacement();
 
     Platform& m_platform;
+    frmNewContact* m_newContactWindow = nullptr;
+    frmEdDelViewContact* m_contactBrowser = nullptr;
 };
