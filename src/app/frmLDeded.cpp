@@ -2,6 +2,7 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
+#include "exchange/AddContactCommand.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
 #include "print/EnvelopeSizes.h"
@@ -73,6 +74,18 @@ frmEdDelViewContact* frmLDeded::contactBrowser()
 void frmLDeded::cmdFindContact_Click()
 {
     contactBrowser()->open();
+}
+
+void frmLDeded::cmdAddContact_Click()
+{
+    const AddContactStart start = startAddContact(
+        m_platform, {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text(), txtLMLine4->text(), txtLMLine5->text()});
+    if (start.outcome == AddContactStart::Open)
+        newContactWindow()->open(start.boxes);
+    else if (start.outcome == AddContactStart::Retry)
+        mnuFileClose_Click(); // the file is closed, and the window no longer offers it
+    else if (start.outcome == AddContactStart::Quit)
+        close();
 }
 
 void frmLDeded::buildMenus()
@@ -153,6 +166,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
     connect(cmdFindContact, &QPushButton::clicked, this, &frmLDeded::cmdFindContact_Click);
+    connect(cmdAddContact, &QPushButton::clicked, this, &frmLDeded::cmdAddContact_Click);
+    connect(mnuAdd, &QAction::triggered, this, &frmLDeded::cmdAddContact_Click);
     for (QAction* item : {mnuEdit, mnuFind, mnuDelete, mnuViewOne})
         connect(item, &QAction::triggered, this, &frmLDeded::cmdFindContact_Click);
 }

@@ -144,6 +144,7 @@ public slots:
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
     void cmdFindContact_Click();
+    void cmdAddContact_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
