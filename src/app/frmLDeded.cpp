@@ -12,6 +12,8 @@
 #include "windows/WindowFlow.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,6 +172,8 @@ void frmLDeded::connectHandlers()
     connect(mnuAdd, &QAction::triggered, this, &frmLDeded::cmdAddContact_Click);
     for (QAction* item : {mnuEdit, mnuFind, mnuDelete, mnuViewOne})
         connect(item, &QAction::triggered, this, &frmLDeded::cmdFindContact_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
 }
 
 void frmLDeded::loadStartState()
@@ -540,4 +544,28 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmLMImport* frmLDeded::importWindow()
+{
+    if (!m_importWindow)
+        m_importWindow = new frmLMImport(m_platform, *this, this);
+    return m_importWindow;
+}
+
+frmLMExport* frmLDeded::exportWindow()
+{
+    if (!m_exportWindow)
+        m_exportWindow = new frmLMExport(m_platform, *this, this);
+    return m_exportWindow;
+}
+
+void frmLDeded::mnuImport_Click()
+{
+    showInstead(this, importWindow());
+}
+
+void frmLDeded::mnuExport_Click()
+{
+    showInstead(this, exportWindow());
 }

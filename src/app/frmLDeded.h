@@ -22,6 +22,8 @@ class QPushButton;
 class QRadioButton;
 class frmNewContact;
 class frmEdDelViewContact;
+class frmLMImport;
+class frmLMExport;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -117,6 +119,10 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // Created on first use.
+    frmLMImport* importWindow();
+    frmLMExport* exportWindow();
+
 public slots:
     void optLMLabel_Click();
     void optLMEnvelope_Click();
@@ -145,6 +151,8 @@ public slots:
     void mnuLMEditPaste_Click();
     void cmdFindContact_Click();
     void cmdAddContact_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -173,4 +181,6 @@ private:
     Platform& m_platform;
     frmNewContact* m_newContactWindow = nullptr;
     frmEdDelViewContact* m_contactBrowser = nullptr;
+    frmLMImport* m_importWindow = nullptr;
+    frmLMExport* m_exportWindow = nullptr;
 };
