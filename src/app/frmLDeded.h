@@ -20,6 +20,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmNewContact;
+class frmEdDelViewContact;
 class frmLMImport;
 class frmLMExport;
 
@@ -29,6 +31,11 @@ class frmLDeded : public QMainWindow {
 
 public:
     explicit frmLDeded(Platform& platform, QWidget* parent = nullptr);
+    ~frmLDeded() override;
+
+    // The contact windows, each created on first use and owned by this window.
+    frmNewContact* newContactWindow();
+    frmEdDelViewContact* contactBrowser();
 
     // Controls.
     QLabel* lblLMHeader;
@@ -142,6 +149,8 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void cmdFindContact_Click();
+    void cmdAddContact_Click();
     void mnuImport_Click();
     void mnuExport_Click();
 
@@ -170,6 +179,8 @@ private:
     void writePlacement();
 
     Platform& m_platform;
+    frmNewContact* m_newContactWindow = nullptr;
+    frmEdDelViewContact* m_contactBrowser = nullptr;
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
 };

@@ -35,6 +35,8 @@ public:
     // File length / 513, rounded to the nearest whole number (a fragment of 257 bytes or
     // more counts as a record).
     int recordCount() const;
+    // The file's length in bytes (0 when none is open).
+    qint64 length() const { return isOpen() ? m_file.size() : 0; }
     static int recordCountForLength(qint64 length);
 
     // Record n (>= 1; 0 or below throws 63 "Bad record number"). A record beyond the end reads
