@@ -13,7 +13,7 @@ void LinePrinter::fitLine()
 {
     if (m_y > 0 && m_y + lineHeight() > m_device.printableHeight() + kEpsilon) {
         // Deferred so that trailing empty lines never leave a blank page behind.
-        m_pagePending = true;
+        ++m_pendingPages;
         ++m_page;
         m_line = 1;
         m_x = 0;
@@ -23,10 +23,8 @@ void LinePrinter::fitLine()
 
 void LinePrinter::startPendingPage()
 {
-    if (m_pagePending) {
+    for (; m_pendingPages > 0; --m_pendingPages)
         m_device.newPage();
-        m_pagePending = false;
-    }
 }
 
 void LinePrinter::nextLine()
@@ -76,13 +74,17 @@ void LinePrinter::home()
     m_y = 0;
 }
 
+void LinePrinter::setPosition(double yPoints)
+{
+    home();
+    m_y = yPoints;
+}
+
 void LinePrinter::newPage()
 {
-    if (m_pagePending) {
-        // The page that the last line spilled onto is still empty: that one serves.
-        startPendingPage();
-    } else {
-        m_device.newPage();
+    // A page that the last line spilled onto still holds nothing: that one serves.
+    if (m_pendingPages == 0) {
+        m_pendingPages = 1;
         ++m_page;
     }
     home();
@@ -92,7 +94,7 @@ void LinePrinter::endDocument()
 {
     m_device.endDocument();
     m_page = 1;
-    m_pagePending = false;
+    m_pendingPages = 0;
     home();
 }
 
@@ -100,6 +102,6 @@ void LinePrinter::abandonDocument()
 {
     m_device.abandonDocument();
     m_page = 1;
-    m_pagePending = false;
+    m_pendingPages = 0;
     home();
 }
