@@ -9,6 +9,7 @@
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmViewAll.h"
 
 #include <QAction>
 #include <QApplication>
@@ -354,6 +355,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connect(mnuViewAll, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
+    connect(mnuSrchContacts, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
 }
 
 void frmLDeded::loadStartState()
@@ -783,4 +786,16 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmViewAll* frmLDeded::contactList()
+{
+    if (!m_contactList)
+        m_contactList = new frmViewAll(m_platform, *this, this);
+    return m_contactList;
+}
+
+void frmLDeded::mnuViewAll_Click()
+{
+    contactList()->open();
 }

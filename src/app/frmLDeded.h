@@ -18,6 +18,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmViewAll;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -108,6 +109,9 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // The contact list window, created on first use.
+    frmViewAll* contactList();
+
 public slots:
     void optLMLabel_Click();
     void optLMEnvelope_Click();
@@ -134,6 +138,7 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void mnuViewAll_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,4 +163,5 @@ private:
     void writePlacement();
 
     Platform& m_platform;
+    frmViewAll* m_contactList = nullptr;
 };
