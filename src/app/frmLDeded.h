@@ -4,9 +4,11 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class Platform;
+struct EnvelopeSizeChoice;
 struct FileCommandResult;
 struct ReminderMenus;
 class QAction;
@@ -157,6 +159,8 @@ private:
     ReminderMenus reminderMenus() const;
     void setReminderMenus(const ReminderMenus& menus);
     void runReturnAddressLabels();
+    void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
+    std::array<QString, 5> composerLines() const;
 
     void closeContactFile();
     void closeOtherWindows();
