@@ -1,18 +1,18 @@
 #include "windows/TabStopDelegate.h"
 
+#include "platform/TabStops.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextOption>
 
 namespace {
-constexpr int kDefaultStopUnits = 32;
-
 // The average over the letters, as a list control measures its font for tab stops; a font's
 // own average (from its tables) runs narrower than the text it sets.
 double averageLetterWidth(const QFont& font)
 {
-    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const QString letters = QString::fromLatin1(TabStops::letters);
     return QFontMetricsF(font).horizontalAdvance(letters) / letters.size();
 }
 }
@@ -30,7 +30,7 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QTextOption layout;
     layout.setWrapMode(QTextOption::NoWrap);
     layout.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    layout.setTabStopDistance(kDefaultStopUnits * unit);
+    layout.setTabStopDistance(TabStops::defaultStop * unit);
     QList<QTextOption::Tab> tabs;
     for (int stop : m_units)
         tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);

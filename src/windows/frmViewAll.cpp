@@ -3,6 +3,7 @@
 #include "app/frmLDeded.h"
 #include "contacts/ContactList.h"
 #include "platform/Platform.h"
+#include "platform/TabStops.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
 #include "windows/TabStopDelegate.h"
@@ -26,8 +27,6 @@
 #include <algorithm>
 
 namespace {
-
-const QList<int> kListTabStops{100, 110, 120, 154, 176, 212, 242};
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -246,7 +245,7 @@ void frmViewAll::optLnameSort_Click()
 void frmViewAll::cmdACGetReport_Click()
 {
     m_tabStops->setTabStops({});
-    m_tabStops->setTabStops(kListTabStops);
+    m_tabStops->setTabStops(TabStops::listStops);
     frSearch->hide();
     frSortOrder->hide();
     lstAllContacts->viewport()->update();

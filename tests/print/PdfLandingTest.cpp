@@ -226,3 +226,35 @@ TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
     EXPECT_NEAR(cityLeft, 0.25 + 29.0 / 12, 0.02) << "cities at column 30";
     EXPECT_NEAR(cityRight, cityLeft, 0.001) << "every city in the same column";
 }
+
+TEST(PdfLanding, SelectedListLinesPrintTheirColumnsAtTheListsTabStops)
+{
+    QTemporaryDir folder;
+    const QString path = pdfOutputPath(QStringLiteral("report-selection.pdf"), folder.path());
+    FakePlatform platform;
+    FakePlatform::PrintAnswer answer = pdfAnswer(path);
+    answer.selection = true;
+    platform.printAnswers.push_back(answer);
+    const Book b = thirtyOneContacts();
+    QStringList lines;
+    for (int n : {0, 9})
+        lines << ContactList::listLine(b.records[n], ContactList::ByFirstName);
+    lines[1].replace(QStringLiteral("Alexandra"), QStringLiteral("Al"));
+    ASSERT_EQ(printContactReport(platform, {lines, {0, 1}, {}, false, QStringLiteral("Patients")}),
+              PrintOutcome::Printed);
+
+    const std::vector<PdfWord> words = readPdfWords(path);
+    std::vector<double> cities, phones;
+    for (const PdfWord& word : words) {
+        // Ligatures may join "fi" into one character.
+        if (word.text.startsWith(QStringLiteral("Spring")))
+            cities.push_back(word.xMin);
+        if (word.text.startsWith(QStringLiteral("217-555-01")))
+            phones.push_back(word.xMin);
+    }
+    ASSERT_EQ(cities.size(), 2u);
+    ASSERT_EQ(phones.size(), 2u);
+    EXPECT_NEAR(cities[0], cities[1], 0.005) << "a short and a long name put the city at the same stop";
+    EXPECT_NEAR(phones[0], phones[1], 0.005);
+    EXPECT_GT(cities[0], 1.5);
+}
