@@ -10,6 +10,8 @@
 #include "print/ReturnAddressFlow.h"
 #include "windows/WindowFlow.h"
 #include "windows/frmViewAll.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +130,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
     connect(mnuViewAll, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
     connect(mnuSrchContacts, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
 }
 
 void frmLDeded::loadStartState()
@@ -510,4 +514,28 @@ frmViewAll* frmLDeded::contactList()
 void frmLDeded::mnuViewAll_Click()
 {
     contactList()->open();
+}
+
+frmLMImport* frmLDeded::importWindow()
+{
+    if (!m_importWindow)
+        m_importWindow = new frmLMImport(m_platform, *this, this);
+    return m_importWindow;
+}
+
+frmLMExport* frmLDeded::exportWindow()
+{
+    if (!m_exportWindow)
+        m_exportWindow = new frmLMExport(m_platform, *this, this);
+    return m_exportWindow;
+}
+
+void frmLDeded::mnuImport_Click()
+{
+    showInstead(this, importWindow());
+}
+
+void frmLDeded::mnuExport_Click()
+{
+    showInstead(this, exportWindow());
 }

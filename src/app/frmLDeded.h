@@ -21,6 +21,8 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class frmViewAll;
+class frmLMImport;
+class frmLMExport;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -113,6 +115,9 @@ public:
 
     // The contact list window, created on first use.
     frmViewAll* contactList();
+    // Created on first use.
+    frmLMImport* importWindow();
+    frmLMExport* exportWindow();
 
 public slots:
     void optLMLabel_Click();
@@ -141,6 +146,8 @@ public slots:
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
     void mnuViewAll_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,4 +175,6 @@ private:
 
     Platform& m_platform;
     frmViewAll* m_contactList = nullptr;
+    frmLMImport* m_importWindow = nullptr;
+    frmLMExport* m_exportWindow = nullptr;
 };
