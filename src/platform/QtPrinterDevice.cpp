@@ -118,7 +118,7 @@ void QtPrinterDevice::drawTabbed(QPainter& painter, const QFontMetricsF& metrics
     const QString letters = QString::fromLatin1(TabStops::letters);
     // Text layout scales tab positions from screen to printer resolution itself.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenDpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
     const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / m_printer->logicalDpiY();
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::NoWrap);
