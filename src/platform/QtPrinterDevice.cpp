@@ -1,6 +1,7 @@
 #include "platform/QtPrinterDevice.h"
 
 #include "platform/AppError.h"
+#include "platform/PagePlacement.h"
 #include "platform/TabStops.h"
 
 #include <QFontMetricsF>
@@ -11,7 +12,18 @@
 #include <QPainter>
 #include <QTextOption>
 
-QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
+bool isEnvelopePaper(const QPageSize& size)
+{
+    const QPageSize::PageSizeId id = size.id();
+    if ((id >= QPageSize::EnvelopeB4 && id <= QPageSize::EnvelopeYou4) || id == QPageSize::EnvelopeC5
+        || id == QPageSize::EnvelopeDL || id == QPageSize::Envelope10)
+        return true;
+    const QSizeF points = size.size(QPageSize::Point);
+    return PagePlacement::looksLikeEnvelope(points.width(), points.height());
+}
+
+QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer, const QString& deviceName)
+    : m_printer(std::move(printer)), m_deviceName(deviceName)
 {
     m_printer->setFullPage(true);
     m_outputBase = m_printer->outputFileName();
@@ -19,7 +31,7 @@ QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(
 
 QString QtPrinterDevice::deviceName() const
 {
-    return m_printer->printerName();
+    return m_deviceName.isEmpty() ? m_printer->printerName() : m_deviceName;
 }
 
 void QtPrinterDevice::setOrientation(Orientation orientation)
@@ -35,12 +47,19 @@ void QtPrinterDevice::setPaperSize(PaperSize size)
 
 void QtPrinterDevice::feedEnvelope(double widthInches, double heightInches)
 {
-    if (m_printer->outputFormat() != QPrinter::PdfFormat)
+    // Envelope paper chosen in the dialog, or named by the program, is what gets printed on.
+    if (m_printer->outputFormat() != QPrinter::PdfFormat || isEnvelopePaper(m_printer->pageLayout().pageSize()))
         return;
     // Page sizes are named upright; the landscape orientation turns the envelope on its side.
     m_printer->setPageSize(QPageSize(QSizeF(heightInches, widthInches), QPageSize::Inch, QString(),
                                      QPageSize::ExactMatch));
-    m_envelopeOffset = (8.5 - heightInches) * 72;
+}
+
+PageGeometry QtPrinterDevice::page()
+{
+    const QPageLayout layout = m_printer->pageLayout();
+    const QRectF full = layout.fullRectPoints();
+    return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
 }
 
 QFont QtPrinterDevice::qtFont(const PrintFont& font) const
@@ -70,11 +89,6 @@ double QtPrinterDevice::averageCharWidth(const PrintFont& font)
 double QtPrinterDevice::textWidth(const PrintFont& font, const QString& text)
 {
     return toPoints(QFontMetricsF(qtFont(font), m_printer.get()).horizontalAdvance(text));
-}
-
-double QtPrinterDevice::printableHeight()
-{
-    return m_printer->pageLayout().fullRectPoints().height() + m_envelopeOffset - kOriginTop - kBottomMargin;
 }
 
 void QtPrinterDevice::openDocument()
@@ -156,7 +170,7 @@ void QtPrinterDevice::drawPages()
             const QFont font = qtFont(run.font);
             painter.setFont(font);
             const QFontMetricsF metrics(font, m_printer.get());
-            const QPointF topLeft(toDevice(kOriginLeft + run.x), toDevice(kOriginTop + run.y - m_envelopeOffset));
+            const QPointF topLeft(toDevice(PagePlacement::kOriginLeft + run.x), toDevice(PagePlacement::kOriginTop + run.y));
             if (run.text.contains(u'\t')) {
                 drawTabbed(painter, metrics, topLeft, run.text);
                 continue;
