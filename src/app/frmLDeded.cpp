@@ -12,6 +12,7 @@
 #include "windows/WindowFlow.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
+#include "windows/frmViewAll.h"
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"
 
@@ -172,6 +173,8 @@ void frmLDeded::connectHandlers()
     connect(mnuAdd, &QAction::triggered, this, &frmLDeded::cmdAddContact_Click);
     for (QAction* item : {mnuEdit, mnuFind, mnuDelete, mnuViewOne})
         connect(item, &QAction::triggered, this, &frmLDeded::cmdFindContact_Click);
+    connect(mnuViewAll, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
+    connect(mnuSrchContacts, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
     connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
     connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
 }
@@ -544,6 +547,18 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmViewAll* frmLDeded::contactList()
+{
+    if (!m_contactList)
+        m_contactList = new frmViewAll(m_platform, *this, this);
+    return m_contactList;
+}
+
+void frmLDeded::mnuViewAll_Click()
+{
+    contactList()->open();
 }
 
 frmLMImport* frmLDeded::importWindow()

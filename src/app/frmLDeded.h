@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class frmNewContact;
 class frmEdDelViewContact;
+class frmViewAll;
 class frmLMImport;
 class frmLMExport;
 
@@ -119,6 +120,8 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // The contact list window, created on first use.
+    frmViewAll* contactList();
     // Created on first use.
     frmLMImport* importWindow();
     frmLMExport* exportWindow();
@@ -151,6 +154,7 @@ public slots:
     void mnuLMEditPaste_Click();
     void cmdFindContact_Click();
     void cmdAddContact_Click();
+    void mnuViewAll_Click();
     void mnuImport_Click();
     void mnuExport_Click();
 
@@ -181,6 +185,7 @@ private:
     Platform& m_platform;
     frmNewContact* m_newContactWindow = nullptr;
     frmEdDelViewContact* m_contactBrowser = nullptr;
+    frmViewAll* m_contactList = nullptr;
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
 };
