@@ -2,6 +2,7 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
+#include "help/HelpEntries.h"
 #include "platform/Numbers.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
@@ -354,6 +355,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connectHelp(m_platform, this, {.manual = mnuManual, .about = mnuAbout, .stateTable = mnuStates,
+                                   .peopleFinder = cmdPeopleFind, .zipFinder = cmdZipFinder});
 }
 
 void frmLDeded::loadStartState()
