@@ -1,6 +1,9 @@
 #include "app/MainWindowFixture.h"
 #include "help/HelpTargets.h"
 #include "help/frmLMAbout.h"
+#include "windows/WindowFlow.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QDir>
@@ -51,6 +54,47 @@ TEST_F(HelpEntriesTest, MainWindowEntriesOpenTheirTargetsWithoutMovingTheFocus)
     EXPECT_TRUE(fake->opened.first().startsWith(QStringLiteral("https://")));
     EXPECT_TRUE(fake->started.isEmpty());
     EXPECT_TRUE(fake->messages.empty());
+    QDir::setCurrent(before);
+}
+
+TEST_F(HelpEntriesTest, EveryWindowsManualAndAboutOpenTheSameTargetsWhateverTheCurrentFolder)
+{
+    const QString before = QDir::currentPath();
+    const struct {
+        const char* window;
+        std::function<QWidget*()> open;
+        std::function<QAction*()> manual;
+        std::function<QAction*()> about;
+    } cases[] = {
+        {"frmLDeded", [&] { return static_cast<QWidget*>(window.get()); }, [&] { return window->mnuManual; },
+         [&] { return window->mnuAbout; }},
+        {"frmLMImport", [&] { return static_cast<QWidget*>(window->importWindow()); },
+         [&] { return window->importWindow()->mnuITHelpUM; }, [&] { return window->importWindow()->mnuITHelpAbout; }},
+        {"frmLMExport", [&] { return static_cast<QWidget*>(window->exportWindow()); },
+         [&] { return window->exportWindow()->mnuETHelpUM; }, [&] { return window->exportWindow()->mnuETHelpAbout; }},
+    };
+    const QString manual = QDir(fake->folder).filePath(QStringLiteral("vedUvuv.pdf"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QWidget* shown = c.open();
+        showInstead(window.get(), shown);
+        QDir::setCurrent(QDir::tempPath());
+        fake->opened.clear();
+        c.manual()->trigger();
+        QDir::setCurrent(QDir::rootPath());
+        c.manual()->trigger();
+        EXPECT_EQ(fake->opened, (QStringList{manual, manual}));
+
+        c.about()->trigger();
+        ASSERT_NE(frmLMAbout::instance(), nullptr);
+        EXPECT_TRUE(frmLMAbout::instance()->isVisible());
+        EXPECT_TRUE(shown->isVisible());
+        EXPECT_EQ(aboutWindows(), 1);
+        EXPECT_EQ(c.about()->text(), QStringLiteral("About Tessaprint"));
+        EXPECT_EQ(c.manual()->text(), QStringLiteral("User Manual"));
+        frmLMAbout::instance()->cmdOK->click();
+        returnTo(shown, window.get(), window->txtLMLine1);
+    }
     QDir::setCurrent(before);
 }
 
