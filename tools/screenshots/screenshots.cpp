@@ -6,6 +6,8 @@
 #include "help/frmLMAbout.h"
 #include "platform/QtPlatform.h"
 #include "print/LabelPositions.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,6 +149,15 @@ int main(int argc, char** argv)
     saveMenu(window.mnuFile, "menu-file.png");
     saveMenu(window.mnuContacts, "menu-contacts.png");
     saveMenu(window.mnuHelp, "menu-help.png");
+
+    // The import and export windows, opened from the Contacts menu.
+    window.mnuImport->trigger();
+    save(window.importWindow(), "import.png");
+    window.importWindow()->cmdImpCancel->click();
+    window.mnuExport->trigger();
+    window.exportWindow()->optExpCGCSV->click();
+    save(window.exportWindow(), "export.png");
+    window.exportWindow()->cmdExpCancel->click();
 
     frmLMAbout* about = frmLMAbout::showBeside(&window, platform);
     save(about, "about.png");
