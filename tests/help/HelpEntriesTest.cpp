@@ -1,5 +1,6 @@
 #include "app/MainWindowFixture.h"
 #include "help/HelpTargets.h"
+#include "help/HelpEntries.h"
 #include "help/frmLMAbout.h"
 #include "windows/WindowFlow.h"
 #include "windows/frmLMExport.h"
@@ -192,4 +193,21 @@ TEST(AboutPlacement, BesideTheCallerAndOnTheScreen)
         EXPECT_EQ(at, c.expected);
         EXPECT_TRUE(screen.contains(QRect(at, size)));
     }
+}
+
+TEST_F(HelpEntriesTest, AStateTableButtonPutsTheFocusInTheStateBox)
+{
+    // The contact windows' "?" button beside their state box.
+    QWidget contactWindow;
+    auto* txtACState = new QLineEdit(&contactWindow);
+    auto* txtACCity = new QLineEdit(&contactWindow);
+    auto* cmdStateAbb = new QPushButton(QStringLiteral("?"), &contactWindow);
+    connectHelp(*fake, &contactWindow, {.stateTable = cmdStateAbb, .focusAfterStateTable = txtACState});
+    contactWindow.show();
+    QApplication::setActiveWindow(&contactWindow);
+    txtACCity->setFocus();
+
+    cmdStateAbb->click();
+    EXPECT_EQ(fake->opened, QStringList{QDir(fake->folder).filePath(QStringLiteral("doz_oruvi_zozuvivozuroz.pdf"))});
+    EXPECT_EQ(QApplication::focusWidget(), txtACState);
 }
