@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -eu
-packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils xvfb xauth
+          desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
 #include "exchange/AddContactCommand.h"
+#include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
 #include "print/EnvelopeSizes.h"
@@ -177,6 +178,8 @@ void frmLDeded::connectHandlers()
     connect(mnuSrchContacts, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
     connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
     connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
+    connectHelp(m_platform, this, {.manual = mnuManual, .about = mnuAbout, .stateTable = mnuStates,
+                                   .peopleFinder = cmdPeopleFind, .zipFinder = cmdZipFinder});
 }
 
 void frmLDeded::loadStartState()
