@@ -94,11 +94,37 @@ void ContactFile::write(int n, const Contact& contact)
 {
     requireRecordNumber(n);
     requireOpen();
+    const qint64 offset = qint64(n - 1) * Contact::RecordLength;
+    const qint64 oldSize = m_file.size();
+    // What the record held, so that a write that fails half-way can be undone.
+    QByteArray before;
+    if (offset < oldSize) {
+        errno = 0;
+        if (!m_file.seek(offset))
+            throw FileErrors::fromErrno(lastError());
+        before = m_file.read(Contact::RecordLength);
+    }
     errno = 0;
-    if (!m_file.seek(qint64(n - 1) * Contact::RecordLength))
+    if (!m_file.seek(offset))
         throw FileErrors::fromErrno(lastError());
-    m_seam.write(m_file, contact.toRecord());
-    m_seam.flush(m_file);
+    try {
+        m_seam.write(m_file, contact.toRecord());
+        m_seam.flush(m_file);
+    } catch (...) {
+        restore(offset, before, oldSize);
+        throw;
+    }
+}
+
+void ContactFile::restore(qint64 offset, const QByteArray& before, qint64 oldSize)
+{
+    // Best effort: the write's own error is the one to report. Putting back bytes that were
+    // there needs no new space, and cutting off an appended fragment always can be done, so
+    // no torn record stays behind (a fragment of 257 bytes or more would count as a record).
+    if (!before.isEmpty() && m_file.seek(offset))
+        m_file.write(before);
+    if (m_file.size() > oldSize)
+        m_file.resize(oldSize);
 }
 
 void ContactFile::append(const Contact& contact)

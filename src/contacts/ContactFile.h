@@ -43,7 +43,8 @@ public:
     // Records 1..recordCount() in one bulk read.
     QVector<Contact> readAll();
     // Writes all 513 bytes of record n (n = recordCount() + 1 appends) and flushes them to
-    // the file before returning. n <= 0 throws 63.
+    // the file before returning. n <= 0 throws 63. A failed write puts back what the record
+    // held (or cuts the file back to its length before an append), then throws.
     void write(int n, const Contact& contact);
     void append(const Contact& contact);
 
@@ -52,6 +53,7 @@ public:
 
 private:
     void requireOpen() const;
+    void restore(qint64 offset, const QByteArray& before, qint64 oldSize);
     static void requireRecordNumber(int n);
 
     QFile m_file;
