@@ -3,14 +3,15 @@
 #include "contacts/ContactFile.h"
 #include "contacts/FileErrors.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 
-QString tempFilePath(const QString& programFolder)
+QString temporaryFileTemplate(const QString& contactPath)
 {
-    return programFolder + QStringLiteral("/Tempf");
+    const QFileInfo contact(contactPath);
+    return contact.absolutePath() + QStringLiteral("/.") + contact.fileName() + QStringLiteral(".Tempf-XXXXXX");
 }
 
 bool isMarkedDeleted(const QString& firstName)
@@ -20,17 +21,18 @@ bool isMarkedDeleted(const QString& firstName)
 
 namespace {
 
-// Writes the survivors into a fresh tempPath and puts them on the disk. Throws; on failure
-// tempPath is removed.
-void writeTemporary(WriteSeam& seam, const QString& tempPath, const QString& contactPath,
-                    const QVector<Contact>& records, int removeRecordNumber)
+// Writes the survivors into a new temporary file beside contactPath and puts them on the disk;
+// returns its path. Throws; on failure the temporary file is removed.
+QString writeTemporary(WriteSeam& seam, const QString& contactPath, const QVector<Contact>& records,
+                       int removeRecordNumber)
 {
-    if (QFileInfo(tempPath).isDir())
-        throw FileErrors::pathFileAccess();
-    QFile temp(tempPath);
+    QTemporaryFile temp(temporaryFileTemplate(contactPath));
+    // Its name becomes the contact file's; nothing may remove it by that name later.
+    temp.setAutoRemove(false);
     errno = 0;
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!temp.open())
         throw FileErrors::fromErrno(errno ? errno : EIO);
+    const QString tempPath = temp.fileName();
     try {
         // The new file takes the old one's place: give it the old one's permissions.
         temp.setPermissions(QFile::permissions(contactPath));
@@ -46,18 +48,19 @@ void writeTemporary(WriteSeam& seam, const QString& tempPath, const QString& con
         QFile::remove(tempPath);
         throw;
     }
+    return tempPath;
 }
 
 } // namespace
 
-void compactContactFile(ContactFile& file, const QString& tempPath, int removeRecordNumber)
+void compactContactFile(ContactFile& file, int removeRecordNumber)
 {
     if (!file.isOpen())
         throw FileErrors::badFile();
     const QString path = file.path();
     const QVector<Contact> records = file.readAll();
 
-    writeTemporary(file.seam(), tempPath, path, records, removeRecordNumber);
+    const QString tempPath = writeTemporary(file.seam(), path, records, removeRecordNumber);
 
     // Closed across the rename: a system that cannot replace an open file may then do it.
     file.close();

@@ -16,7 +16,7 @@
 //   f.write(1, c);  f.append(c);      // on disk (flushed) when they return
 //   QVector<Contact> all = f.readAll(); // records 1..recordCount in one read
 //
-// Removing records (rewrite through "Tempf", atomic rename) is in Compaction.h.
+// Removing records (rewrite through a temporary file beside it, atomic rename) is in Compaction.h.
 class ContactFile {
 public:
     ContactFile() = default;
