@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         int marked = 0;
         for (const Contact& c : after)
             marked += isMarkedDeleted(c.FirstName) ? 1 : 0;
-        compactContactFile(file, tempFilePath(dir.path()), 1);
+        compactContactFile(file, 1);
         const QVector<Contact> left = file.readAll();
         int next = 0;
         for (int n = 1; n < count; ++n) {

@@ -27,6 +27,10 @@ public:
     // As a system where every folder is a file system of its own: a rename between two
     // folders fails as a cross-device rename does (75).
     void refuseRenameAcrossFolders(bool refuse) { m_refuseAcrossFolders = refuse; }
+    // As a file the user may only read (which root cannot otherwise see): opening for writing
+    // fails with EACCES.
+    void denyWriteAccess(bool deny) { m_denyWrite = deny; }
+    bool writeAccessDenied() const { return m_denyWrite; }
 
     // Calls made so far (injected failures included).
     int writes() const { return m_writes; }
@@ -47,4 +51,5 @@ private:
     int m_failWrite = 0, m_failFlush = 0, m_failRename = 0;
     bool m_tear = false;
     bool m_refuseAcrossFolders = false;
+    bool m_denyWrite = false;
 };

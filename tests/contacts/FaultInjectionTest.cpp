@@ -25,7 +25,7 @@ QByteArray contactsBytes(int count, const QString& reminder)
 void deleteRecord(FaultEnv& env, int n)
 {
     try {
-        compactContactFile(env.session.file, tempFilePath(env.platform.programFolder()), n);
+        compactContactFile(env.session.file, n);
     } catch (...) {
         showErrorMessage(env.platform, asAppError(std::current_exception()));
     }

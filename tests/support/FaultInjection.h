@@ -195,7 +195,9 @@ inline FaultReport checkEveryFault(const FaultCase& c)
             disarm(env.session.file.seam());
 
             EXPECT_TRUE(isOldOrNew(c.change, c.before, report.after, env.contents()));
-            EXPECT_FALSE(QFile::exists(tempFilePath(env.programFolder))) << "Tempf left behind";
+            EXPECT_EQ(QDir(QFileInfo(env.path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                      QStringList{QFileInfo(env.path).fileName()})
+                << "a temporary file left behind";
             int errors = 0;
             for (const RecordedMessage& m : env.platform.messages) {
                 if (m.title != QStringLiteral("Error"))
