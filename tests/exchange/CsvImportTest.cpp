@@ -219,8 +219,11 @@ TEST_F(CsvImportTest, FilesThatAreNotTextAreRefusedWithoutWritingAnything)
     QByteArray allBytes;
     for (int i = 0; i < 1024; ++i)
         allBytes.append(char(i % 256));
-    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
-    const QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0Name,Email,\xff\xfe\x01", 24);
+    // Lengths from the literals: they hold NUL bytes, and a count past their end reads beyond them.
+    static const char pngBytes[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    static const char zipBytes[] = "PK\x03\x04\x14\0\0\0\x08\0Name,Email,\xff\xfe\x01";
+    const QByteArray png(pngBytes, sizeof pngBytes - 1);
+    const QByteArray zip(zipBytes, sizeof zipBytes - 1);
     for (const QByteArray& bytes : {allBytes, png, zip, QByteArray()}) {
         fake.messages.clear();
         const ImportResult r = run(csv(bytes));
