@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+#   install-deps.sh        what make test needs
+#   install-deps.sh fuzz   that, and clang with libFuzzer for make fuzz
 set -eu
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils xvfb xauth
           desktop-file-utils appstream)
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
