@@ -45,7 +45,7 @@ public:
     QString clipboardText() override { return QString(); }
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
     void openDocument(const QString&) override {}
-    void startProgram(const QString&) override {}
+    bool startProgram(const QString&) override { return false; }
     QString programFolder() override { return folder; }
     QDate today() override { return todayDate; }
 };

@@ -28,19 +28,6 @@ QVector<FindEntry> loadFindList(ContactFile& file)
     return entries;
 }
 
-QString deletionTempPath(const QString& contactPath)
-{
-    const QFileInfo contact(contactPath);
-    QString temp = contact.absolutePath() + QStringLiteral("/Tempf");
-    // A contact file that is itself called Tempf must not be its own temporary file.
-    const QFileInfo tempInfo(temp);
-    const bool same = tempInfo.absoluteFilePath() == contact.absoluteFilePath()
-        || (contact.exists() && tempInfo.canonicalFilePath() == contact.canonicalFilePath());
-    if (same)
-        temp += QStringLiteral(".tmp");
-    return temp;
-}
-
 template <typename F>
 BrowserResult ContactBrowser::guarded(F&& command)
 {
@@ -175,7 +162,7 @@ BrowserResult ContactBrowser::remove()
 
         // The record is left out of the rewrite rather than marked first, so a failure
         // anywhere leaves the file as it was; success is reported once the file holds it.
-        compactContactFile(m_session.file, deletionTempPath(m_session.file.path()), current);
+        compactContactFile(m_session.file, current);
         m_platform.messageBox(QStringLiteral("Contact deleted!"), QStringLiteral("Contact deleted."),
                               MessageButtons::Ok, MessageIcon::None);
         m_session.CurrentRecord = 0;

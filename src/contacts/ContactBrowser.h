@@ -82,6 +82,3 @@ private:
     ContactSession& m_session;
 };
 
-// The temporary file of a deletion: "Tempf" beside the contact file, so that its rename
-// over the contact file stays on one file system.
-QString deletionTempPath(const QString& contactPath);

@@ -226,8 +226,3 @@ TEST_F(ContactBrowserTest, NoToTheQuestionAndAFailedDeleteLeaveTheFile)
     EXPECT_TRUE(session.file.isOpen());
 }
 
-TEST(ContactBrowserTemp, TempfSitsBesideTheContactFile)
-{
-    EXPECT_EQ(deletionTempPath(QStringLiteral("/data/mine/Friends.DAT")), QStringLiteral("/data/mine/Tempf"));
-    EXPECT_EQ(deletionTempPath(QStringLiteral("/data/mine/Tempf")), QStringLiteral("/data/mine/Tempf.tmp"));
-}
