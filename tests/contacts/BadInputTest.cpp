@@ -56,10 +56,10 @@ protected:
 TEST_F(BadInputTest, FilesThatAreNoContactFileOpenUnchangedAndTakeNewContactsWhole)
 {
     QByteArray random;
-    quint32 seed = 12345;
+    quint32 lcg = 12345;
     for (int i = 0; i < 64 * 1024 + 100; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        random.append(char(seed >> 24));
+        lcg = lcg * 1103515245u + 12345u;
+        random.append(char(lcg >> 24));
     }
     struct Row {
         const char* what;
