@@ -10,6 +10,7 @@
 #include "print/PositionDialog.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressFlow.h"
+#include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
@@ -513,30 +514,17 @@ void frmLDeded::mnuLMEdit_Click()
 
 void frmLDeded::mnuLMEditCut_Click()
 {
-    // The shortcut still reaches a disabled item's handler; nothing selected keeps the clipboard.
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
-    edit->insert(QString());
+    cutSelection(m_platform, focusWidget());
 }
 
 void frmLDeded::mnuLMEditCopy_Click()
 {
-    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
+    copySelection(m_platform, focusWidget());
 }
 
 void frmLDeded::mnuLMEditPaste_Click()
 {
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit)
-        return;
-    edit->insert(m_platform.clipboardText());
+    pasteInto(m_platform, focusWidget());
 }
 
 bool frmLDeded::eventFilter(QObject* watched, QEvent* event)

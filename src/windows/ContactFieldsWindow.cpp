@@ -2,6 +2,7 @@
 
 #include "app/frmLDeded.h"
 #include "platform/Platform.h"
+#include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
@@ -265,29 +266,17 @@ void ContactFieldsWindow::mnuEditMenu_Click()
 
 void ContactFieldsWindow::mnuEditCut_Click()
 {
-    // Only a text box holds text to cut; the shortcut also reaches a disabled item.
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
-    edit->insert(QString());
+    cutSelection(m_platform, focusWidget());
 }
 
 void ContactFieldsWindow::mnuEditCopy_Click()
 {
-    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
+    copySelection(m_platform, focusWidget());
 }
 
 void ContactFieldsWindow::mnuEditPaste_Click()
 {
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (edit)
-        edit->insert(m_platform.clipboardText());
+    pasteInto(m_platform, focusWidget());
 }
 
 void ContactFieldsWindow::cmdStateAbb_Click()

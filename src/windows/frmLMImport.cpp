@@ -4,6 +4,7 @@
 #include "help/HelpEntries.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
+#include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
@@ -172,25 +173,15 @@ void frmLMImport::mnuITEdit_Click()
 
 void frmLMImport::mnuITEditCut_Click()
 {
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
-    edit->insert(QString());
+    cutSelection(m_platform, focusWidget());
 }
 
 void frmLMImport::mnuITEditCopy_Click()
 {
-    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    if (!edit || !edit->hasSelectedText())
-        return;
-    m_platform.clearClipboard();
-    m_platform.setClipboardText(edit->selectedText());
+    copySelection(m_platform, focusWidget());
 }
 
 void frmLMImport::mnuITEditPaste_Click()
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(focusWidget()))
-        edit->insert(m_platform.clipboardText());
+    pasteInto(m_platform, focusWidget());
 }
