@@ -3,7 +3,7 @@ MAKEFLAGS += --no-print-directory
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench clean
 
 all: build
 
@@ -25,5 +25,12 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Benchmarks on generated contact files; Release build of their own, not part of test.
+bench:
+	@bash scripts/install-deps.sh bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSAPRINT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tp_bench
+	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/tp_bench $(BENCH_ARGS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-bench

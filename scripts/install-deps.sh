@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+# With the argument "bench", also what the benchmarks need.
 set -eu
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils xvfb xauth)
+if [ "${1:-}" = bench ]; then
+  packages+=(libbenchmark-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
