@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 
 QString tempFilePath(const QString& programFolder)
 {
@@ -20,10 +21,22 @@ bool isMarkedDeleted(const QString& firstName)
 
 namespace {
 
-// Writes the survivors into a fresh tempPath and puts them on the disk. Throws; on failure
-// tempPath is removed.
-void writeTemporary(WriteSeam& seam, const QString& tempPath, const QString& contactPath,
-                    const QVector<Contact>& records, int removeRecordNumber)
+// The record as a writer writes it: every separator "|" and CR LF at the end, whatever the
+// file held there (the same bytes a decode and encode of the record would give).
+void normaliseRecord(char* record)
+{
+    for (int i = 0; i + 1 < Contact::FieldCount; ++i) {
+        const Contact::FieldInfo& info = Contact::fieldInfo(i);
+        record[info.offset + info.width] = '|';
+    }
+    record[Contact::RecordLength - 2] = '\r';
+    record[Contact::RecordLength - 1] = '\n';
+}
+
+// Streams the survivors of `file` into a fresh tempPath and puts them on the disk. Throws;
+// on failure tempPath is removed.
+void writeTemporary(ContactFile& file, const QString& tempPath, const QString& contactPath,
+                    int removeRecordNumber)
 {
     if (QFileInfo(tempPath).isDir())
         throw FileErrors::pathFileAccess();
@@ -34,11 +47,16 @@ void writeTemporary(WriteSeam& seam, const QString& tempPath, const QString& con
     try {
         // The new file takes the old one's place: give it the old one's permissions.
         temp.setPermissions(QFile::permissions(contactPath));
-        for (int i = 0; i < records.size(); ++i) {
-            if (i + 1 == removeRecordNumber || isMarkedDeleted(records[i].FirstName))
-                continue;
-            seam.write(temp, records[i].toRecord());
-        }
+        WriteSeam& seam = file.seam();
+        QByteArray record(Contact::RecordLength, Qt::Uninitialized);
+        file.forEachRecord([&](int n, const char* bytes) {
+            // "*DELETED*" is plain ASCII: the same nine bytes as the nine characters.
+            if (n == removeRecordNumber || std::memcmp(bytes, "*DELETED*", 9) == 0)
+                return;
+            std::memcpy(record.data(), bytes, Contact::RecordLength);
+            normaliseRecord(record.data());
+            seam.write(temp, record);
+        });
         seam.flush(temp, /*toDisk=*/true);
         temp.close();
     } catch (...) {
@@ -55,9 +73,7 @@ void compactContactFile(ContactFile& file, const QString& tempPath, int removeRe
     if (!file.isOpen())
         throw FileErrors::badFile();
     const QString path = file.path();
-    const QVector<Contact> records = file.readAll();
-
-    writeTemporary(file.seam(), tempPath, path, records, removeRecordNumber);
+    writeTemporary(file, tempPath, path, removeRecordNumber);
 
     // Closed across the rename: a system that cannot replace an open file may then do it.
     file.close();

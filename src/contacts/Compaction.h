@@ -6,7 +6,7 @@ class ContactFile;
 
 // Removal of records (compaction, used by the delete of a contact), built so that
 // no failure can lose a contact:
-//   1. every record is read (one bulk read);
+//   1. the records are read in large sequential blocks and
 //   2. tempPath ("Tempf" in the program folder, see tempFilePath) is created empty, truncating
 //      any leftover, and the survivors are written to it in order, flushed and synced to disk;
 //   3. Tempf replaces the contact file in one atomic rename (never delete-then-rename);
