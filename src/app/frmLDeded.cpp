@@ -2,22 +2,21 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
-#include "platform/Numbers.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
-#include "print/LabelPositions.h"
+#include "print/EnvelopeSizes.h"
+#include "print/PositionDialog.h"
 #include "print/PrintCommand.h"
-#include "print/ReturnAddressSheet.h"
+#include "print/ReturnAddressFlow.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,72 +24,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <array>
 
 namespace {
-
-struct EnvelopeMargins {
-    int indent;
-    int padRows;
-};
-
-const QStringList kEnvelopeSizes{
-    QStringLiteral("#10 Standard Business envelope (4 1/8 in x 9 1/2 in)"),
-    QStringLiteral("#6 3/4 Small envelope (3 5/8 in x 6 1/2 in)"),
-    QStringLiteral("#A2 Invitation envelope (4 3/8 in x 5 3/4 in)"),
-    QStringLiteral("#A7 Announcement envelope (5 1/4 in x 7 1/4 in)"),
-    QStringLiteral("#A8 Std Greeting Card envelope (5.5 in x 8 1/8 in)"),
-    QStringLiteral("#A10 Lrg Greeting Card envelope (6 in x 9 1/2 in)"),
-    QStringLiteral("Custom (edit Left and Top margin boxes)"),
-};
-
-// Two tables: picking a size and clicking Envelope with a size already chosen place the
-// address differently.
-constexpr std::array<EnvelopeMargins, 7> kMarginsOnSizePick{
-    {{38, 33}, {23, 32}, {20, 32}, {28, 30}, {30, 30}, {36, 25}, {30, 30}}};
-constexpr std::array<EnvelopeMargins, 7> kMarginsOnEnvelopeClick{
-    {{38, 33}, {28, 39}, {24, 37}, {34, 36}, {36, 36}, {44, 30}, {36, 36}}};
-
-const QString kLabelPositionCaption = QStringLiteral("Label Position ");
-
-QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit* makeLineEdit(const QString& name, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    return option;
-}
-
-QCheckBox* makeCheck(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    check->setToolTip(tip);
-    return check;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
 
 QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                  const QKeySequence& shortcut = QKeySequence())
@@ -99,14 +36,6 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
     action->setObjectName(name);
     action->setShortcut(shortcut);
     return action;
-}
-
-// Hidden controls keep their room, so the window does not jump as options come and go.
-void keepRoomWhenHidden(QWidget* widget)
-{
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
 }
 
 } // namespace
@@ -119,162 +48,6 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     connectHandlers();
     loadStartState();
-}
-
-void frmLDeded::buildControls()
-{
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* main = new QVBoxLayout(central);
-
-    lblLMHeader = makeLabel(QStringLiteral("lblLMHeader"), QStringLiteral("Tessaprint"), central);
-    QFont headerFont = lblLMHeader->font();
-    headerFont.setPointSizeF(headerFont.pointSizeF() * 1.8);
-    headerFont.setBold(true);
-    lblLMHeader->setFont(headerFont);
-    txtFileTitle = makeLineEdit(QStringLiteral("txtFileTitle"), central);
-    txtFileTitle->setReadOnly(true);
-    keepRoomWhenHidden(txtFileTitle);
-    txtFileNam = makeLineEdit(QStringLiteral("txtFileNam"), central);
-    txtFileNam->hide();
-    auto* header = new QHBoxLayout;
-    header->addWidget(lblLMHeader);
-    header->addStretch();
-    header->addWidget(txtFileTitle);
-    header->addWidget(txtFileNam);
-    main->addLayout(header);
-
-    lblLMInstruct = makeLabel(QStringLiteral("lblLMInstruct"), QString(), central);
-    lblLMInstruct->setWordWrap(true);
-    main->addWidget(lblLMInstruct);
-
-    auto* lines = new QGridLayout;
-    lblLMLine1 = makeLabel(QStringLiteral("lblLMLine1"), QStringLiteral("Line #1:"), central);
-    txtLMLine1 = makeLineEdit(QStringLiteral("txtLMLine1"), central);
-    lblLMLine2 = makeLabel(QStringLiteral("lblLMLine2"), QStringLiteral("Line #2:"), central);
-    txtLMLine2 = makeLineEdit(QStringLiteral("txtLMLine2"), central);
-    lblLMLine3 = makeLabel(QStringLiteral("lblLMLine3"), QStringLiteral("Line #3:"), central);
-    txtLMline3 = makeLineEdit(QStringLiteral("txtLMline3"), central);
-    lblLMLine4 = makeLabel(QStringLiteral("lblLMLine4"), QStringLiteral("Line #4:"), central);
-    txtLMLine4 = makeLineEdit(QStringLiteral("txtLMLine4"), central);
-    lblLMLine5 = makeLabel(QStringLiteral("lblLMLine5"), QStringLiteral("Line #5:"), central);
-    txtLMLine5 = makeLineEdit(QStringLiteral("txtLMLine5"), central);
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> rows{{{lblLMLine1, txtLMLine1},
-                                                              {lblLMLine2, txtLMLine2},
-                                                              {lblLMLine3, txtLMline3},
-                                                              {lblLMLine4, txtLMLine4},
-                                                              {lblLMLine5, txtLMLine5}}};
-    for (int row = 0; row < 5; ++row) {
-        lines->addWidget(rows[row].first, row, 0);
-        lines->addWidget(rows[row].second, row, 1);
-        rows[row].first->setBuddy(rows[row].second);
-    }
-    main->addLayout(lines);
-
-    frMedium = new QGroupBox(QStringLiteral("Print on"), central);
-    frMedium->setObjectName(QStringLiteral("frMedium"));
-    optLMLabel = makeOption(QStringLiteral("optLMLabel"), QStringLiteral("Label stock"), frMedium);
-    optLMEnvelope = makeOption(QStringLiteral("optLMEnvelope"), QStringLiteral("Envelope"), frMedium);
-    cboLMEnvelope = new QComboBox(frMedium);
-    cboLMEnvelope->setObjectName(QStringLiteral("cboLMEnvelope"));
-    cboLMEnvelope->setPlaceholderText(QStringLiteral("Select Envelope Size"));
-    cboLMEnvelope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    keepRoomWhenHidden(cboLMEnvelope);
-    auto* medium = new QVBoxLayout(frMedium);
-    medium->addWidget(optLMLabel);
-    medium->addWidget(optLMEnvelope);
-    medium->addWidget(cboLMEnvelope);
-
-    frAlignment = new QGroupBox(QStringLiteral("Text alignment"), central);
-    frAlignment->setObjectName(QStringLiteral("frAlignment"));
-    optLMCenter = makeOption(QStringLiteral("optLMCenter"), QStringLiteral("Centered"), frAlignment);
-    optLMLeftjust = makeOption(QStringLiteral("optLMLeftjust"), QStringLiteral("Left-Justified"), frAlignment);
-    auto* alignment = new QVBoxLayout(frAlignment);
-    alignment->addWidget(optLMCenter);
-    alignment->addWidget(optLMLeftjust);
-    alignment->addStretch();
-
-    frOrientation = new QGroupBox(QStringLiteral("Orientation"), central);
-    frOrientation->setObjectName(QStringLiteral("frOrientation"));
-    optPortrait = makeOption(QStringLiteral("optPortrait"), QStringLiteral("Portrait"), frOrientation);
-    optLandscape = makeOption(QStringLiteral("optLandscape"), QStringLiteral("Landscape"), frOrientation);
-    auto* orientation = new QVBoxLayout(frOrientation);
-    orientation->addWidget(optPortrait);
-    orientation->addWidget(optLandscape);
-    orientation->addStretch();
-
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(frMedium);
-    frames->addWidget(frAlignment);
-    frames->addWidget(frOrientation);
-    main->addLayout(frames);
-
-    chkBold = makeCheck(QStringLiteral("chkBold"), QStringLiteral("Bold"),
-                        QStringLiteral("If checked, will print envelope in bold"), central);
-    chkLargeFont = makeCheck(QStringLiteral("chkLargeFont"), QStringLiteral("Large Font"),
-                             QStringLiteral("If checked, will print envelope in larger, italicized font"), central);
-    keepRoomWhenHidden(chkBold);
-    keepRoomWhenHidden(chkLargeFont);
-    auto* checks = new QHBoxLayout;
-    checks->addWidget(chkBold);
-    checks->addWidget(chkLargeFont);
-    checks->addStretch();
-    main->addLayout(checks);
-
-    auto* margins = new QGridLayout;
-    lblLMToppad = makeLabel(QStringLiteral("lblLMToppad"), QStringLiteral("No. of pad rows (Top margin):"), central);
-    txtLMToppad = makeLineEdit(QStringLiteral("txtLMToppad"), central);
-    lblLMLeftpad =
-        makeLabel(QStringLiteral("lblLMLeftpad"), QStringLiteral("No. of indents (Left margin)  --->"), central);
-    txtLMLeftPad = makeLineEdit(QStringLiteral("txtLMLeftPad"), central);
-    for (QLineEdit* box : {txtLMToppad, txtLMLeftPad})
-        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    lblLMToppad->setBuddy(txtLMToppad);
-    lblLMLeftpad->setBuddy(txtLMLeftPad);
-    margins->addWidget(lblLMToppad, 0, 0);
-    margins->addWidget(txtLMToppad, 0, 1);
-    margins->addWidget(lblLMLeftpad, 1, 0);
-    margins->addWidget(txtLMLeftPad, 1, 1);
-    margins->setColumnStretch(2, 1);
-    main->addLayout(margins);
-
-    lblLMPosition = makeLabel(QStringLiteral("lblLMPosition"), QString(), central);
-    keepRoomWhenHidden(lblLMPosition);
-    lblLMPosition->setMinimumHeight(lblLMPosition->fontMetrics().height());
-    main->addWidget(lblLMPosition);
-
-    cmdLMStart = makeButton(QStringLiteral("cmdLMStart"), QStringLiteral("Print"), QString(), central);
-    cmdRetAddress = makeButton(QStringLiteral("cmdRetAddress"), QStringLiteral("Print"), QString(), central);
-    cmdLMClear = makeButton(QStringLiteral("cmdLMClear"), QStringLiteral("Clear Form"), QString(), central);
-    cmdLMExit = makeButton(QStringLiteral("cmdLMExit"), QStringLiteral("Exit"), QString(), central);
-    auto* commands = new QGridLayout;
-    // The return-address Print takes the place of Print; only one of them shows at a time.
-    commands->addWidget(cmdLMStart, 0, 0);
-    commands->addWidget(cmdRetAddress, 0, 0);
-    commands->addWidget(cmdLMClear, 0, 1);
-    commands->addWidget(cmdLMExit, 0, 2);
-    main->addLayout(commands);
-
-    cmdAddContact = makeButton(QStringLiteral("cmdAddContact"), QStringLiteral("Add Contact"),
-                               QStringLiteral("Add a new contact to file"), central);
-    cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"),
-                                QStringLiteral("Retrieve a contact from file"), central);
-    cmdPeopleFind = makeButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), QString(), central);
-    cmdZipFinder = makeButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"),
-                              QStringLiteral("Look up Zip Code"), central);
-    auto* lookups = new QHBoxLayout;
-    for (QPushButton* button : {cmdAddContact, cmdFindContact, cmdPeopleFind, cmdZipFinder})
-        lookups->addWidget(button);
-    main->addLayout(lookups);
-
-    QWidget::setTabOrder(txtLMLine1, txtLMLine2);
-    QWidget::setTabOrder(txtLMLine2, txtLMline3);
-    QWidget::setTabOrder(txtLMline3, txtLMLine4);
-    QWidget::setTabOrder(txtLMLine4, txtLMLine5);
-    for (QLineEdit* line : {txtLMLine1, txtLMLine2, txtLMline3, txtLMLine4})
-        line->installEventFilter(this);
-
-    central->setMinimumWidth(560);
 }
 
 void frmLDeded::buildMenus()
@@ -354,6 +127,8 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
 }
 
 void frmLDeded::loadStartState()
@@ -364,7 +139,7 @@ void frmLDeded::loadStartState()
     chooseOption(optPortrait);
     chooseOption(optLMLeftjust);
     setMargins(2, 3);
-    cboLMEnvelope->addItems(kEnvelopeSizes);
+    cboLMEnvelope->addItems(envelopeSizeEntries());
     cboLMEnvelope->setCurrentIndex(-1);
     cboLMEnvelope->hide();
     txtLMLine1->setFocus();
@@ -402,48 +177,23 @@ void frmLDeded::disableContactCommands()
 
 void frmLDeded::optLMLabel_Click()
 {
-    for (;;) {
-        chooseOption(optPortrait);
-        hideEnvelopeChecks();
-        cboLMEnvelope->hide();
-        lblLMPosition->clear();
+    chooseOption(optPortrait);
+    hideEnvelopeChecks();
+    cboLMEnvelope->hide();
+    lblLMPosition->clear();
 
-        PositionEntry =
-            cleanPositionEntry(m_platform.inputBox(positionPrompt(), positionPromptTitle(), QStringLiteral("1")));
-        PositionRange range{StartPosition, EndPosition, LabelCount};
-        const PositionProblem problem = checkPositionEntry(PositionEntry, range);
-        if (problem != PositionProblem::None) {
-            const PositionMessage message = positionMessage(problem);
-            m_platform.beep();
-            m_platform.messageBox(message.text, message.title, MessageButtons::Ok, MessageIcon::Information);
-            continue;
-        }
-        StartPosition = range.start;
-        EndPosition = range.end;
-        LabelCount = static_cast<int16_t>(range.count);
-
-        const double start = leadingNumber(StartPosition);
-        if (const auto margins = labelMargins(start))
-            setMargins(margins->indent, margins->padRows);
-        if (start > 30) {
-            const PositionMessage message = startOver30Message();
-            m_platform.beep();
-            m_platform.messageBox(message.text, message.title, MessageButtons::Ok, MessageIcon::Exclamation);
-            continue;
-        }
-
-        if (start != 0) {
-            lblLMPosition->setText(kLabelPositionCaption + PositionEntry);
-            lblLMPosition->show();
-            cmdLMStart->setFocus();
-        } else {
-            lblLMPosition->hide();
-            lblLMPosition->clear();
-            unchooseBoth(optLMLabel, optLMEnvelope);
-            setMargins(2, 3);
-        }
-        return;
-    }
+    const PositionDialogResult result = runPositionDialog(m_platform, {StartPosition, EndPosition, LabelCount});
+    PositionEntry = result.positionEntry;
+    StartPosition = result.range.start;
+    EndPosition = result.range.end;
+    LabelCount = static_cast<int16_t>(result.range.count);
+    setMargins(result.margins.indent, result.margins.padRows);
+    lblLMPosition->setText(result.caption);
+    lblLMPosition->setVisible(result.chosen);
+    if (result.chosen)
+        cmdLMStart->setFocus();
+    else
+        unchooseBoth(optLMLabel, optLMEnvelope);
 }
 
 void frmLDeded::optLMEnvelope_Click()
@@ -451,22 +201,23 @@ void frmLDeded::optLMEnvelope_Click()
     chooseOption(optLandscape);
     cboLMEnvelope->show();
     lblLMPosition->clear();
-    const int size = cboLMEnvelope->currentIndex() + 1;
-    EnvelopeSizeNumber = QString::number(size);
-    if (size >= 1 && size <= 7)
-        setMargins(kMarginsOnEnvelopeClick[size - 1].indent, kMarginsOnEnvelopeClick[size - 1].padRows);
+    applyEnvelopeSize(envelopeOptionChosen(cboLMEnvelope->currentIndex()));
     txtLMLine1->setFocus();
 }
 
 void frmLDeded::cboLMEnvelope_Click()
 {
-    const int size = cboLMEnvelope->currentIndex() + 1;
-    EnvelopeSizeNumber = QString::number(size);
-    if (size >= 1 && size <= 7)
-        setMargins(kMarginsOnSizePick[size - 1].indent, kMarginsOnSizePick[size - 1].padRows);
+    applyEnvelopeSize(envelopeSizePicked(cboLMEnvelope->currentIndex()));
     chkBold->show();
     chkLargeFont->show();
     cmdLMStart->setFocus();
+}
+
+void frmLDeded::applyEnvelopeSize(const EnvelopeSizeChoice& choice)
+{
+    EnvelopeSizeNumber = choice.sizeNumber;
+    if (choice.margins)
+        setMargins(choice.margins->indent, choice.margins->padRows);
 }
 
 void frmLDeded::optPortrait_Click()
@@ -502,8 +253,7 @@ void frmLDeded::chkLargeFont_Click()
 void frmLDeded::cmdLMStart_Click()
 {
     Composer composer;
-    composer.lines = {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text(), txtLMLine4->text(),
-                      txtLMLine5->text()};
+    composer.lines = composerLines();
     composer.labelStock = optLMLabel->isChecked();
     composer.envelope = optLMEnvelope->isChecked();
     composer.envelopeSizeNumber = EnvelopeSizeNumber;
@@ -549,57 +299,23 @@ void frmLDeded::mnuRetAddress_Click()
 
 void frmLDeded::runReturnAddressLabels()
 {
-    for (;;) {
-        m_platform.messageBox(QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
-                              QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"),
-                              MessageButtons::Ok, MessageIcon::Information);
-        if (txtLMLine1->text().isEmpty() && txtLMLine2->text().isEmpty() && txtLMline3->text().isEmpty()) {
-            m_platform.beep();
-            m_platform.messageBox(QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
-                                  QStringLiteral("Instructions"), MessageButtons::Ok, MessageIcon::Exclamation);
-            cmdRetAddress->show();
-            cmdLMStart->hide();
-            optLMLabel->setEnabled(false);
-            optLMEnvelope->setEnabled(false);
-            return;
-        }
-        if (!txtLMLine4->text().isEmpty() || !txtLMLine5->text().isEmpty()) {
-            m_platform.beep();
-            m_platform.messageBox(QStringLiteral("Leave Lines 4 and 5 blank"),
-                                  QStringLiteral("Small label can fit only 3 lines"), MessageButtons::Ok,
-                                  MessageIcon::Exclamation);
-            txtLMLine4->setFocus();
-            return;
-        }
-
-        const PrintOutcome outcome =
-            printReturnAddressSheets(m_platform, {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text()});
-        if (outcome != PrintOutcome::Cancelled) {
-            // Each sheet clears Bold before it prints, whether or not the printer then fails.
-            chkBold->setChecked(false);
-            chkBold->hide();
-        }
-        if (outcome != PrintOutcome::Printed) {
-            // After a Yes the normal Print button is back; the options must come back with it,
-            // or Label stock and Envelope stay greyed out with no way to reach them.
-            if (!cmdLMStart->isHidden()) {
-                optLMLabel->setEnabled(true);
-                optLMEnvelope->setEnabled(true);
-            }
-            return;
-        }
-        cmdRetAddress->hide();
-        cmdLMStart->show();
-
-        const MessageAnswer again = m_platform.messageBox(
-            QStringLiteral("Done!  Do you want to print another page of Return Address Labels?"),
-            QStringLiteral("Completed"), MessageButtons::YesNoCancel, MessageIcon::None);
-        if (again != MessageAnswer::Yes) {
-            optLMLabel->setEnabled(true);
-            optLMEnvelope->setEnabled(true);
-            return;
-        }
+    const ReturnAddressResult result =
+        ::runReturnAddressLabels(m_platform, composerLines(), {!cmdRetAddress->isHidden(), optLMLabel->isEnabled()});
+    if (result.boldCleared) {
+        chkBold->setChecked(false);
+        chkBold->hide();
     }
+    cmdRetAddress->setVisible(result.state.waiting);
+    cmdLMStart->setVisible(!result.state.waiting);
+    optLMLabel->setEnabled(result.state.mediumOptionsEnabled);
+    optLMEnvelope->setEnabled(result.state.mediumOptionsEnabled);
+    if (result.focusLine4)
+        txtLMLine4->setFocus();
+}
+
+std::array<QString, 5> frmLDeded::composerLines() const
+{
+    return {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text(), txtLMLine4->text(), txtLMLine5->text()};
 }
 
 void frmLDeded::cmdLMClear_Click()
@@ -783,4 +499,28 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmLMImport* frmLDeded::importWindow()
+{
+    if (!m_importWindow)
+        m_importWindow = new frmLMImport(m_platform, *this, this);
+    return m_importWindow;
+}
+
+frmLMExport* frmLDeded::exportWindow()
+{
+    if (!m_exportWindow)
+        m_exportWindow = new frmLMExport(m_platform, *this, this);
+    return m_exportWindow;
+}
+
+void frmLDeded::mnuImport_Click()
+{
+    showInstead(this, importWindow());
+}
+
+void frmLDeded::mnuExport_Click()
+{
+    showInstead(this, exportWindow());
 }

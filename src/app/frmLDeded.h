@@ -4,9 +4,11 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class Platform;
+struct EnvelopeSizeChoice;
 struct FileCommandResult;
 struct ReminderMenus;
 class QAction;
@@ -18,6 +20,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmLMImport;
+class frmLMExport;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -108,6 +112,10 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // Created on first use.
+    frmLMImport* importWindow();
+    frmLMExport* exportWindow();
+
 public slots:
     void optLMLabel_Click();
     void optLMEnvelope_Click();
@@ -134,6 +142,8 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -152,10 +162,14 @@ private:
     ReminderMenus reminderMenus() const;
     void setReminderMenus(const ReminderMenus& menus);
     void runReturnAddressLabels();
+    void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
+    std::array<QString, 5> composerLines() const;
 
     void closeContactFile();
     void closeOtherWindows();
     void writePlacement();
 
     Platform& m_platform;
+    frmLMImport* m_importWindow = nullptr;
+    frmLMExport* m_exportWindow = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "ComposerFixture.h"
+#include "print/EnvelopeSizes.h"
 #include "print/PrintCommand.h"
 
 #include <gtest/gtest.h>
@@ -88,4 +89,27 @@ TEST(EnvelopePrint, EachCopyIsAOneEnvelopeDocument)
         EXPECT_EQ(document.runs.at(0).column, 28);
         EXPECT_EQ(document.runs.at(0).text, QString(6, u' ') + composer.lines[0]);
     }
+}
+
+TEST(EnvelopeSizes, MarginsDependOnWhetherTheSizeOrTheEnvelopeOptionWasClicked)
+{
+    const int onPick[7][2] = {{38, 33}, {23, 32}, {20, 32}, {28, 30}, {30, 30}, {36, 25}, {30, 30}};
+    const int onEnvelope[7][2] = {{38, 33}, {28, 39}, {24, 37}, {34, 36}, {36, 36}, {44, 30}, {36, 36}};
+    ASSERT_EQ(envelopeSizeEntries().size(), 7);
+    for (int index = 0; index < 7; ++index) {
+        SCOPED_TRACE(index);
+        const EnvelopeSizeChoice picked = envelopeSizePicked(index);
+        const EnvelopeSizeChoice clicked = envelopeOptionChosen(index);
+        EXPECT_EQ(picked.sizeNumber, QString::number(index + 1));
+        EXPECT_EQ(clicked.sizeNumber, QString::number(index + 1));
+        ASSERT_TRUE(picked.margins && clicked.margins);
+        EXPECT_EQ(picked.margins->indent, onPick[index][0]);
+        EXPECT_EQ(picked.margins->padRows, onPick[index][1]);
+        EXPECT_EQ(clicked.margins->indent, onEnvelope[index][0]);
+        EXPECT_EQ(clicked.margins->padRows, onEnvelope[index][1]);
+    }
+    // Envelope clicked before any size: "0", and the boxes keep what they hold.
+    const EnvelopeSizeChoice none = envelopeOptionChosen(-1);
+    EXPECT_EQ(none.sizeNumber, "0");
+    EXPECT_FALSE(none.margins);
 }

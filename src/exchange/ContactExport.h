@@ -1,0 +1,40 @@
+#pragma once
+
+#include "contacts/Contact.h"
+
+#include <QChar>
+#include <QString>
+
+class ContactFile;
+class Platform;
+
+// The export window's Create command as plain code; messages go through the platform.
+//
+//   const ExportResult r = exportContacts(platform, main.session.file,
+//                                         {optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text,
+//                                          main.txtFileNam->text()});
+//   if (r.outcome == ExportResult::ErrorCancel) close(); else cmdExpCancel->setFocus();
+enum class ExportKind { Csv, Text };
+
+struct ExportRequest {
+    ExportKind kind = ExportKind::Csv;
+    QString contactPath; // the open contact file's full path (txtFileNam)
+};
+
+struct ExportResult {
+    enum Outcome { Created, NoContacts, ErrorRetry, ErrorCancel } outcome = Created;
+    QString path; // the file written; empty after an error before it was created
+};
+
+// Every record, in order, after one header line, CR LF line ends, Windows-1252. The file is
+// "ZAZE_" (csv) or "DODU_" (text) + the contact file's name without ".DAT" / ".dat", in the
+// program folder; when that folder cannot be written, beside the contact file (the message
+// names the folder). An existing file is replaced.
+ExportResult exportContacts(Platform& platform, ContactFile& file, const ExportRequest& request);
+
+// "First Name,MI,Last Name,...,Notes" with the kind's separator.
+QString exportHeader(QChar separator);
+// The record's fields trimmed, the birth date as MM-DD-YYYY, joined as they are.
+QString exportLine(const Contact& contact, QChar separator);
+// The contact file's name with every ".DAT" and ".dat" removed.
+QString exportBaseName(const QString& contactPath);

@@ -1,0 +1,149 @@
+#include "exchange/CsvImport.h"
+
+#include "contacts/ContactFile.h"
+#include "contacts/ErrorMessage.h"
+#include "contacts/FileErrors.h"
+#include "exchange/CsvLayouts.h"
+#include "exchange/CsvText.h"
+#include "platform/Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+QByteArray readCsvFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw FileErrors::fileNotFound();
+    if (info.isDir())
+        throw FileErrors::pathFileAccess();
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileErrors::fromErrno(errno ? errno : EIO);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileErrors::fromErrno(errno ? errno : EIO);
+    return bytes;
+}
+
+bool isBlank(const Contact& w)
+{
+    return w.FirstName.trimmed().isEmpty() && w.LastName.trimmed().isEmpty() && w.Email.trimmed().isEmpty();
+}
+
+} // namespace
+
+CsvChoice chooseCsvFile(Platform& platform)
+{
+    CsvChoice choice;
+    try {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Open");
+        request.filter = QStringLiteral("CSV Files (*.CSV)|*.CSV|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
+        const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
+        if (!answer || answer->path.isEmpty())
+            return choice;
+        readCsvFile(answer->path);
+        choice.outcome = CsvChoice::Chosen;
+        choice.path = answer->path;
+        choice.title = answer->fileName.isEmpty() ? QFileInfo(answer->path).fileName() : answer->fileName;
+        return choice;
+    } catch (...) {
+        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix);
+        choice.outcome = answer == MessageAnswer::Retry ? CsvChoice::ErrorRetry : CsvChoice::ErrorCancel;
+        return choice;
+    }
+}
+
+DuplicateIndex::DuplicateIndex(const QVector<Contact>& onFile)
+{
+    m_names.reserve(onFile.size());
+    m_emails.reserve(onFile.size());
+    for (const Contact& c : onFile) {
+        m_names.push_back({c.FirstName.trimmed(), c.LastName.trimmed()});
+        m_emails.push_back(c.Email.trimmed());
+    }
+    std::sort(m_emails.begin(), m_emails.end());
+}
+
+bool DuplicateIndex::matches(const Contact& working) const
+{
+    if (std::binary_search(m_emails.begin(), m_emails.end(), working.Email.trimmed()))
+        return true;
+    const QString first = working.FirstName.trimmed();
+    const QString last = working.LastName.trimmed();
+    return std::any_of(m_names.begin(), m_names.end(),
+                       [&](const Names& n) { return n.first.contains(first) && n.last.contains(last); });
+}
+
+Contact importedRecord(const Contact& working, bool remindersOn)
+{
+    Contact record;
+    for (int i = 0; i < Contact::FieldCount; ++i) {
+        const QString& value = working.field(i);
+        qsizetype start = 0;
+        while (start < value.size() && value[start] == u' ')
+            ++start;
+        record.field(i) = value.mid(start);
+    }
+    record.BirthdayReminder = remindersOn ? QStringLiteral("1") : QStringLiteral("0");
+    return record;
+}
+
+ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request)
+{
+    ImportResult result;
+    try {
+        const int onFile = file.recordCount();
+        if (request.csvPath.isEmpty()) {
+            platform.beep();
+            platform.messageBox(QStringLiteral("Click 'Open csv file' to select a file to import."),
+                                QStringLiteral("No csv file selected"), MessageButtons::Ok, MessageIcon::Information);
+            result.outcome = ImportResult::NoFileChosen;
+            return result;
+        }
+
+        const QVector<CsvRecord> records = splitCsvRecords(decodeCsvText(readCsvFile(request.csvPath)));
+        const CsvLayout layout = records.isEmpty() ? CsvLayout::None : detectCsvLayout(records.front());
+        const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
+        if (!reader) {
+            result.outcome = ImportResult::NoLayout;
+            return result;
+        }
+        if (!reader->readHeader(records.front())) {
+            platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
+                                QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
+            result.outcome = ImportResult::NotCompatible;
+            result.importEnabled = false;
+            result.focusClose = true;
+            return result;
+        }
+
+        const DuplicateIndex duplicates(file.readAll());
+        for (qsizetype i = 1; i < records.size(); ++i) {
+            const std::optional<Contact> working = reader->readLine(records[i]);
+            if (!working || isBlank(*working) || duplicates.matches(*working))
+                continue;
+            file.write(onFile + result.written + 1, importedRecord(*working, request.remindersOn));
+            ++result.written;
+        }
+
+        platform.messageBox(QStringLiteral("D O N E !  ") + QString::number(result.written)
+                                + QStringLiteral(" contacts successfully imported."),
+                            QStringLiteral("Import completed"), MessageButtons::Ok, MessageIcon::None);
+        result.outcome = ImportResult::Done;
+        result.importEnabled = false;
+        result.focusClose = true;
+        return result;
+    } catch (...) {
+        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix);
+        result.outcome = answer == MessageAnswer::Retry ? ImportResult::ErrorRetry : ImportResult::ErrorCancel;
+        return result;
+    }
+}

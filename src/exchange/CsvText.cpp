@@ -1,0 +1,128 @@
+#include "exchange/CsvText.h"
+
+#include "contacts/Windows1252.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+bool startsWith(const QByteArray& bytes, const char* prefix, int length)
+{
+    return bytes.size() >= length && bytes.left(length) == QByteArray(prefix, length);
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Past the line break at i (CR LF counts as one).
+qsizetype afterLineBreak(const QString& text, qsizetype i)
+{
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+        return i + 2;
+    return i + 1;
+}
+
+} // namespace
+
+QString decodeCsvText(const QByteArray& bytes)
+{
+    if (startsWith(bytes, "\xFF\xFE", 2))
+        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2));
+    if (startsWith(bytes, "\xFE\xFF", 2))
+        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2));
+    const QByteArray body = startsWith(bytes, "\xEF\xBB\xBF", 3) ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(body);
+}
+
+QString storableText(const QString& cell)
+{
+    QString text;
+    text.reserve(cell.size());
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QChar c = cell[i];
+        if (c == u'\r' && i + 1 < cell.size() && cell[i + 1] == u'\n')
+            continue; // CR LF is one break
+        text.append(c == u',' || isLineBreak(c) ? QChar(u' ') : c);
+    }
+    return text;
+}
+
+QString CsvRecord::line() const
+{
+    if (!quoted)
+        return cells.join(u',');
+    QStringList parts;
+    parts.reserve(cells.size());
+    for (const QString& cell : cells)
+        parts << storableText(cell);
+    return parts.join(u',');
+}
+
+QVector<CsvRecord> splitCsvRecords(const QString& text)
+{
+    QVector<CsvRecord> records;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype start = i;
+        CsvRecord record;
+        QString cell;
+        bool inQuotes = false;
+        bool atCellStart = true;
+        bool ended = false;
+        while (i < n) {
+            const QChar c = text[i];
+            if (inQuotes) {
+                if (c == u'"') {
+                    if (i + 1 < n && text[i + 1] == u'"') {
+                        cell.append(u'"');
+                        i += 2;
+                        continue;
+                    }
+                    inQuotes = false;
+                } else {
+                    cell.append(c);
+                }
+                ++i;
+            } else if (c == u'"' && atCellStart) {
+                inQuotes = true;
+                record.quoted = true;
+                atCellStart = false;
+                ++i;
+            } else if (c == u',') {
+                record.cells << cell;
+                cell.clear();
+                atCellStart = true;
+                ++i;
+            } else if (isLineBreak(c)) {
+                i = afterLineBreak(text, i);
+                ended = true;
+                break;
+            } else {
+                cell.append(c);
+                atCellStart = false;
+                ++i;
+            }
+        }
+        if (inQuotes && !ended) {
+            // The quote never closed: this physical line alone, its quotes as plain characters.
+            qsizetype end = start;
+            while (end < n && !isLineBreak(text[end]))
+                ++end;
+            record.cells = text.mid(start, end - start).split(u',');
+            record.quoted = false;
+            i = end < n ? afterLineBreak(text, end) : n;
+            records << record;
+            continue;
+        }
+        record.cells << cell;
+        records << record;
+    }
+    return records;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "print/LabelPositions.h"
+
+#include <QString>
+
+class Platform;
+
+// What the label-position dialog leaves in the main window.
+struct PositionDialogResult {
+    QString positionEntry;      // PositionEntry
+    PositionRange range;        // StartPosition, EndPosition, LabelCount
+    LabelMargins margins{2, 3}; // the margin boxes
+    // A start other than 0: the caption shows and the focus goes to Print. Otherwise neither
+    // medium stays chosen and the caption is hidden.
+    bool chosen = false;
+    QString caption; // lblLMPosition
+};
+
+// The dialog of the Label stock option: asks for a position or range until an entry passes,
+// answering each refused one with its message. current is the range the window holds, which
+// an entry keeps whatever parts it does not name. The caller has already reset the window
+// (Portrait, envelope controls hidden, caption empty); that reset is the same on every round.
+PositionDialogResult runPositionDialog(Platform& platform, const PositionRange& current);

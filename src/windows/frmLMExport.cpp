@@ -1,0 +1,159 @@
+#include "windows/frmLMExport.h"
+
+#include "app/frmLDeded.h"
+#include "exchange/ContactExport.h"
+#include "windows/WindowFlow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// The hourglass for as long as the export runs.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+frmLMExport::frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main)
+{
+    setObjectName(QStringLiteral("frmLMExport"));
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+
+    lblExpBanner = new QLabel(QStringLiteral("Tessaprint"), central);
+    lblExpBanner->setObjectName(QStringLiteral("lblExpBanner"));
+    QFont banner(QStringLiteral("Times New Roman"));
+    banner.setPointSizeF(lblExpBanner->font().pointSizeF() * 2);
+    banner.setBold(true);
+    lblExpBanner->setFont(banner);
+    layout->addWidget(lblExpBanner);
+
+    lblExport = new QLabel(
+        QStringLiteral("Select type of export file to create, Comma Separated Values (csv) or Text (txt).\n"
+                       "Export file will contain First Name, Middle Initial, Last Name, Street Address1,\n"
+                       "Street Address 2, City, State, Zip Code, Country, Company, Incl Company, Home Phone,\n"
+                       "Cell Phone, Work Phone, Email Address, Birthdate, Category, and Notes.\n"
+                       "The export file will be stored in your Tessaprint folder."),
+        central);
+    lblExport->setObjectName(QStringLiteral("lblExport"));
+    layout->addWidget(lblExport);
+
+    frExpOptions = new QGroupBox(central);
+    frExpOptions->setObjectName(QStringLiteral("frExpOptions"));
+    optExpCGCSV = new QRadioButton(QStringLiteral("Export contacts to comma separated values (.csv) file"), frExpOptions);
+    optExpCGCSV->setObjectName(QStringLiteral("optExpCGCSV"));
+    optExpCGCSV->setToolTip(
+        QStringLiteral("Creates and stores a csv file of contacts, with file name of: ZAZE_filename.csv"));
+    optExpCGTXT = new QRadioButton(QStringLiteral("Export contacts to text (.txt) file"), frExpOptions);
+    optExpCGTXT->setObjectName(QStringLiteral("optExpCGTXT"));
+    optExpCGTXT->setToolTip(
+        QStringLiteral("Creates and stores a text file of contacts, with file name of: DODU_filename.txt"));
+    auto* options = new QVBoxLayout(frExpOptions);
+    options->addWidget(optExpCGCSV);
+    options->addWidget(optExpCGTXT);
+    layout->addWidget(frExpOptions);
+
+    cmdExpCreate = new QPushButton(QStringLiteral("&Create export file"), central);
+    cmdExpCreate->setObjectName(QStringLiteral("cmdExpCreate"));
+    cmdExpCreate->setToolTip(QStringLiteral("Creates selected export file and stores in application's folder"));
+    cmdExpCancel = new QPushButton(QStringLiteral("C&lose"), central);
+    cmdExpCancel->setObjectName(QStringLiteral("cmdExpCancel"));
+    cmdExpCancel->setToolTip(QStringLiteral("Return to main screen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExpCreate);
+    buttons->addWidget(cmdExpCancel);
+    layout->addLayout(buttons);
+
+    mnuETFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuETFile->setObjectName(QStringLiteral("mnuETFile"));
+    mnuETFileExit = addItem(mnuETFile, QStringLiteral("mnuETFileExit"), QStringLiteral("Exit"));
+    mnuETHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuETHelp->setObjectName(QStringLiteral("mnuETHelp"));
+    mnuETHelpUM = addItem(mnuETHelp, QStringLiteral("mnuETHelpUM"), QStringLiteral("User Manual"));
+    mnuETHelpAbout = addItem(mnuETHelp, QStringLiteral("mnuETHelpAbout"), QStringLiteral("About Tessaprint"));
+
+    connect(optExpCGCSV, &QRadioButton::clicked, this, &frmLMExport::optExpCGCSV_Click);
+    connect(optExpCGTXT, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
+    connect(cmdExpCreate, &QPushButton::clicked, this, &frmLMExport::cmdExpCreate_Click);
+    connect(cmdExpCancel, &QPushButton::clicked, this, &frmLMExport::cmdExpCancel_Click);
+    connect(mnuETFileExit, &QAction::triggered, this, &frmLMExport::mnuETFileExit_Click);
+}
+
+// Every opening starts with neither kind chosen and Create disabled.
+void frmLMExport::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        setWindowTitle(QStringLiteral("Export Contacts  [") + m_main.txtFileTitle->text() + u']');
+        unchooseBoth(optExpCGCSV, optExpCGTXT);
+        cmdExpCreate->setEnabled(false);
+    }
+    QMainWindow::showEvent(event);
+}
+
+void frmLMExport::closeEvent(QCloseEvent* event)
+{
+    // Hidden already when the program ends and the main window closes every window.
+    if (isVisible())
+        returnTo(this, &m_main, m_main.txtLMLine1);
+    event->accept();
+}
+
+void frmLMExport::optExpCGCSV_Click()
+{
+    cmdExpCreate->setEnabled(true);
+}
+
+void frmLMExport::optExpCGTXT_Click()
+{
+    cmdExpCreate->setEnabled(true);
+}
+
+void frmLMExport::cmdExpCreate_Click()
+{
+    ExportResult result;
+    {
+        BusyCursor busy;
+        result = exportContacts(m_platform, m_main.session.file,
+                                {optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text,
+                                 m_main.txtFileNam->text()});
+    }
+    if (result.outcome == ExportResult::ErrorCancel)
+        close();
+    else if (result.outcome != ExportResult::ErrorRetry)
+        cmdExpCancel->setFocus();
+}
+
+void frmLMExport::cmdExpCancel_Click()
+{
+    close();
+}
+
+// Closing every file means the contact file too: the main window's Close, so that it no
+// longer offers commands for a file that is gone.
+void frmLMExport::mnuETFileExit_Click()
+{
+    m_main.mnuFileClose->trigger();
+    close();
+}

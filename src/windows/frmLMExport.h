@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Platform;
+class frmLDeded;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+// Export Contacts: writes every contact to a CSV or "|"-separated text file (ContactExport.h).
+class frmLMExport : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+
+    QLabel* lblExpBanner;
+    QLabel* lblExport;
+    QGroupBox* frExpOptions;
+    QRadioButton* optExpCGCSV;
+    QRadioButton* optExpCGTXT;
+    QPushButton* cmdExpCreate;
+    QPushButton* cmdExpCancel;
+
+    QMenu* mnuETFile;
+    QAction* mnuETFileExit;
+    QMenu* mnuETHelp;
+    QAction* mnuETHelpUM;
+    QAction* mnuETHelpAbout;
+
+public slots:
+    void optExpCGCSV_Click();
+    void optExpCGTXT_Click();
+    void cmdExpCreate_Click();
+    void cmdExpCancel_Click();
+    void mnuETFileExit_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Platform& m_platform;
+    frmLDeded& m_main;
+};

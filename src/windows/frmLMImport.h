@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class Platform;
+class frmLDeded;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// Import Contacts: appends the contacts of a CSV file to the open contact file (CsvImport.h).
+class frmLMImport : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmLMImport(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+
+    QLabel* lblImpHdr;
+    QPushButton* cmdCsvOpen;
+    QPushButton* cmdStartImport;
+    QPushButton* cmdImpCancel;
+    QLineEdit* txtImpFilename;
+    QLineEdit* txtImpData;
+
+    QMenu* mnuITFile;
+    QAction* mnuITFileExit;
+    QMenu* mnuITEdit;
+    QAction* mnuITEditCut;
+    QAction* mnuITEditCopy;
+    QAction* mnuITEditPaste;
+    QMenu* mnuITHelp;
+    QAction* mnuITHelpUM;
+    QAction* mnuITHelpAbout;
+
+    // The chosen CSV file; both empty until one is chosen.
+    QString csvPath;
+    QString csvTitle;
+
+public slots:
+    void cmdCsvOpen_Click();
+    void cmdStartImport_Click();
+    void cmdImpCancel_Click();
+    void mnuITFileExit_Click();
+    void mnuITEdit_Click();
+    void mnuITEditCut_Click();
+    void mnuITEditCopy_Click();
+    void mnuITEditPaste_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Platform& m_platform;
+    frmLDeded& m_main;
+};

@@ -1,0 +1,130 @@
+#include "MainWindowFixture.h"
+
+#include "windows/frmLMExport.h"
+#include "windows/frmLMImport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+class ImportExportWindowTest : public MainWindowTest {
+protected:
+    QString path(const QString& name) const { return QDir(fake->folder).filePath(name); }
+
+    void openContactFile()
+    {
+        fake->fileAnswers.push_back(FileDialogAnswer{path("family.DAT"), QStringLiteral("family.DAT")});
+        window->mnuFileNew->trigger();
+        ASSERT_TRUE(window->session.isOpen());
+    }
+
+    void writeCsv(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(ImportExportWindowTest, ImportWindowChoosesAFileImportsAndReturns)
+{
+    openContactFile();
+    window->mnuImport->trigger();
+    frmLMImport* w = window->importWindow();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Import Contacts  [family]");
+    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_TRUE(w->txtImpFilename->isHidden());
+    EXPECT_TRUE(w->txtImpData->isHidden());
+    EXPECT_EQ(w->cmdCsvOpen->text(), "&Open csv file");
+    EXPECT_EQ(w->cmdStartImport->text(), "&Import");
+    EXPECT_EQ(w->cmdImpCancel->text(), "&Close");
+    EXPECT_EQ(w->mnuITHelpUM->text(), "User Manual");
+
+    writeCsv("list.csv", "First Name,Last Name,Email,x\r\nAnn,Lee,ann@example.com\r\n");
+    fake->fileAnswers.push_back(FileDialogAnswer{path("list.csv"), QStringLiteral("list.csv")});
+    w->cmdCsvOpen->click();
+    EXPECT_FALSE(w->txtImpFilename->isHidden());
+    EXPECT_EQ(w->txtImpFilename->text(), "list.csv");
+    ASSERT_TRUE(w->cmdStartImport->isEnabled());
+
+    w->cmdStartImport->click();
+    ASSERT_FALSE(fake->messages.empty());
+    EXPECT_EQ(fake->messages.back().text, "D O N E !  1 contacts successfully imported.");
+    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_EQ(window->session.file.recordCount(), 1);
+    EXPECT_EQ(window->session.file.read(1).BirthdayReminder, "1");
+    EXPECT_TRUE(window->mnuFileBdayOff->isEnabled()) << "the import leaves the reminder menus alone";
+
+    w->cmdImpCancel->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine1);
+
+    // Opening again starts afresh.
+    window->mnuImport->trigger();
+    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_TRUE(w->txtImpFilename->isHidden());
+}
+
+TEST_F(ImportExportWindowTest, ImportExitClosesTheContactFileAsFileCloseDoes)
+{
+    openContactFile();
+    window->mnuImport->trigger();
+    window->importWindow()->mnuITFileExit->trigger();
+    EXPECT_FALSE(window->session.isOpen());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Tessaprint");
+    EXPECT_FALSE(window->mnuImport->isEnabled());
+}
+
+TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
+{
+    openContactFile();
+    Contact c = Contact::blank();
+    c.FirstName = QStringLiteral("Ann");
+    c.LastName = QStringLiteral("Lee");
+    window->session.file.append(c);
+
+    window->mnuExport->trigger();
+    frmLMExport* w = window->exportWindow();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Export Contacts  [family]");
+    EXPECT_FALSE(w->optExpCGCSV->isChecked());
+    EXPECT_FALSE(w->optExpCGTXT->isChecked());
+    EXPECT_FALSE(w->cmdExpCreate->isEnabled());
+    EXPECT_EQ(w->cmdExpCreate->text(), "&Create export file");
+    EXPECT_EQ(w->cmdExpCancel->text(), "C&lose");
+    EXPECT_EQ(w->lblExpBanner->text(), "Tessaprint");
+
+    w->optExpCGTXT->click();
+    ASSERT_TRUE(w->cmdExpCreate->isEnabled());
+    w->cmdExpCreate->click();
+    EXPECT_TRUE(QFile::exists(path("DODU_family.txt")));
+    ASSERT_FALSE(fake->messages.empty());
+    EXPECT_EQ(fake->messages.back().title, "Export file created");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdExpCancel);
+
+    w->cmdExpCancel->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine1);
+}
+
+TEST_F(ImportExportWindowTest, ClosingTheMainWindowClosesThem)
+{
+    openContactFile();
+    window->mnuExport->trigger();
+    window->exportWindow()->cmdExpCancel->click();
+    window->mnuImport->trigger();
+    window->importWindow()->cmdImpCancel->click();
+    window->close();
+    EXPECT_FALSE(window->importWindow()->isVisible());
+    EXPECT_FALSE(window->exportWindow()->isVisible());
+    EXPECT_FALSE(window->isVisible());
+}
