@@ -66,7 +66,7 @@ void BM_DeleteCompaction(benchmark::State& state)
     ContactSession session;
     measure(state, "Delete one contact (compaction)", Goal{Baseline::RawCopy, 3},
             [&] { session.file.open(workingCopy(size)); },
-            [&] { compactContactFile(session.file, tempFilePath(dataDir()), size / 2); });
+            [&] { compactContactFile(session.file, size / 2); });
     if (session.file.recordCount() != size - 1)
         throw std::runtime_error("compaction lost or kept the wrong records");
 }

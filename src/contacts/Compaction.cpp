@@ -3,15 +3,16 @@
 #include "contacts/ContactFile.h"
 #include "contacts/FileErrors.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
 
-QString tempFilePath(const QString& programFolder)
+QString temporaryFileTemplate(const QString& contactPath)
 {
-    return programFolder + QStringLiteral("/Tempf");
+    const QFileInfo contact(contactPath);
+    return contact.absolutePath() + QStringLiteral("/.") + contact.fileName() + QStringLiteral(".Tempf-XXXXXX");
 }
 
 bool isMarkedDeleted(const QString& firstName)
@@ -33,17 +34,17 @@ void normaliseRecord(char* record)
     record[Contact::RecordLength - 1] = '\n';
 }
 
-// Streams the survivors of `file` into a fresh tempPath and puts them on the disk. Throws;
-// on failure tempPath is removed.
-void writeTemporary(ContactFile& file, const QString& tempPath, const QString& contactPath,
-                    int removeRecordNumber)
+// Streams the survivors of `file` into a new temporary file beside contactPath and puts them
+// on the disk; returns its path. Throws; on failure the temporary file is removed.
+QString writeTemporary(ContactFile& file, const QString& contactPath, int removeRecordNumber)
 {
-    if (QFileInfo(tempPath).isDir())
-        throw FileErrors::pathFileAccess();
-    QFile temp(tempPath);
+    QTemporaryFile temp(temporaryFileTemplate(contactPath));
+    // Its name becomes the contact file's; nothing may remove it by that name later.
+    temp.setAutoRemove(false);
     errno = 0;
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!temp.open())
         throw FileErrors::fromErrno(errno ? errno : EIO);
+    const QString tempPath = temp.fileName();
     try {
         // The new file takes the old one's place: give it the old one's permissions.
         temp.setPermissions(QFile::permissions(contactPath));
@@ -64,16 +65,17 @@ void writeTemporary(ContactFile& file, const QString& tempPath, const QString& c
         QFile::remove(tempPath);
         throw;
     }
+    return tempPath;
 }
 
 } // namespace
 
-void compactContactFile(ContactFile& file, const QString& tempPath, int removeRecordNumber)
+void compactContactFile(ContactFile& file, int removeRecordNumber)
 {
     if (!file.isOpen())
         throw FileErrors::badFile();
     const QString path = file.path();
-    writeTemporary(file, tempPath, path, removeRecordNumber);
+    const QString tempPath = writeTemporary(file, path, removeRecordNumber);
 
     // Closed across the rename: a system that cannot replace an open file may then do it.
     file.close();

@@ -19,7 +19,7 @@
 //   QVector<Contact> all = f.readAll(); // records 1..recordCount in one read
 //   f.forEachRecord([](int n, const char* record) { ... }); // the raw 513 bytes of each, in order
 //
-// Removing records (rewrite through "Tempf", atomic rename) is in Compaction.h.
+// Removing records (rewrite through a temporary file beside it, atomic rename) is in Compaction.h.
 class ContactFile {
 public:
     ContactFile() = default;

@@ -79,6 +79,8 @@ void WriteSeam::rename(const QString& from, const QString& to)
 {
     if (++m_renames == m_failRename)
         throw FileErrors::pathFileAccess();
+    if (m_refuseAcrossFolders && QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath())
+        throw FileErrors::fromErrno(EXDEV);
 #ifdef Q_OS_WIN
     if (!MoveFileExW(reinterpret_cast<const wchar_t*>(from.utf16()),
                      reinterpret_cast<const wchar_t*>(to.utf16()),

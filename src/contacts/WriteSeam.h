@@ -21,6 +21,9 @@ public:
     void failAtWrite(int n) { m_failWrite = n ? m_writes + n : 0; }
     void failAtFlush(int n) { m_failFlush = n ? m_flushes + n : 0; }
     void failAtRename(int n) { m_failRename = n ? m_renames + n : 0; }
+    // As a system where every folder is a file system of its own: a rename between two
+    // folders fails as a cross-device rename does (75).
+    void refuseRenameAcrossFolders(bool refuse) { m_refuseAcrossFolders = refuse; }
 
     // Calls made so far (injected failures included).
     int writes() const { return m_writes; }
@@ -39,4 +42,5 @@ public:
 private:
     int m_writes = 0, m_flushes = 0, m_renames = 0;
     int m_failWrite = 0, m_failFlush = 0, m_failRename = 0;
+    bool m_refuseAcrossFolders = false;
 };

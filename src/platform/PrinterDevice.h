@@ -14,8 +14,15 @@ struct PrintFont {
     bool operator==(const PrintFont&) const = default;
 };
 
-// One run of text placed by the line printer. x and y are points from the fixed print
-// origin (y is the top of the line); line and column are the line printer's own count,
+// The page as it lies (orientation applied), in points.
+struct PageGeometry {
+    double width = 0;
+    double height = 0;
+    bool envelope = false; // envelope or card paper
+};
+
+// One run of text placed by the line printer. x and y are points from the page's fixed print
+// origin (y is the top of the line; see PagePlacement.h); line and column are the line printer's own count,
 // kept so a recorded printout reads as a line printer's transcript.
 struct PlacedText {
     int page = 1;
@@ -37,15 +44,14 @@ public:
     virtual QString deviceName() const = 0;
     virtual void setOrientation(Orientation orientation) = 0;
     virtual void setPaperSize(PaperSize size) = 0;
-    // In landscape, the program places envelope text as if the envelope (width x height in
-    // inches, long side across) were fed against the bottom edge of a letter page. A printer
-    // leaves paper and feed to its driver; a file printer makes its page that envelope.
+    // The envelope to be printed, width x height in inches, long side across. A printer leaves
+    // paper and feed to its driver; a file printer makes its page that envelope unless the
+    // page is already an envelope.
     virtual void feedEnvelope(double widthInches, double heightInches) = 0;
+    virtual PageGeometry page() = 0;
 
     virtual double averageCharWidth(const PrintFont& font) = 0;
     virtual double textWidth(const PrintFont& font, const QString& text) = 0;
-    // Height available below the print origin before a page must advance.
-    virtual double printableHeight() = 0;
 
     virtual void drawText(const PlacedText& run) = 0;
     virtual void newPage() = 0;

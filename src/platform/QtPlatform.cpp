@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/QtMapping.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -14,95 +16,12 @@
 #include <QSettings>
 #include <QUrl>
 
-namespace {
-
-QMessageBox::Icon qtIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::None:
-        return QMessageBox::NoIcon;
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return QMessageBox::Ok;
-    case MessageButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::RetryCancel:
-        return QMessageBox::Retry | QMessageBox::Cancel;
-    }
-    return QMessageBox::Ok;
-}
-
-// The first button is the default, as the program's messages expect.
-QMessageBox::StandardButton firstButton(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return QMessageBox::Ok;
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-        return QMessageBox::Yes;
-    case MessageButtons::RetryCancel:
-        return QMessageBox::Retry;
-    }
-    return QMessageBox::Ok;
-}
-
-MessageAnswer answerOf(int button)
-{
-    switch (button) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
-    case QMessageBox::Retry:
-        return MessageAnswer::Retry;
-    default:
-        return MessageAnswer::Ok;
-    }
-}
-
-// "Data Files (*.DAT)|*.DAT" pairs a description with its pattern; Qt wants only
-// "Data Files (*.DAT)", one filter per ";;".
-QString qtFilter(const QString& filter)
-{
-    const QStringList parts = filter.split(u'|');
-    QStringList filters;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        const QString description = parts[i].trimmed();
-        const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
-        if (description.contains(u'(') || pattern.isEmpty())
-            filters << description;
-        else
-            filters << description + QStringLiteral(" (") + QString(pattern).replace(u';', u' ') + u')';
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
-} // namespace
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
                                      MessageIcon icon)
 {
-    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), m_parent);
-    box.setDefaultButton(firstButton(buttons));
+    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), m_parent);
+    box.setDefaultButton(defaultQtButton(buttons));
     return answerOf(box.exec());
 }
 

@@ -1,3 +1,4 @@
+#include "platform/QtMapping.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtPrinterDevice.h"
 
@@ -13,14 +14,7 @@ std::optional<PrintChoice> QtPlatform::printDialog(const PrintDialogRequest& req
     printer->setFullPage(true);
 
     QPrintDialog dialog(printer.get(), m_parent);
-    // "Print to File" stays: it is how a user without a printer keeps or checks a sheet.
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, request.offerSelection);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.offerPageRange);
-    if (request.offerPageRange) {
-        dialog.setMinMax(request.minPage, request.maxPage);
-        dialog.setFromTo(request.minPage, request.maxPage);
-    }
+    configurePrintDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
 

@@ -1,13 +1,25 @@
 #include "platform/QtPrinterDevice.h"
 
 #include "platform/AppError.h"
+#include "platform/PagePlacement.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 
-QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
+bool isEnvelopePaper(const QPageSize& size)
+{
+    const QPageSize::PageSizeId id = size.id();
+    if ((id >= QPageSize::EnvelopeB4 && id <= QPageSize::EnvelopeYou4) || id == QPageSize::EnvelopeC5
+        || id == QPageSize::EnvelopeDL || id == QPageSize::Envelope10)
+        return true;
+    const QSizeF points = size.size(QPageSize::Point);
+    return PagePlacement::looksLikeEnvelope(points.width(), points.height());
+}
+
+QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer, const QString& deviceName)
+    : m_printer(std::move(printer)), m_deviceName(deviceName)
 {
     m_printer->setFullPage(true);
     m_outputBase = m_printer->outputFileName();
@@ -15,7 +27,7 @@ QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer) : m_printer(
 
 QString QtPrinterDevice::deviceName() const
 {
-    return m_printer->printerName();
+    return m_deviceName.isEmpty() ? m_printer->printerName() : m_deviceName;
 }
 
 void QtPrinterDevice::setOrientation(Orientation orientation)
@@ -31,12 +43,19 @@ void QtPrinterDevice::setPaperSize(PaperSize size)
 
 void QtPrinterDevice::feedEnvelope(double widthInches, double heightInches)
 {
-    if (m_printer->outputFormat() != QPrinter::PdfFormat)
+    // Envelope paper chosen in the dialog, or named by the program, is what gets printed on.
+    if (m_printer->outputFormat() != QPrinter::PdfFormat || isEnvelopePaper(m_printer->pageLayout().pageSize()))
         return;
     // Page sizes are named upright; the landscape orientation turns the envelope on its side.
     m_printer->setPageSize(QPageSize(QSizeF(heightInches, widthInches), QPageSize::Inch, QString(),
                                      QPageSize::ExactMatch));
-    m_envelopeOffset = (8.5 - heightInches) * 72;
+}
+
+PageGeometry QtPrinterDevice::page()
+{
+    const QPageLayout layout = m_printer->pageLayout();
+    const QRectF full = layout.fullRectPoints();
+    return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
 }
 
 QFont QtPrinterDevice::qtFont(const PrintFont& font) const
@@ -66,11 +85,6 @@ double QtPrinterDevice::averageCharWidth(const PrintFont& font)
 double QtPrinterDevice::textWidth(const PrintFont& font, const QString& text)
 {
     return toPoints(QFontMetricsF(qtFont(font), m_printer.get()).horizontalAdvance(text));
-}
-
-double QtPrinterDevice::printableHeight()
-{
-    return m_printer->pageLayout().fullRectPoints().height() + m_envelopeOffset - kOriginTop - kBottomMargin;
 }
 
 void QtPrinterDevice::openDocument()
@@ -132,8 +146,8 @@ void QtPrinterDevice::drawPages()
             const QFont font = qtFont(run.font);
             painter.setFont(font);
             const double ascent = QFontMetricsF(font, m_printer.get()).ascent();
-            painter.drawText(QPointF(toDevice(kOriginLeft + run.x),
-                                     toDevice(kOriginTop + run.y - m_envelopeOffset) + ascent),
+            painter.drawText(QPointF(toDevice(PagePlacement::kOriginLeft + run.x),
+                                     toDevice(PagePlacement::kOriginTop + run.y) + ascent),
                              run.text);
         }
     }

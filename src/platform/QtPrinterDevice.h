@@ -2,22 +2,20 @@
 
 #include "platform/PrinterDevice.h"
 
+#include <QPageSize>
 #include <QPrinter>
 #include <memory>
 #include <vector>
 
-// The line printer's calls drawn onto a QPrinter: a real printer or a PDF file.
-// Its column 1, line 1 is a fixed point on the paper, whatever the printer's hardware
-// margins, so a label sheet lands the same on every printer and in a PDF.
+// The line printer's calls drawn onto a QPrinter: a real printer or a PDF file, with the
+// line printer's origin at the fixed point of PagePlacement.h.
 // A document is kept until it ends, then drawn in one go: an abandoned one never reaches
 // the printer, which a started print job could not promise.
 class QtPrinterDevice : public PrinterDevice {
 public:
-    static constexpr double kOriginLeft = 0.25 * 72; // points from the paper's left edge
-    static constexpr double kOriginTop = 0.04 * 72;  // points from the paper's top edge
-    static constexpr double kBottomMargin = 0.25 * 72;
-
-    explicit QtPrinterDevice(std::unique_ptr<QPrinter> printer);
+    // deviceName, when given, is the name the device reports instead of the printer's own: a
+    // file printed as a named printer would print it.
+    explicit QtPrinterDevice(std::unique_ptr<QPrinter> printer, const QString& deviceName = QString());
 
     QPrinter& printer() { return *m_printer; }
 
@@ -27,7 +25,7 @@ public:
     void feedEnvelope(double widthInches, double heightInches) override;
     double averageCharWidth(const PrintFont& font) override;
     double textWidth(const PrintFont& font, const QString& text) override;
-    double printableHeight() override;
+    PageGeometry page() override;
     void drawText(const PlacedText& run) override;
     void newPage() override;
     void endDocument() override;
@@ -45,6 +43,8 @@ private:
     bool m_open = false;
     QString m_outputBase;
     int m_documents = 0;
-    // How far the page starts below the letter page that envelope placement counts from.
-    double m_envelopeOffset = 0;
+    QString m_deviceName;
 };
+
+// Envelope and card papers: the named envelopes, and any page with a short side of 7 in or less.
+bool isEnvelopePaper(const QPageSize& size);

@@ -9,9 +9,17 @@ constexpr double kEpsilon = 1e-6;
 
 LinePrinter::LinePrinter(PrinterDevice& device) : m_device(device) {}
 
+PagePlacement::Page LinePrinter::placement()
+{
+    const PageGeometry page = m_device.page();
+    return PagePlacement::place(page.width, page.height, page.envelope);
+}
+
 void LinePrinter::fitLine()
 {
-    if (m_y > 0 && m_y + lineHeight() > m_device.printableHeight() + kEpsilon) {
+    if (m_oneEnvelope)
+        return;
+    if (m_y > 0 && m_y + lineHeight() > placement().printableHeight + kEpsilon) {
         // Deferred so that trailing empty lines never leave a blank page behind.
         m_pagePending = true;
         ++m_page;
@@ -60,7 +68,7 @@ void LinePrinter::printLine(const std::vector<Item>& items)
         run.line = m_line;
         run.column = column;
         run.x = target;
-        run.y = m_y;
+        run.y = m_y - placement().offset;
         run.font = m_font;
         run.text = text;
         m_device.drawText(run);
@@ -93,6 +101,7 @@ void LinePrinter::endDocument()
     m_device.endDocument();
     m_page = 1;
     m_pagePending = false;
+    m_oneEnvelope = false;
     home();
 }
 
@@ -101,5 +110,6 @@ void LinePrinter::abandonDocument()
     m_device.abandonDocument();
     m_page = 1;
     m_pagePending = false;
+    m_oneEnvelope = false;
     home();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PagePlacement.h"
 #include "platform/PrinterDevice.h"
 
 #include <vector>
@@ -31,6 +32,10 @@ public:
 
     double lineHeight() const { return m_font.pointSize * kLinePitch; }
 
+    // The document is one envelope: its page never advances, however far down the text goes
+    // (a second page would feed a second envelope). Until the document ends.
+    void oneEnvelope() { m_oneEnvelope = true; }
+
     void emptyLine();
     void printLine(const std::vector<Item>& items);
     // Column 1 of line 1 on the current page.
@@ -48,6 +53,8 @@ private:
     void fitLine();
     void nextLine();
     void startPendingPage();
+    // Where the device's page lies under the line printer's origin.
+    PagePlacement::Page placement();
 
     PrinterDevice& m_device;
     PrintFont m_font;
@@ -56,4 +63,5 @@ private:
     double m_x = 0;
     double m_y = 0;
     bool m_pagePending = false;
+    bool m_oneEnvelope = false;
 };

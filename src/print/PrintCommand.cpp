@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/Numbers.h"
+#include "platform/PagePlacement.h"
 #include "platform/Platform.h"
 #include "print/EnvelopeSizes.h"
 #include "print/LabelPositions.h"
@@ -62,6 +63,8 @@ void printCopy(LinePrinter& printer, Composer& composer)
             device.feedEnvelope(inches->first, inches->second);
     }
 
+    if (composer.envelope)
+        printer.oneEnvelope();
     printer.emptyLine();
     printer.setFontName(kCourier);
     if (composer.envelope) {
@@ -117,6 +120,29 @@ void printCopy(LinePrinter& printer, Composer& composer)
     printer.endDocument();
 }
 
+// The label sheet in landscape: the last position p such that every label up to p, one empty
+// line, its pad rows and five lines of 12 points, lies above the bottom of a letter page.
+int lastLandscapePosition()
+{
+    const PagePlacement::Page page = PagePlacement::place(11 * 72, 8.5 * 72, false);
+    const double line = 12 * LinePrinter::kLinePitch;
+    int last = 0;
+    while (last < 30) {
+        const auto margins = labelMargins(last + 1);
+        if ((1 + margins->padRows + 5) * line > page.printableHeight + 1e-6)
+            break;
+        ++last;
+    }
+    return last;
+}
+
+// Positions start .. start + count - 1 that the sheet has.
+int lastRequestedPosition(const Composer& composer)
+{
+    const int start = static_cast<int>(leadingNumber(composer.startPosition));
+    return std::min(30, start + std::max(composer.labelCount, 1) - 1);
+}
+
 void refuse(Platform& platform, const QString& text, const QString& title,
             MessageIcon icon = MessageIcon::Exclamation)
 {
@@ -154,6 +180,19 @@ void printComposer(Platform& platform, Composer& composer)
             composer.endPosition = range.end;
             composer.labelCount = range.count;
             applyLabelMargins(composer);
+        }
+
+        // A label past the page's bottom would start a page of its own, and every later label
+        // would stay on it: a request spread over many sheets instead of one.
+        if (composer.labelStock && !composer.portrait) {
+            const int last = lastLandscapePosition();
+            if (lastRequestedPosition(composer) > last)
+                return refuse(platform,
+                              QStringLiteral("In Landscape only label positions 1 to %1 fit on the sheet.  Choose "
+                                             "positions from 1 to %1, or choose Portrait to print on any of the "
+                                             "30 positions.")
+                                  .arg(last),
+                              QStringLiteral("Landscape"));
         }
 
         std::optional<PrintChoice> choice = platform.printDialog({});

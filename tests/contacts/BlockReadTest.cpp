@@ -124,7 +124,7 @@ TEST_F(BlockReadTest, CompactionWritesEachSurvivorAsAWriterWouldAcrossBlocks)
 
     ContactFile file;
     file.open(path);
-    compactContactFile(file, dir.filePath(QStringLiteral("Tempf")), 2048);
+    compactContactFile(file, 2048);
     EXPECT_EQ(readBytes(path), expected);
     EXPECT_TRUE(file.isOpen());
 }

@@ -113,3 +113,43 @@ TEST(EnvelopeSizes, MarginsDependOnWhetherTheSizeOrTheEnvelopeOptionWasClicked)
     EXPECT_EQ(none.sizeNumber, "0");
     EXPECT_FALSE(none.margins);
 }
+
+TEST(EnvelopePrint, AnEnvelopeIsOnePageOnAnyPaper)
+{
+    const struct {
+        const char* name;
+        const char* device;
+        PaperSize dialogPaper;
+        int size, indent, padRows;
+        bool bold, largeFont;
+    } cases[] = {
+        {"worked example, Officejet Pro", "HP Officejet Pro 8000", PaperSize::Letter, 1, 38, 33, true, true},
+        {"worked example, DeskJet 640C", "HP DeskJet 640C/642C/648C", PaperSize::Letter, 1, 38, 33, true, true},
+        {"size 1 plain on envelope paper", "Fake Printer", PaperSize::Envelope10, 1, 38, 33, false, false},
+        {"size 1 large font on envelope paper", "Fake Printer", PaperSize::Envelope10, 1, 38, 33, false, true},
+        {"size 1 plain on letter", "Fake Printer", PaperSize::Letter, 1, 38, 33, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePlatform platform;
+        platform.printAnswers.push_back({.deviceName = QString::fromUtf8(c.device), .paper = c.dialogPaper});
+        Composer composer = envelopeComposer(c.size, c.indent, c.padRows);
+        composer.bold = c.bold;
+        composer.largeFont = c.largeFont;
+        printComposer(platform, composer);
+
+        const auto documents = platform.allDocuments();
+        ASSERT_EQ(documents.size(), 1u);
+        EXPECT_EQ(documents[0].pages, 1);
+        const PageGeometry page = platform.printers.at(0)->page();
+        const double width = page.width, height = page.height;
+        ASSERT_EQ(textRuns(documents[0]).size(), 3u);
+        // Every line of the block lies on the page, below the origin's top margin.
+        for (const PlacedText& run : textRuns(documents[0])) {
+            EXPECT_EQ(run.page, 1) << run.text.toStdString();
+            EXPECT_GE(run.y, 0) << run.text.toStdString();
+            EXPECT_LE(run.y + run.font.pointSize * 1.08, height - 0.29 * 72) << run.text.toStdString();
+            EXPECT_GT(run.x, width / 2 - 2 * 72) << run.text.toStdString();
+        }
+    }
+}

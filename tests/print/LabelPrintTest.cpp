@@ -189,3 +189,40 @@ TEST(LabelPrint, LandscapeAndPrinterFamilies)
         EXPECT_FALSE(composer.bold || composer.boldVisible) << "label stock clears Bold";
     }
 }
+
+TEST(LabelPrint, LandscapeRequestsThatPassTheSheetsBottomAreRefusedBeforeAnythingPrints)
+{
+    const QString refusal = QStringLiteral(
+        "In Landscape only label positions 1 to 18 fit on the sheet.  Choose positions from 1 to 18, "
+        "or choose Portrait to print on any of the 30 positions.");
+    const struct {
+        const char* entry;
+        int labels; // 0: refused
+    } cases[] = {{"1-18", 18}, {"4-9", 6}, {"18", 1}, {"1-30", 0}, {"19", 0}, {"16-19", 0}, {"28-30", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        FakePlatform platform;
+        Composer composer = labelComposer(QString::fromUtf8(c.entry));
+        composer.portrait = false;
+        printComposer(platform, composer);
+
+        const auto documents = platform.allDocuments();
+        if (c.labels == 0) {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0].text, refusal);
+            EXPECT_EQ(platform.messages[0].title, QStringLiteral("Landscape"));
+            EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+            EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+            EXPECT_EQ(platform.beeps, 1);
+            EXPECT_TRUE(platform.printRequests.empty());
+            EXPECT_TRUE(documents.empty());
+            continue;
+        }
+        EXPECT_TRUE(platform.messages.empty());
+        ASSERT_EQ(documents.size(), 1u);
+        EXPECT_EQ(documents[0].pages, 1);
+        EXPECT_EQ(textRuns(documents[0]).size(), 4u * c.labels);
+        for (const PlacedText& run : documents[0].runs)
+            EXPECT_EQ(run.page, 1) << run.text.toStdString();
+    }
+}

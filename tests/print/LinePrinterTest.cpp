@@ -36,9 +36,9 @@ TEST(LinePrinter, MovingToAReachedColumnContinuesOnTheNextLine)
 
 TEST(LinePrinter, HomeReturnsToTheFirstLineAndPagesAdvanceAtTheBottom)
 {
-    Printed p; // 12-point lines are 12.96 points; the fake's page holds 756 points
+    Printed p; // 12-point lines are 12.96 points; a letter page holds 771.12 points of them
     p.printer.setFontSize(12);
-    const int linesPerPage = static_cast<int>(756 / 12.96);
+    const int linesPerPage = static_cast<int>(771.12 / 12.96);
     for (int i = 0; i < linesPerPage - 1; ++i)
         p.printer.emptyLine();
     p.printer.printLine({{2, 0, QStringLiteral("last")}});

@@ -11,16 +11,18 @@
 
 namespace {
 
-// The print dialog answered with "Print to File" into path, on letter paper.
-FakePlatform::PrintAnswer pdfAnswer(const QString& path)
+// The print dialog answered with "Print to File" into path, on the paper chosen there; with a
+// device name, the file is printed as that printer would print it.
+FakePlatform::PrintAnswer pdfAnswer(const QString& path, QPageSize::PageSizeId paper = QPageSize::Letter,
+                                    const QString& deviceName = QString())
 {
     FakePlatform::PrintAnswer answer;
-    answer.device = [path] {
+    answer.device = [path, paper, deviceName] {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
-        printer->setPageSize(QPageSize(QPageSize::Letter));
-        return std::make_unique<QtPrinterDevice>(std::move(printer));
+        printer->setPageSize(QPageSize(paper));
+        return std::make_unique<QtPrinterDevice>(std::move(printer), deviceName);
     };
     return answer;
 }
@@ -134,4 +136,56 @@ TEST(PdfLanding, CopiesToAFileGoBesideItAndAnAbandonedCopyLeavesNothing)
     device->drawText({.text = QStringLiteral("never printed")});
     device->abandonDocument();
     EXPECT_FALSE(QFileInfo::exists(dropped));
+}
+
+TEST(PdfLanding, EnvelopePaperHoldsTheWholeAddressOnOnePage)
+{
+    const struct {
+        const char* name;
+        const char* device;
+        QPageSize::PageSizeId paper; // chosen in the dialog
+        bool bold, largeFont;
+    } cases[] = {
+        {"officejet-pro-worked-example", "HP Officejet Pro 8000", QPageSize::Letter, true, true},
+        {"deskjet-640c-worked-example", "HP DeskJet 640C/642C/648C", QPageSize::Letter, true, true},
+        {"envelope-paper-size-1", "", QPageSize::Envelope10, false, false},
+        {"envelope-paper-size-1-large", "", QPageSize::Envelope10, false, true},
+    };
+    QTemporaryDir folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = pdfOutputPath(QString::fromUtf8(c.name) + QStringLiteral(".pdf"), folder.path());
+        FakePlatform platform;
+        platform.printAnswers.push_back(pdfAnswer(path, c.paper, QString::fromUtf8(c.device)));
+        Composer composer = envelopeComposer(1, 38, 33);
+        composer.bold = c.bold;
+        composer.largeFont = c.largeFont;
+        printComposer(platform, composer);
+        ASSERT_TRUE(platform.messages.empty());
+
+        EXPECT_EQ(readPdfPageCount(path), 1);
+        const auto page = readPdfPageSize(path);
+        EXPECT_NEAR(page.first, 9.5, 0.01);
+        EXPECT_NEAR(page.second, 4.125, 0.01);
+        const std::vector<PdfWord> words = readPdfWords(path);
+        ASSERT_EQ(words.size(), 10u);
+        double left = 1e9, right = 0, top = 1e9, bottom = 0;
+        for (const PdfWord& word : words) {
+            EXPECT_EQ(word.page, 1);
+            left = std::min(left, word.xMin);
+            right = std::max(right, word.xMax);
+            top = std::min(top, word.yMin);
+            bottom = std::max(bottom, word.yMax);
+        }
+        std::printf("%s: block %.2f-%.2f in across, %.2f-%.2f in down\n", c.name, left, right, top, bottom);
+        EXPECT_GT(left, 0.25);
+        EXPECT_LT(right, page.first - 0.25);
+        EXPECT_GT(top, 0.25);
+        EXPECT_LT(bottom, page.second - 0.25);
+        EXPECT_GT((left + right) / 2, page.first / 2);
+        // Bold, Large Font and the printer family each raise the block; without them it sits
+        // below the top third, where the post expects an address.
+        if (!c.bold && !c.largeFont)
+            EXPECT_GT(top, page.second / 3);
+    }
 }

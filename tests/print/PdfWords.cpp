@@ -22,6 +22,11 @@ std::pair<double, double> readPdfPageSize(const QString& pdfPath)
     return {match.captured(1).toDouble() / 72, match.captured(2).toDouble() / 72};
 }
 
+int readPdfPageCount(const QString& pdfPath)
+{
+    return static_cast<int>(boundingBoxes(pdfPath).count(QStringLiteral("<page ")));
+}
+
 std::vector<PdfWord> readPdfWords(const QString& pdfPath)
 {
     const QString html = boundingBoxes(pdfPath);

@@ -13,6 +13,8 @@ struct PdfWord {
 
 std::vector<PdfWord> readPdfWords(const QString& pdfPath);
 
+int readPdfPageCount(const QString& pdfPath);
+
 // The first page's width and height in inches.
 std::pair<double, double> readPdfPageSize(const QString& pdfPath);
 

@@ -16,10 +16,15 @@ void FakePrinter::setPaperSize(PaperSize size)
         current().paper = size;
 }
 
-double FakePrinter::printableHeight()
+PageGeometry FakePrinter::page()
 {
-    const double height = m_orientation == Orientation::Portrait ? 11 * 72 : 8.5 * 72;
-    return height - 36;
+    const bool envelope = m_paper.value_or(dialogPaper) == PaperSize::Envelope10;
+    // Upright: letter 8.5 x 11 in, envelope #10 4 1/8 x 9 1/2 in.
+    const double shortSide = envelope ? 4.125 * 72 : 8.5 * 72;
+    const double longSide = envelope ? 9.5 * 72 : 11 * 72;
+    if (m_orientation == Orientation::Portrait)
+        return {shortSide, longSide, envelope};
+    return {longSide, shortSide, envelope};
 }
 
 FakeDocument& FakePrinter::current()
@@ -144,7 +149,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         void feedEnvelope(double w, double h) override { m_target->feedEnvelope(w, h); }
         double averageCharWidth(const PrintFont& f) override { return m_target->averageCharWidth(f); }
         double textWidth(const PrintFont& f, const QString& t) override { return m_target->textWidth(f, t); }
-        double printableHeight() override { return m_target->printableHeight(); }
+        PageGeometry page() override { return m_target->page(); }
         void drawText(const PlacedText& run) override { m_target->drawText(run); }
         void newPage() override { m_target->newPage(); }
         void endDocument() override { m_target->endDocument(); }
@@ -157,6 +162,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
     auto printer = std::make_unique<FakePrinter>();
     printer->name = answer.deviceName;
     printer->failAtDraw = answer.failAtDraw;
+    printer->dialogPaper = answer.paper;
     printers.push_back(printer.get());
     FakePrinter* target = printer.get();
     m_keep.push_back(std::move(printer));

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
-#include <functional>
 #include <vector>
 
 // A printout as the line printer sent it: each document's pages of placed text.
@@ -21,11 +20,14 @@ struct FakeDocument {
 };
 
 // Fixed metrics: every font's character is 0.6 of its point size wide, so a Courier column
-// at 10 points is 6 points (1/12 inch); the printable height is that of letter paper less
-// a quarter inch top and bottom.
+// at 10 points is 6 points (1/12 inch). The page is what a printer's would be: letter or
+// envelope #10 (the paper the dialog left, until the program names one), turned by the
+// orientation, with the origin and printable height every printer device uses.
+// Like a printer (not a file), it leaves an envelope's feed to its driver.
 class FakePrinter : public PrinterDevice {
 public:
     QString name = QStringLiteral("Fake Printer");
+    PaperSize dialogPaper = PaperSize::Letter;
     std::vector<FakeDocument> documents;
     // Throws a printer error at this drawText call (1-based over the whole run); 0 never.
     int failAtDraw = 0;
@@ -42,7 +44,7 @@ public:
     {
         return font.pointSize * 0.6 * text.size();
     }
-    double printableHeight() override;
+    PageGeometry page() override;
     void drawText(const PlacedText& run) override;
     void newPage() override;
     void endDocument() override;
@@ -88,6 +90,8 @@ public:
         QString deviceName = QStringLiteral("Fake Printer");
         int failAtDraw = 0;
         bool selection = false;
+        // The paper chosen in the dialog.
+        PaperSize paper = PaperSize::Letter;
         // When set, the dialog hands out this printer instead of a recording one.
         std::function<std::unique_ptr<PrinterDevice>()> device;
     };
