@@ -7,8 +7,8 @@
 namespace bench {
 
 // The child side: "--probe-startup" shows the main window and prints "shown";
-// "--probe-memory <contact file>" opens the file, shows every contact in the list window
-// and prints its resident memory in kB.
+// "--probe-memory <contact file>" shows the main window, opens the file with File > Open and
+// prints its resident memory in kB.
 int runProbe(int argc, char** argv);
 
 // The parent side: starts this program with `arguments`; returns the seconds until its first

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -85,10 +86,14 @@ bool isTrimmedByte(char b)
 char* copyTrimmed(char* out, const char* from, int width)
 {
     const char* end = from + width;
-    while (from < end && isTrimmedByte(*from))
-        ++from;
+    // Padding is spaces: skip it eight at a time first.
+    static constexpr char spaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (end - from >= 8 && std::memcmp(end - 8, spaces, 8) == 0)
+        end -= 8;
     while (end > from && isTrimmedByte(end[-1]))
         --end;
+    while (from < end && isTrimmedByte(*from))
+        ++from;
     std::memcpy(out, from, size_t(end - from));
     return out + (end - from);
 }
@@ -110,15 +115,29 @@ constexpr int kBirthdateField = 13;
 constexpr int kMaxLineBytes = Contact::RecordLength + 8;
 
 // Writes the line for `record` at `out`; returns its end.
+struct Column {
+    int field, offset, width;
+};
+const std::array<Column, 18>& exportColumns()
+{
+    static const std::array<Column, 18> columns = [] {
+        std::array<Column, 18> c{};
+        for (int i = 0; i < 18; ++i)
+            c[i] = {kExportFields[i], Contact::fieldInfo(kExportFields[i]).offset,
+                    Contact::fieldInfo(kExportFields[i]).width};
+        return c;
+    }();
+    return columns;
+}
+
 char* writeExportLine(char* out, const char* record, char separator)
 {
     bool firstColumn = true;
-    for (const int field : kExportFields) {
+    for (const Column& info : exportColumns()) {
         if (!firstColumn)
             *out++ = separator;
         firstColumn = false;
-        const Contact::FieldInfo& info = Contact::fieldInfo(field);
-        if (field != kBirthdateField) {
+        if (info.field != kBirthdateField) {
             out = copyTrimmed(out, record + info.offset, info.width);
             continue;
         }
