@@ -31,7 +31,7 @@ public:
     QString clipboardText() override { return m_clipboard; }
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
     void openDocument(const QString&) override {}
-    void startProgram(const QString&) override {}
+    bool startProgram(const QString&) override { return true; }
     QString programFolder() override { return folder; }
     QDate today() override { return bench::benchToday(); }
 

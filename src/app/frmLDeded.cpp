@@ -2,6 +2,8 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
+#include "exchange/AddContactCommand.h"
+#include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "print/Composer.h"
 #include "print/EnvelopeSizes.h"
@@ -9,6 +11,9 @@
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressFlow.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmEdDelViewContact.h"
+#include "windows/frmNewContact.h"
+#include "windows/frmViewAll.h"
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"
 
@@ -48,6 +53,43 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     connectHandlers();
     loadStartState();
+}
+
+frmLDeded::~frmLDeded()
+{
+    delete m_newContactWindow;
+    delete m_contactBrowser;
+}
+
+frmNewContact* frmLDeded::newContactWindow()
+{
+    if (!m_newContactWindow)
+        m_newContactWindow = new frmNewContact(m_platform, *this);
+    return m_newContactWindow;
+}
+
+frmEdDelViewContact* frmLDeded::contactBrowser()
+{
+    if (!m_contactBrowser)
+        m_contactBrowser = new frmEdDelViewContact(m_platform, *this);
+    return m_contactBrowser;
+}
+
+void frmLDeded::cmdFindContact_Click()
+{
+    contactBrowser()->open();
+}
+
+void frmLDeded::cmdAddContact_Click()
+{
+    const AddContactStart start = startAddContact(
+        m_platform, {txtLMLine1->text(), txtLMLine2->text(), txtLMline3->text(), txtLMLine4->text(), txtLMLine5->text()});
+    if (start.outcome == AddContactStart::Open)
+        newContactWindow()->open(start.boxes);
+    else if (start.outcome == AddContactStart::Retry)
+        mnuFileClose_Click(); // the file is closed, and the window no longer offers it
+    else if (start.outcome == AddContactStart::Quit)
+        close();
 }
 
 void frmLDeded::buildMenus()
@@ -127,8 +169,17 @@ void frmLDeded::connectHandlers()
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
     connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
     connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
+    connect(cmdFindContact, &QPushButton::clicked, this, &frmLDeded::cmdFindContact_Click);
+    connect(cmdAddContact, &QPushButton::clicked, this, &frmLDeded::cmdAddContact_Click);
+    connect(mnuAdd, &QAction::triggered, this, &frmLDeded::cmdAddContact_Click);
+    for (QAction* item : {mnuEdit, mnuFind, mnuDelete, mnuViewOne})
+        connect(item, &QAction::triggered, this, &frmLDeded::cmdFindContact_Click);
+    connect(mnuViewAll, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
+    connect(mnuSrchContacts, &QAction::triggered, this, &frmLDeded::mnuViewAll_Click);
     connect(mnuImport, &QAction::triggered, this, &frmLDeded::mnuImport_Click);
     connect(mnuExport, &QAction::triggered, this, &frmLDeded::mnuExport_Click);
+    connectHelp(m_platform, this, {.manual = mnuManual, .about = mnuAbout, .stateTable = mnuStates,
+                                   .peopleFinder = cmdPeopleFind, .zipFinder = cmdZipFinder});
 }
 
 void frmLDeded::loadStartState()
@@ -499,6 +550,18 @@ bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+frmViewAll* frmLDeded::contactList()
+{
+    if (!m_contactList)
+        m_contactList = new frmViewAll(m_platform, *this, this);
+    return m_contactList;
+}
+
+void frmLDeded::mnuViewAll_Click()
+{
+    contactList()->open();
 }
 
 frmLMImport* frmLDeded::importWindow()

@@ -20,6 +20,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class frmNewContact;
+class frmEdDelViewContact;
+class frmViewAll;
 class frmLMImport;
 class frmLMExport;
 
@@ -29,6 +32,11 @@ class frmLDeded : public QMainWindow {
 
 public:
     explicit frmLDeded(Platform& platform, QWidget* parent = nullptr);
+    ~frmLDeded() override;
+
+    // The contact windows, each created on first use and owned by this window.
+    frmNewContact* newContactWindow();
+    frmEdDelViewContact* contactBrowser();
 
     // Controls.
     QLabel* lblLMHeader;
@@ -112,6 +120,8 @@ public:
     // The contact file session every contact window works through.
     ContactSession session;
 
+    // The contact list window, created on first use.
+    frmViewAll* contactList();
     // Created on first use.
     frmLMImport* importWindow();
     frmLMExport* exportWindow();
@@ -142,6 +152,9 @@ public slots:
     void mnuLMEditCut_Click();
     void mnuLMEditCopy_Click();
     void mnuLMEditPaste_Click();
+    void cmdFindContact_Click();
+    void cmdAddContact_Click();
+    void mnuViewAll_Click();
     void mnuImport_Click();
     void mnuExport_Click();
 
@@ -170,6 +183,9 @@ private:
     void writePlacement();
 
     Platform& m_platform;
+    frmNewContact* m_newContactWindow = nullptr;
+    frmEdDelViewContact* m_contactBrowser = nullptr;
+    frmViewAll* m_contactList = nullptr;
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
 };

@@ -2,11 +2,14 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaprint"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessaprint.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaprint.Tessaprint"));
 
     QtPlatform platform;
     frmLDeded window(platform);

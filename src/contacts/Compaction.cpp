@@ -74,6 +74,9 @@ void compactContactFile(ContactFile& file, int removeRecordNumber)
 {
     if (!file.isOpen())
         throw FileErrors::badFile();
+    // The rename would replace a file the user may only read.
+    if (file.isReadOnly())
+        throw FileErrors::permissionDenied();
     const QString path = file.path();
     const QString tempPath = writeTemporary(file, path, removeRecordNumber);
 

@@ -28,10 +28,20 @@ void ContactFile::open(const QString& path)
     errno = 0;
     // Unbuffered: each write goes straight to the system, and a failed write leaves nothing
     // queued that a later call could still push into the file.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-        const int error = lastError();
+    const bool denied = m_seam.writeAccessDenied();
+    if (denied || !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        const int error = denied ? EACCES : lastError();
+        const bool readable = (error == EACCES || error == EPERM || error == EROFS) && QFileInfo::exists(path);
+        if (!readable || !m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            m_file.setFileName(QString());
+            throw FileErrors::fromErrno(error);
+        }
+        m_readOnly = true;
+    }
+    if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
+        close();
         m_file.setFileName(QString());
-        throw FileErrors::fromErrno(error);
+        throw FileErrors::tooLarge();
     }
     m_path = path;
 }
@@ -41,6 +51,7 @@ void ContactFile::close()
     if (m_file.isOpen())
         m_file.close();
     m_path.clear();
+    m_readOnly = false;
 }
 
 int ContactFile::recordCountForLength(qint64 length)
@@ -115,11 +126,41 @@ void ContactFile::write(int n, const Contact& contact)
 {
     requireRecordNumber(n);
     requireOpen();
+    if (m_readOnly)
+        throw FileErrors::permissionDenied();
+    if (!QFileInfo::exists(m_path))
+        throw FileErrors::fileNotFound();
+    const qint64 offset = qint64(n - 1) * Contact::RecordLength;
+    const qint64 oldSize = m_file.size();
+    // What the record held, so that a write that fails half-way can be undone.
+    QByteArray before;
+    if (offset < oldSize) {
+        errno = 0;
+        if (!m_file.seek(offset))
+            throw FileErrors::fromErrno(lastError());
+        before = m_file.read(Contact::RecordLength);
+    }
     errno = 0;
-    if (!m_file.seek(qint64(n - 1) * Contact::RecordLength))
+    if (!m_file.seek(offset))
         throw FileErrors::fromErrno(lastError());
-    m_seam.write(m_file, contact.toRecord());
-    m_seam.flush(m_file);
+    try {
+        m_seam.write(m_file, contact.toRecord());
+        m_seam.flush(m_file);
+    } catch (...) {
+        restore(offset, before, oldSize);
+        throw;
+    }
+}
+
+void ContactFile::restore(qint64 offset, const QByteArray& before, qint64 oldSize)
+{
+    // Best effort: the write's own error is the one to report. Putting back bytes that were
+    // there needs no new space, and cutting off an appended fragment always can be done, so
+    // no torn record stays behind (a fragment of 257 bytes or more would count as a record).
+    if (!before.isEmpty() && m_file.seek(offset))
+        m_file.write(before);
+    if (m_file.size() > oldSize)
+        m_file.resize(oldSize);
 }
 
 void ContactFile::append(const Contact& contact)

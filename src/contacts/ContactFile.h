@@ -27,8 +27,13 @@ public:
     ContactFile& operator=(const ContactFile&) = delete;
 
     // Opens path for reading and writing, creating an empty file when there is none;
-    // an existing file is never truncated. Closes any file open before.
+    // an existing file is never truncated. Closes any file open before. A file the user may
+    // only read opens for reading: every write then throws 70 "Permission denied" before it
+    // touches anything. A file of more than MaxRecords records throws 7 "Out of memory"
+    // instead of being read whole later.
     void open(const QString& path);
+    static constexpr int MaxRecords = 1000000;
+    bool isReadOnly() const { return isOpen() && m_readOnly; }
     // No effect when none is open.
     void close();
     bool isOpen() const { return m_file.isOpen(); }
@@ -38,6 +43,8 @@ public:
     // File length / 513, rounded to the nearest whole number (a fragment of 257 bytes or
     // more counts as a record).
     int recordCount() const;
+    // The file's length in bytes (0 when none is open).
+    qint64 length() const { return isOpen() ? m_file.size() : 0; }
     static int recordCountForLength(qint64 length);
 
     // Record n (>= 1; 0 or below throws 63 "Bad record number"). A record beyond the end reads
@@ -51,7 +58,10 @@ public:
     // that need a few fields of each, or none decoded at all.
     void forEachRecord(const std::function<void(int n, const char* record)>& visit);
     // Writes all 513 bytes of record n (n = recordCount() + 1 appends) and flushes them to
-    // the file before returning. n <= 0 throws 63.
+    // the file before returning. n <= 0 throws 63. A failed write puts back what the record
+    // held (or cuts the file back to its length before an append), then throws. A file whose
+    // path no longer names it (deleted, its folder gone) throws 53 instead of writing into
+    // a file nobody can open again.
     void write(int n, const Contact& contact);
     void append(const Contact& contact);
 
@@ -60,9 +70,11 @@ public:
 
 private:
     void requireOpen() const;
+    void restore(qint64 offset, const QByteArray& before, qint64 oldSize);
     static void requireRecordNumber(int n);
 
     QFile m_file;
     QString m_path;
+    bool m_readOnly = false;
     WriteSeam m_seam;
 };

@@ -23,6 +23,15 @@ namespace {
 
 enum class Command { New, Open };
 
+// An installed program's folder is not the user's to write in; the dialogs then start where
+// the user keeps documents.
+QString dialogFolder(Platform& platform)
+{
+    const QString folder = platform.programFolder();
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() ? folder : platform.documentsFolder();
+}
+
 FileCommandResult noFile(ContactSession& session, FileCommandResult::Outcome outcome)
 {
     session.reset();
@@ -42,7 +51,7 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         // The dialog; a cancel ends here in the no-file state.
         FileDialogRequest request;
         request.title = command == Command::New ? QStringLiteral("New") : QStringLiteral("Open");
-        request.initialFolder = platform.programFolder();
+        request.initialFolder = dialogFolder(platform);
         request.filter = QStringLiteral("Data Files (*.DAT)|*.DAT");
         const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
         if (!answer || answer->path.isEmpty())

@@ -9,6 +9,7 @@ AppError fileNotFound() { return AppError(53, QStringLiteral("File not found"));
 AppError diskFull() { return AppError(61, QStringLiteral("Disk full")); }
 AppError permissionDenied() { return AppError(70, QStringLiteral("Permission denied")); }
 AppError pathFileAccess() { return AppError(75, QStringLiteral("Path/File access error")); }
+AppError tooLarge() { return AppError(7, QStringLiteral("Out of memory")); }
 
 AppError fromErrno(int error)
 {

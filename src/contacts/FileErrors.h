@@ -12,6 +12,8 @@ AppError fileNotFound();     // 53 "File not found"
 AppError diskFull();         // 61 "Disk full"
 AppError permissionDenied(); // 70 "Permission denied"
 AppError pathFileAccess();   // 75 "Path/File access error"
+// 7 "Out of memory": a file too large to be read whole (what reading it would end in anyway).
+AppError tooLarge();
 
 // The error for a failed system call, from its errno: ENOENT 53, EACCES/EPERM/EROFS 70,
 // ENOSPC/EDQUOT/EFBIG 61, EBADF 52, anything else (EISDIR, ENOTDIR, EXDEV, EIO, ...) 75.

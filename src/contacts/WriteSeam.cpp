@@ -56,8 +56,11 @@ void syncFolder(const QString& path)
 
 void WriteSeam::write(QFile& file, const QByteArray& bytes)
 {
-    if (++m_writes == m_failWrite)
+    if (++m_writes == m_failWrite) {
+        if (m_tear)
+            file.write(bytes.left(bytes.size() / 2));
         throw FileErrors::diskFull();
+    }
     errno = 0;
     const qint64 written = file.write(bytes);
     if (written != bytes.size())

@@ -11,19 +11,26 @@ class QFile;
 //
 // Failures throw AppError: a real one numbered from errno (FileErrors::fromErrno), an injected
 // write or flush 61 "Disk full", an injected rename 75 "Path/File access error".
-// An injected failure changes nothing on disk (the call fails before it does anything).
+// An injected failure changes nothing on disk (the call fails before it does anything), except
+// tearAtWrite, which puts the first half of the bytes on the file first, as a disk that fills up
+// in the middle of a write does.
 //
 //   file.seam().failAtWrite(3); // the third write from now fails, once
 class WriteSeam {
 public:
     // Test hooks: fail the n-th call of that kind counted from now (1 = the next one);
     // 0 switches it off. Each fires once.
-    void failAtWrite(int n) { m_failWrite = n ? m_writes + n : 0; }
+    void failAtWrite(int n) { m_failWrite = n ? m_writes + n : 0; m_tear = false; }
+    void tearAtWrite(int n) { m_failWrite = n ? m_writes + n : 0; m_tear = true; }
     void failAtFlush(int n) { m_failFlush = n ? m_flushes + n : 0; }
     void failAtRename(int n) { m_failRename = n ? m_renames + n : 0; }
     // As a system where every folder is a file system of its own: a rename between two
     // folders fails as a cross-device rename does (75).
     void refuseRenameAcrossFolders(bool refuse) { m_refuseAcrossFolders = refuse; }
+    // As a file the user may only read (which root cannot otherwise see): opening for writing
+    // fails with EACCES.
+    void denyWriteAccess(bool deny) { m_denyWrite = deny; }
+    bool writeAccessDenied() const { return m_denyWrite; }
 
     // Calls made so far (injected failures included).
     int writes() const { return m_writes; }
@@ -42,5 +49,7 @@ public:
 private:
     int m_writes = 0, m_flushes = 0, m_renames = 0;
     int m_failWrite = 0, m_failFlush = 0, m_failRename = 0;
+    bool m_tear = false;
     bool m_refuseAcrossFolders = false;
+    bool m_denyWrite = false;
 };

@@ -23,6 +23,9 @@ QByteArray readCsvFile(const QString& path)
         throw FileErrors::fileNotFound();
     if (info.isDir())
         throw FileErrors::pathFileAccess();
+    // The file is read whole; one far larger than any address book is refused before it is.
+    if (info.size() > MaxCsvBytes)
+        throw FileErrors::tooLarge();
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
@@ -175,6 +178,10 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
         const CsvLayout layout = records.isEmpty() ? CsvLayout::None : detectCsvLayout(records.front());
         const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
         if (!reader) {
+            // Not one of the layouts (a binary file, a list of something else): say so rather
+            // than end without a word. The Import button stays enabled for another file.
+            platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
+                                QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
             result.outcome = ImportResult::NoLayout;
             return result;
         }

@@ -20,6 +20,9 @@ class Platform;
 //       if (r.outcome == ImportResult::ErrorCancel) close();
 //   }
 
+// The largest CSV file the import reads (it reads it whole); a larger one is error 7.
+inline constexpr qint64 MaxCsvBytes = qint64(128) * 1024 * 1024;
+
 inline const QString importErrorSuffix = QStringLiteral(".  Try again, or notify Tessaprint.");
 
 struct CsvChoice {
@@ -40,7 +43,7 @@ struct ImportRequest {
 struct ImportResult {
     enum Outcome {
         NoFileChosen,  // "No csv file selected"
-        NoLayout,      // first line of no known layout: ended without a message
+        NoLayout,      // first line of no known layout: "CSV file not compatible ...", Import stays enabled
         NotCompatible, // generic list without an e-mail column
         Done,          // "D O N E !  n contacts successfully imported."
         ErrorRetry,    // the error message, answered Retry: the window stays as it is

@@ -38,6 +38,10 @@ struct PrintChoice {
     int toPage = 0;
 };
 
+// The two registry keys the About window's System Info reads.
+inline constexpr const char* kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* kSystemInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
 // Everything that shows a dialog, touches a printer or reaches outside the process.
 class Platform {
 public:
@@ -60,8 +64,20 @@ public:
     virtual void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                               const QString& value) = 0;
 
+    // A local file or a web address, in the user's default program; the outcome is not reported.
     virtual void openDocument(const QString& pathOrUrl) = 0;
-    virtual void startProgram(const QString& path) = 0;
+    // False when the program could not be started.
+    virtual bool startProgram(const QString& path) = 0;
+    // A text value under the local-machine root; empty when the key or the value is absent.
+    virtual QString registryValue(const QString& key, const QString& valueName)
+    {
+        (void)key;
+        (void)valueName;
+        return QString();
+    }
+    // Where the user keeps documents; the contact-file dialogs start there when the program
+    // folder cannot be written.
+    virtual QString documentsFolder() { return programFolder(); }
 
     // The folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;

@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QDir>
 #include <QUrl>
 
 
@@ -87,9 +89,31 @@ void QtPlatform::openDocument(const QString& pathOrUrl)
     QDesktopServices::openUrl(isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
 }
 
-void QtPlatform::startProgram(const QString& path)
+bool QtPlatform::startProgram(const QString& path)
 {
-    QProcess::startDetached(path, {});
+    return QProcess::startDetached(path, {});
+}
+
+QString QtPlatform::registryValue(const QString& key, const QString& valueName)
+{
+    // There is no registry here: the system-information tool is whichever well-known one
+    // is installed. The tool's folder (the other look-up) has no counterpart.
+    if (key.compare(QLatin1String(kSystemInfoKey), Qt::CaseInsensitive) != 0
+        || valueName.compare(QLatin1String("PATH"), Qt::CaseInsensitive) != 0)
+        return QString();
+    for (const char* tool : {"gnome-system-monitor", "kinfocenter", "hardinfo", "hardinfo2",
+                             "mate-system-monitor", "xfce4-taskmanager"}) {
+        const QString found = QStandardPaths::findExecutable(QLatin1String(tool));
+        if (!found.isEmpty())
+            return found;
+    }
+    return QString();
+}
+
+QString QtPlatform::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 QString QtPlatform::programFolder()

@@ -24,7 +24,10 @@ public:
     void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                       const QString& value) override;
     void openDocument(const QString& pathOrUrl) override;
-    void startProgram(const QString& path) override;
+    bool startProgram(const QString& path) override;
+    // Answers the system-information look-ups from the programs found on PATH.
+    QString registryValue(const QString& key, const QString& valueName) override;
+    QString documentsFolder() override;
     QString programFolder() override;
     QDate today() override;
 

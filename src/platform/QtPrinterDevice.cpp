@@ -2,11 +2,15 @@
 
 #include "platform/AppError.h"
 #include "platform/PagePlacement.h"
+#include "platform/TabStops.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QTextOption>
 
 bool isEnvelopePaper(const QPageSize& size)
 {
@@ -121,6 +125,26 @@ void QtPrinterDevice::abandonDocument()
     m_open = false;
 }
 
+void QtPrinterDevice::drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft,
+                                 const QString& text)
+{
+    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
+    const QString letters = QString::fromLatin1(TabStops::letters);
+    // Text layout scales tab positions from screen to printer resolution itself.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
+    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / m_printer->logicalDpiY();
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabStops::defaultStop * unit);
+    QList<QTextOption::Tab> tabs;
+    for (int stop : TabStops::listStops)
+        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
+    option.setTabs(tabs);
+    const double width = m_printer->pageLayout().fullRectPixels(m_printer->resolution()).width();
+    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
+}
+
 void QtPrinterDevice::drawPages()
 {
     ++m_documents;
@@ -145,10 +169,13 @@ void QtPrinterDevice::drawPages()
         for (const PlacedText& run : m_pages[page]) {
             const QFont font = qtFont(run.font);
             painter.setFont(font);
-            const double ascent = QFontMetricsF(font, m_printer.get()).ascent();
-            painter.drawText(QPointF(toDevice(PagePlacement::kOriginLeft + run.x),
-                                     toDevice(PagePlacement::kOriginTop + run.y) + ascent),
-                             run.text);
+            const QFontMetricsF metrics(font, m_printer.get());
+            const QPointF topLeft(toDevice(PagePlacement::kOriginLeft + run.x), toDevice(PagePlacement::kOriginTop + run.y));
+            if (run.text.contains(u'\t')) {
+                drawTabbed(painter, metrics, topLeft, run.text);
+                continue;
+            }
+            painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
         }
     }
     if (!painter.end())

@@ -4,6 +4,10 @@
 
 #include <QPageSize>
 #include <QPrinter>
+
+class QFontMetricsF;
+class QPainter;
+class QPointF;
 #include <memory>
 #include <vector>
 
@@ -34,6 +38,7 @@ public:
 private:
     void openDocument();
     void drawPages();
+    void drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft, const QString& text);
     QFont qtFont(const PrintFont& font) const;
     double toDevice(double points) const;
     double toPoints(double pixels) const;

@@ -21,7 +21,7 @@ void LinePrinter::fitLine()
         return;
     if (m_y > 0 && m_y + lineHeight() > placement().printableHeight + kEpsilon) {
         // Deferred so that trailing empty lines never leave a blank page behind.
-        m_pagePending = true;
+        ++m_pendingPages;
         ++m_page;
         m_line = 1;
         m_x = 0;
@@ -31,10 +31,8 @@ void LinePrinter::fitLine()
 
 void LinePrinter::startPendingPage()
 {
-    if (m_pagePending) {
+    for (; m_pendingPages > 0; --m_pendingPages)
         m_device.newPage();
-        m_pagePending = false;
-    }
 }
 
 void LinePrinter::nextLine()
@@ -84,13 +82,17 @@ void LinePrinter::home()
     m_y = 0;
 }
 
+void LinePrinter::setPosition(double yPoints)
+{
+    home();
+    m_y = yPoints;
+}
+
 void LinePrinter::newPage()
 {
-    if (m_pagePending) {
-        // The page that the last line spilled onto is still empty: that one serves.
-        startPendingPage();
-    } else {
-        m_device.newPage();
+    // A page that the last line spilled onto still holds nothing: that one serves.
+    if (m_pendingPages == 0) {
+        m_pendingPages = 1;
         ++m_page;
     }
     home();
@@ -100,7 +102,7 @@ void LinePrinter::endDocument()
 {
     m_device.endDocument();
     m_page = 1;
-    m_pagePending = false;
+    m_pendingPages = 0;
     m_oneEnvelope = false;
     home();
 }
@@ -109,7 +111,7 @@ void LinePrinter::abandonDocument()
 {
     m_device.abandonDocument();
     m_page = 1;
-    m_pagePending = false;
+    m_pendingPages = 0;
     m_oneEnvelope = false;
     home();
 }

@@ -40,6 +40,10 @@ public:
     void printLine(const std::vector<Item>& items);
     // Column 1 of line 1 on the current page.
     void home();
+    // Column 1 at yPoints below the print origin, counted as line 1 of the current page.
+    void setPosition(double yPoints);
+    // The next text goes on a fresh page. The page starts with that text, so a document that
+    // ends right after a new page has no blank page at its end.
     void newPage();
     void endDocument();
     void abandonDocument();
@@ -62,6 +66,6 @@ private:
     int m_line = 1;
     double m_x = 0;
     double m_y = 0;
-    bool m_pagePending = false;
+    int m_pendingPages = 0; // started but not yet sent: they wait for text
     bool m_oneEnvelope = false;
 };

@@ -2,8 +2,8 @@
 
 #include "platform/Platform.h"
 
-void showPrinterProblem(Platform& platform)
+void showPrinterProblem(Platform& platform, const QString& title)
 {
-    platform.messageBox(QStringLiteral("A printer problem exists.  Check printer."), QStringLiteral("Printer error"),
-                        MessageButtons::Ok, MessageIcon::Exclamation);
+    platform.messageBox(QStringLiteral("A printer problem exists.  Check printer."), title, MessageButtons::Ok,
+                        MessageIcon::Exclamation);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "print/PrinterProblem.h"
+
 #include <QString>
 #include <array>
 
 class Platform;
 class LinePrinter;
-
-enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // One sheet of 80 return-address labels (4 across, 20 down) of the three lines.
 void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>& lines);

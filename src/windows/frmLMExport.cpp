@@ -1,6 +1,7 @@
 #include "windows/frmLMExport.h"
 
 #include "app/frmLDeded.h"
+#include "help/HelpEntries.h"
 #include "exchange/ContactExport.h"
 #include "windows/WindowFlow.h"
 
@@ -99,6 +100,7 @@ frmLMExport::frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent)
     connect(cmdExpCreate, &QPushButton::clicked, this, &frmLMExport::cmdExpCreate_Click);
     connect(cmdExpCancel, &QPushButton::clicked, this, &frmLMExport::cmdExpCancel_Click);
     connect(mnuETFileExit, &QAction::triggered, this, &frmLMExport::mnuETFileExit_Click);
+    connectHelp(mnuETHelpUM, mnuETHelpAbout, this, m_platform);
 }
 
 // Every opening starts with neither kind chosen and Create disabled.

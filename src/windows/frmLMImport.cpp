@@ -1,6 +1,7 @@
 #include "windows/frmLMImport.h"
 
 #include "app/frmLDeded.h"
+#include "help/HelpEntries.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
 #include "windows/WindowFlow.h"
@@ -95,6 +96,7 @@ frmLMImport::frmLMImport(Platform& platform, frmLDeded& main, QWidget* parent)
     connect(mnuITEditCut, &QAction::triggered, this, &frmLMImport::mnuITEditCut_Click);
     connect(mnuITEditCopy, &QAction::triggered, this, &frmLMImport::mnuITEditCopy_Click);
     connect(mnuITEditPaste, &QAction::triggered, this, &frmLMImport::mnuITEditPaste_Click);
+    connectHelp(mnuITHelpUM, mnuITHelpAbout, this, m_platform);
 }
 
 // Every opening starts afresh: no file chosen, Import disabled, the name box hidden.

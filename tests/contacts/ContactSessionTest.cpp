@@ -88,6 +88,23 @@ TEST_F(SessionTest, TheDialogsAskInTheProgramFolderForDatFiles)
     }
 }
 
+TEST_F(SessionTest, TheDialogsStartInTheDocumentsFolderWhenTheProgramFolderCannotBeWritten)
+{
+    // An installed program's folder; neither a missing folder nor a file can take a contact file.
+    QFile plain(data.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    for (const QString& folder : {data.filePath(QStringLiteral("gone/tessaprint")), plain.fileName()}) {
+        platform.folder = folder;
+        platform.fileRequests.clear();
+        fileNew(platform, session);
+        fileOpen(platform, session);
+        ASSERT_EQ(platform.fileRequests.size(), 2u) << qPrintable(folder);
+        for (const FileDialogRequest& request : platform.fileRequests)
+            EXPECT_EQ(request.initialFolder, platform.documents) << qPrintable(folder);
+    }
+}
+
 TEST(FileTitle, EveryUpperCaseDatIsRemoved)
 {
     EXPECT_EQ(fileTitleFromName(QStringLiteral("Friends.DAT")), QStringLiteral("Friends"));

@@ -124,12 +124,14 @@ TEST_F(CsvImportTest, DuplicatesAreTestedAgainstTheRecordsOnFileWhenTheImportSta
     EXPECT_EQ(lastMessage(), "D O N E !  0 contacts successfully imported.");
 }
 
-TEST_F(CsvImportTest, UnknownFirstLineEndsSilentlyAndGenericWithoutEmailIsNotCompatible)
+TEST_F(CsvImportTest, UnknownFirstLineAndGenericWithoutEmailAreNotCompatible)
 {
     ImportResult r = run(csv("Company,Phone\r\nAcme,555-1234\r\n"));
     EXPECT_EQ(r.outcome, ImportResult::NoLayout);
     EXPECT_TRUE(r.importEnabled);
-    EXPECT_TRUE(fake.messages.empty());
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, "CSV file not compatible with import function.");
+    fake.messages.clear();
 
     r = run(csv("First Name,Last Name,Email\r\nAnn,Lee,ann@example.com\r\n"));
     EXPECT_EQ(r.outcome, ImportResult::NotCompatible);
@@ -212,18 +214,22 @@ TEST_F(CsvImportTest, AccentedNamesFromUtf8AndWindows1252FilesAndAByteOrderMark)
     }
 }
 
-TEST_F(CsvImportTest, FilesThatAreNotTextEndWithoutWritingAnything)
+TEST_F(CsvImportTest, FilesThatAreNotTextAreRefusedWithoutWritingAnything)
 {
     QByteArray allBytes;
     for (int i = 0; i < 1024; ++i)
         allBytes.append(char(i % 256));
-    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
-    const QByteArray zip("PK\x03\x04\x14\0\0\0\x08\0Name,Email,\xff\xfe\x01", 24);
+    // Lengths from the literals: they hold NUL bytes, and a count past their end reads beyond them.
+    static const char pngBytes[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    static const char zipBytes[] = "PK\x03\x04\x14\0\0\0\x08\0Name,Email,\xff\xfe\x01";
+    const QByteArray png(pngBytes, sizeof pngBytes - 1);
+    const QByteArray zip(zipBytes, sizeof zipBytes - 1);
     for (const QByteArray& bytes : {allBytes, png, zip, QByteArray()}) {
         fake.messages.clear();
         const ImportResult r = run(csv(bytes));
         EXPECT_EQ(r.outcome, ImportResult::NoLayout) << bytes.left(8).toHex().toStdString();
-        EXPECT_TRUE(fake.messages.empty());
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_EQ(fake.messages[0].title, "No contacts imported");
         EXPECT_EQ(contacts.recordCount(), 0);
     }
 }

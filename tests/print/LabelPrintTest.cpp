@@ -44,7 +44,7 @@ TEST(LabelPrint, CentringCountsHalvesToEven)
         Composer composer = labelComposer(QStringLiteral("1"), true);
         composer.lines = {QString(c.length, u'x'), QStringLiteral("y"), QString(), QString(), QString()};
         printComposer(platform, composer);
-        const PlacedText& first = platform.allDocuments().at(0).runs.at(0);
+        const PlacedText first = platform.allDocuments().at(0).runs.at(0); // a copy: allDocuments() is a temporary
         EXPECT_EQ(first.text.size() - c.length, c.spaces) << c.length;
     }
 }

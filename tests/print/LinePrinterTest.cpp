@@ -63,3 +63,39 @@ TEST(LinePrinter, HomeReturnsToTheFirstLineAndPagesAdvanceAtTheBottom)
     EXPECT_EQ(doc.pages, 2) << "trailing empty lines leave no blank page";
     EXPECT_TRUE(doc.ended);
 }
+
+TEST(LinePrinter, ANewPageWaitsForTextSoNoBlankPageEndsADocument)
+{
+    const struct {
+        const char* what;
+        int linesBefore; // 10-point empty lines before the new page; 70 spill onto page 2
+        bool textAfter;
+        int pages;
+        int textPage;
+    } cases[] = {
+        {"new page, then the end", 0, false, 1, 0},
+        {"new page, then text", 0, true, 2, 2},
+        {"spill, new page, text", 70, true, 2, 2},
+        {"spill, new page, end", 70, false, 1, 0},
+    };
+    for (const auto& c : cases) {
+        Printed p;
+        p.printer.printLine({{1, 0, QStringLiteral("first")}});
+        for (int i = 0; i < c.linesBefore; ++i)
+            p.printer.emptyLine();
+        p.printer.newPage();
+        p.printer.newPage(); // a second one in a row adds nothing
+        p.printer.setPosition(2);
+        if (c.textAfter)
+            p.printer.printLine({{3, 0, QStringLiteral("after")}});
+        p.printer.endDocument();
+        const FakeDocument& doc = p.device.documents.front();
+        EXPECT_EQ(doc.pages, c.pages) << c.what;
+        if (c.textAfter) {
+            ASSERT_EQ(doc.runs.size(), 2u) << c.what;
+            EXPECT_EQ(doc.runs[1].page, c.textPage) << c.what;
+            EXPECT_EQ(doc.runs[1].line, 1) << c.what;
+            EXPECT_DOUBLE_EQ(doc.runs[1].y, 2) << c.what;
+        }
+    }
+}

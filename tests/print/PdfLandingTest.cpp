@@ -1,4 +1,8 @@
 #include "ComposerFixture.h"
+#include "ListFixture.h"
+#include "contacts/ContactList.h"
+#include "print/ContactReport.h"
+#include "print/ListLabels.h"
 #include "PdfWords.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/PrintCommand.h"
@@ -136,6 +140,125 @@ TEST(PdfLanding, CopiesToAFileGoBesideItAndAnAbandonedCopyLeavesNothing)
     device->drawText({.text = QStringLiteral("never printed")});
     device->abandonDocument();
     EXPECT_FALSE(QFileInfo::exists(dropped));
+}
+
+namespace {
+// 31 contacts with longer names and streets than the table tests; some show a company.
+Book thirtyOneContacts()
+{
+    Book b;
+    for (int n = 1; n <= 31; ++n) {
+        const bool included = n % 4 == 1;
+        Contact c = addressee(n, n % 4 == 3 ? QStringLiteral("Unshown Holdings") : included
+                                                  ? QStringLiteral("Harbor View Dental Group") : QString(),
+                              included ? QStringLiteral("1") : QStringLiteral("0"));
+        c.FirstName = QStringLiteral("Alexandra");
+        c.LastName = QStringLiteral("Montgomery%1").arg(n);
+        c.Street1 = QStringLiteral("%1 Wintergreen Avenue").arg(1000 + n);
+        c.City = QStringLiteral("Springfield");
+        c.HomePhone = QStringLiteral("217-555-%1").arg(100 + n, 4, 10, QChar(u'0'));
+        c.CellPhone = n % 2 ? QStringLiteral("(217) 555-0000") : QStringLiteral("217-555-9%1").arg(n, 3, 10, QChar(u'0'));
+        c.Email = QStringLiteral("alexandra.montgomery%1@example.com").arg(n);
+        b.records.push_back(Contact::fromRecord(c.toRecord()));
+    }
+    return b;
+}
+} // namespace
+
+TEST(PdfLanding, ListLabelsForThirtyOneContactsFillOneSheetAndOneLabelOfTheNext)
+{
+    QTemporaryDir folder;
+    const QString path = pdfOutputPath(QStringLiteral("list-labels-31.pdf"), folder.path());
+    FakePlatform platform;
+    platform.printAnswers.push_back(pdfAnswer(path));
+    const Book b = thirtyOneContacts();
+    ASSERT_EQ(printListLabels(platform, b.numbers(), b.reader()), PrintOutcome::Printed);
+    ASSERT_TRUE(platform.messages.empty());
+
+    const std::vector<PdfWord> words = readPdfWords(path);
+    int lastPage = 0;
+    for (const PdfWord& word : words)
+        lastPage = std::max(lastPage, word.page);
+    EXPECT_EQ(lastPage, 2);
+    for (int page : {1, 2}) {
+        int labelsWithText = 0;
+        const QStringList problems = checkWordsOnSheet(words, page, kThirtyLabels, 0.02, labelsWithText);
+        EXPECT_TRUE(problems.isEmpty()) << "page " << page << ":\n" << problems.join(u'\n').toStdString();
+        EXPECT_EQ(labelsWithText, page == 1 ? 30 : 1) << "page " << page;
+    }
+    const auto companies = std::count_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "Harbor"; });
+    EXPECT_EQ(companies, 8) << "labels 1, 5, ..., 29 show their company";
+    EXPECT_EQ(std::count_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "Unshown"; }), 0);
+}
+
+TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
+{
+    QTemporaryDir folder;
+    const QString path = pdfOutputPath(QStringLiteral("report.pdf"), folder.path());
+    FakePlatform platform;
+    platform.printAnswers.push_back(pdfAnswer(path));
+    const Book b = thirtyOneContacts();
+    QStringList lines;
+    for (const ContactList::ListLine& line :
+         ContactList::listRecords(QVector<Contact>(b.records.begin(), b.records.end()), {}))
+        lines << line.text;
+    ASSERT_EQ(printContactReport(platform, {lines, {}, {}, false, QStringLiteral("Patients")}),
+              PrintOutcome::Printed);
+
+    const auto page = readPdfPageSize(path);
+    EXPECT_NEAR(page.first, 11, 0.01);
+    EXPECT_NEAR(page.second, 8.5, 0.01);
+    const std::vector<PdfWord> words = readPdfWords(path);
+    ASSERT_FALSE(words.empty());
+    double nameLeft = 1e9, cityLeft = 1e9, cityRight = 0;
+    for (const PdfWord& word : words) {
+        EXPECT_EQ(word.page, 1) << word.text.toStdString();
+        EXPECT_GT(word.xMin, 0.2);
+        EXPECT_LT(word.xMax, 10.8);
+        EXPECT_LT(word.yMax, 8.3);
+        if (word.text.startsWith(QStringLiteral("Alexandra")))
+            nameLeft = std::min(nameLeft, word.xMin);
+        if (word.text == QStringLiteral("Springfield")) {
+            cityLeft = std::min(cityLeft, word.xMin);
+            cityRight = std::max(cityRight, word.xMin);
+        }
+    }
+    EXPECT_EQ(std::count_if(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "Springfield"; }), 31);
+    EXPECT_NEAR(nameLeft, 0.25 + 1.0 / 12, 0.02) << "names at column 2";
+    EXPECT_NEAR(cityLeft, 0.25 + 29.0 / 12, 0.02) << "cities at column 30";
+    EXPECT_NEAR(cityRight, cityLeft, 0.001) << "every city in the same column";
+}
+
+TEST(PdfLanding, SelectedListLinesPrintTheirColumnsAtTheListsTabStops)
+{
+    QTemporaryDir folder;
+    const QString path = pdfOutputPath(QStringLiteral("report-selection.pdf"), folder.path());
+    FakePlatform platform;
+    FakePlatform::PrintAnswer answer = pdfAnswer(path);
+    answer.selection = true;
+    platform.printAnswers.push_back(answer);
+    const Book b = thirtyOneContacts();
+    QStringList lines;
+    for (int n : {0, 9})
+        lines << ContactList::listLine(b.records[n], ContactList::ByFirstName);
+    lines[1].replace(QStringLiteral("Alexandra"), QStringLiteral("Al"));
+    ASSERT_EQ(printContactReport(platform, {lines, {0, 1}, {}, false, QStringLiteral("Patients")}),
+              PrintOutcome::Printed);
+
+    const std::vector<PdfWord> words = readPdfWords(path);
+    std::vector<double> cities, phones;
+    for (const PdfWord& word : words) {
+        // Ligatures may join "fi" into one character.
+        if (word.text.startsWith(QStringLiteral("Spring")))
+            cities.push_back(word.xMin);
+        if (word.text.startsWith(QStringLiteral("217-555-01")))
+            phones.push_back(word.xMin);
+    }
+    ASSERT_EQ(cities.size(), 2u);
+    ASSERT_EQ(phones.size(), 2u);
+    EXPECT_NEAR(cities[0], cities[1], 0.005) << "a short and a long name put the city at the same stop";
+    EXPECT_NEAR(phones[0], phones[1], 0.005);
+    EXPECT_GT(cities[0], 1.5);
 }
 
 TEST(PdfLanding, EnvelopePaperHoldsTheWholeAddressOnOnePage)

@@ -57,12 +57,16 @@ QString pdfOutputPath(const QString& fileName, const QString& temporaryFolder)
     return QDir(temporaryFolder).filePath(fileName);
 }
 
-QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelStock& stock, double tolerance,
-                               int& labelsWithText)
+namespace {
+// pageToCheck 0: every word must be on page 1.
+QStringList checkWords(const std::vector<PdfWord>& words, int pageToCheck, const LabelStock& stock,
+                       double tolerance, int& labelsWithText)
 {
     QStringList problems;
     QSet<int> filled;
     for (const PdfWord& word : words) {
+        if (pageToCheck != 0 && word.page != pageToCheck)
+            continue;
         const double centreX = (word.xMin + word.xMax) / 2;
         const double centreY = (word.yMin + word.yMax) / 2;
         const int column = static_cast<int>((centreX - stock.left) / stock.columnPitch);
@@ -73,7 +77,7 @@ QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelSto
                                   .arg(word.yMin, 0, 'f', 3)
                                   .arg(word.xMax, 0, 'f', 3)
                                   .arg(word.yMax, 0, 'f', 3);
-        if (word.page != 1 || column < 0 || column >= stock.across || row < 0 || row >= stock.down) {
+        if ((pageToCheck == 0 && word.page != 1) || column < 0 || column >= stock.across || row < 0 || row >= stock.down) {
             problems << where + QStringLiteral(" no label");
             continue;
         }
@@ -86,4 +90,17 @@ QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelSto
     }
     labelsWithText = filled.size();
     return problems;
+}
+} // namespace
+
+QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelStock& stock, double tolerance,
+                               int& labelsWithText)
+{
+    return checkWords(words, 0, stock, tolerance, labelsWithText);
+}
+
+QStringList checkWordsOnSheet(const std::vector<PdfWord>& words, int page, const LabelStock& stock,
+                              double tolerance, int& labelsWithText)
+{
+    return checkWords(words, page, stock, tolerance, labelsWithText);
 }

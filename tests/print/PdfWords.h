@@ -31,3 +31,6 @@ struct LabelStock {
 // fills labelsWithText with the number of labels that hold a word.
 QStringList checkWordsOnLabels(const std::vector<PdfWord>& words, const LabelStock& stock, double tolerance,
                                int& labelsWithText);
+// The same for the words of one page of a run of sheets; words of other pages are not looked at.
+QStringList checkWordsOnSheet(const std::vector<PdfWord>& words, int page, const LabelStock& stock,
+                              double tolerance, int& labelsWithText);

@@ -108,6 +108,11 @@ public:
     QMap<QString, QString> settings; // "section/key" -> value
     QStringList opened;
     QStringList started;
+    // Programs that fail to start.
+    QStringList unstartable;
+    // "key|valueName" -> text value.
+    QMap<QString, QString> registry;
+    QString documents = QStringLiteral("/home/user/Documents");
 
     QString clipboard;
     QString folder;
@@ -128,7 +133,18 @@ public:
     void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                       const QString& value) override;
     void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
-    void startProgram(const QString& path) override { started << path; }
+    bool startProgram(const QString& path) override
+    {
+        if (unstartable.contains(path))
+            return false;
+        started << path;
+        return true;
+    }
+    QString registryValue(const QString& key, const QString& valueName) override
+    {
+        return registry.value(key + u'|' + valueName);
+    }
+    QString documentsFolder() override { return documents; }
     QString programFolder() override { return folder; }
     QDate today() override { return todayDate; }
 

@@ -1,0 +1,190 @@
+#include "contacts/ContactBrowser.h"
+
+#include "contacts/Compaction.h"
+#include "contacts/ContactSession.h"
+#include "contacts/ErrorMessage.h"
+#include "platform/AppError.h"
+#include "platform/Platform.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+QString findEntryText(const Contact& record)
+{
+    return record.FirstName.trimmed() + u' ' + record.MiddleInitial.trimmed() + u' ' + record.LastName.trimmed();
+}
+
+QVector<FindEntry> loadFindList(ContactFile& file)
+{
+    const QVector<Contact> records = file.readAll();
+    QVector<FindEntry> entries;
+    entries.reserve(records.size());
+    for (int i = 0; i < records.size(); ++i)
+        entries.push_back({findEntryText(records[i]), i + 1});
+    std::stable_sort(entries.begin(), entries.end(), [](const FindEntry& a, const FindEntry& b) {
+        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+    });
+    return entries;
+}
+
+QString deletionTempPath(const QString& contactPath)
+{
+    const QFileInfo contact(contactPath);
+    QString temp = contact.absolutePath() + QStringLiteral("/Tempf");
+    // A contact file that is itself called Tempf must not be its own temporary file.
+    const QFileInfo tempInfo(temp);
+    const bool same = tempInfo.absoluteFilePath() == contact.absoluteFilePath()
+        || (contact.exists() && tempInfo.canonicalFilePath() == contact.canonicalFilePath());
+    if (same)
+        temp += QStringLiteral(".tmp");
+    return temp;
+}
+
+template <typename F>
+BrowserResult ContactBrowser::guarded(F&& command)
+{
+    try {
+        return command();
+    } catch (...) {
+        const AppError error = asAppError(std::current_exception());
+        BrowserResult result;
+        result.outcome = showErrorMessage(m_platform, error) == MessageAnswer::Retry ? BrowserResult::Retry
+                                                                                     : BrowserResult::Cancel;
+        return result;
+    }
+}
+
+BrowserResult ContactBrowser::load()
+{
+    return guarded([this] {
+        BrowserResult result;
+        result.findList = loadFindList(m_session.file);
+        return result;
+    });
+}
+
+BrowserResult ContactBrowser::pick(int recordNumber)
+{
+    return guarded([this, recordNumber] {
+        const Contact record = m_session.file.read(recordNumber);
+        m_session.CurrentRecord = recordNumber;
+        BrowserResult result;
+        result.boxes = boxesFromRecord(record);
+        result.enableEditing = true;
+        return result;
+    });
+}
+
+BrowserResult ContactBrowser::openOnRecord(int recordNumber, const Contact& record)
+{
+    return guarded([this, recordNumber, &record] {
+        m_session.CurrentRecord = recordNumber;
+        BrowserResult result;
+        result.boxes = boxesFromRecord(record);
+        result.enableEditing = true;
+        result.findList = loadFindList(m_session.file);
+        return result;
+    });
+}
+
+BrowserResult ContactBrowser::step(BrowserStep step)
+{
+    return guarded([this, step] {
+        BrowserResult result;
+        const int current = m_session.CurrentRecord;
+        int target = 0;
+        switch (step) {
+        case BrowserStep::First:
+            target = 1;
+            break;
+        case BrowserStep::Last:
+            target = m_session.file.recordCount();
+            break;
+        case BrowserStep::Next:
+            // Whole records only: a trailing fragment is never stepped onto.
+            if (m_session.file.length() < qint64(current + 1) * Contact::RecordLength) {
+                m_platform.messageBox(QStringLiteral("End of file."), QStringLiteral("No more contacts"),
+                                      MessageButtons::Ok, MessageIcon::None);
+                result.outcome = BrowserResult::Refused;
+                return result;
+            }
+            target = current + 1;
+            break;
+        case BrowserStep::Previous:
+            if (current - 1 < 1) {
+                m_platform.messageBox(QStringLiteral("Beginning of file."), QStringLiteral("Start of file reached"),
+                                      MessageButtons::Ok, MessageIcon::None);
+                result.outcome = BrowserResult::Refused;
+                return result;
+            }
+            target = current - 1;
+            break;
+        }
+        result.boxes = boxesFromRecord(m_session.file.read(target));
+        result.findList = loadFindList(m_session.file);
+        m_session.CurrentRecord = target;
+        return result;
+    });
+}
+
+BrowserResult ContactBrowser::save(const ContactBoxes& boxes, bool remindersOn)
+{
+    const ContactSaveResult saved =
+        saveChangedContact(m_platform, m_session.file, m_session.CurrentRecord, boxes, remindersOn);
+    BrowserResult result;
+    result.boxes = saved.boxes;
+    result.focus = saved.focus;
+    result.enableBdayOff = saved.enableBdayOff;
+    switch (saved.outcome) {
+    case ContactSaveResult::Saved:
+        result.outcome = BrowserResult::Done;
+        break;
+    case ContactSaveResult::Refused:
+        result.outcome = BrowserResult::Refused;
+        break;
+    case ContactSaveResult::Retry:
+        result.outcome = BrowserResult::Retry;
+        break;
+    case ContactSaveResult::Cancel:
+        result.outcome = BrowserResult::Cancel;
+        break;
+    }
+    return result;
+}
+
+BrowserResult ContactBrowser::remove()
+{
+    return guarded([this] {
+        BrowserResult result;
+        const int current = m_session.CurrentRecord;
+        if (current < 1 || current > m_session.file.recordCount())
+            throw AppError::badRecordNumber();
+
+        const MessageAnswer answer = m_platform.messageBox(
+            QStringLiteral("WARNING!  This will delete entire contact from your file.\r\n"
+                           "Do you REALLY want to delete this contact?"),
+            QStringLiteral("Confirm deletion."), MessageButtons::YesNo, MessageIcon::None);
+        result.focusCancel = true;
+        if (answer != MessageAnswer::Yes) {
+            m_platform.messageBox(QStringLiteral("Nothing deleted..."), QStringLiteral("Deletion not performed."),
+                                  MessageButtons::Ok, MessageIcon::None);
+            result.outcome = BrowserResult::Refused;
+            return result;
+        }
+
+        // The record is left out of the rewrite rather than marked first, so a failure
+        // anywhere leaves the file as it was; success is reported once the file holds it.
+        compactContactFile(m_session.file, current);
+        m_platform.messageBox(QStringLiteral("Contact deleted!"), QStringLiteral("Contact deleted."),
+                              MessageButtons::Ok, MessageIcon::None);
+        m_session.CurrentRecord = 0;
+        result.outcome = BrowserResult::Deleted;
+        return result;
+    });
+}
+
+void ContactBrowser::close()
+{
+    m_session.CurrentRecord = 0;
+}

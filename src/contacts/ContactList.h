@@ -1,0 +1,103 @@
+#pragma once
+
+#include "contacts/Contact.h"
+#include "contacts/ContactSession.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <vector>
+
+class Platform;
+
+// The contact list: which records a search lists, the line each one shows, their order,
+// and the text that Copy, Cut and Paste move. Used by frmViewAll:
+//
+//   ListingResult r = getReport(platform, session, {mode, text, sortOrder});
+//   if (r.outcome == ListingResult::Cancel) closeWindow();
+//   list->addItems(texts of r.lines)          // already sorted, each carrying its record number
+namespace ContactList {
+
+// SearchMode codes.
+enum : int {
+    FirstName = 0, LastName = 1, City = 2, State = 3, Zip = 4, Email = 5, Category = 6,
+    All = 7, Company = 8,
+};
+// SortOrder: lines begin with the first name (0) or the last name (1).
+enum : int { ByFirstName = 0, ByLastName = 1 };
+
+struct SearchOption {
+    int code;
+    QString caption;     // the option's caption
+    QString promptTitle; // title of the "Search For: " prompt; empty for All
+    QString fieldLabel;  // shown before " = " after listing; empty for All
+};
+// The nine options in the order they are laid out.
+const std::vector<SearchOption>& searchOptions();
+const SearchOption& searchOption(int code);
+
+// The column headings above the list (122 characters).
+QString heading();
+
+// One record's line: name part, then City, State, Zip, home, cell and Email, TAB-separated,
+// the fields padded as stored so that the columns line up.
+QString listLine(const Contact& record, int sortOrder);
+
+// Whether the record is listed by this search.
+bool matches(const Contact& record, int searchMode, const QString& searchText);
+
+struct ListLine {
+    QString text;
+    int record = 0; // record number; 0 for a pasted line
+    bool operator==(const ListLine&) const = default;
+};
+
+// The list's own order: whole line text, letter case ignored, locale-aware.
+bool lineBefore(const QString& a, const QString& b);
+// Sorts in place; lines of equal text keep their order.
+void sortLines(std::vector<ListLine>& lines);
+// Where a new line goes among lines already sorted: after every line that sorts before it or equal.
+int sortedPosition(const QStringList& sortedTexts, const QString& text);
+
+struct Search {
+    int mode = All;
+    QString text;
+    int sortOrder = ByFirstName;
+};
+
+// Lines of every matching record, record numbers from 1, sorted.
+std::vector<ListLine> listRecords(const QVector<Contact>& records, const Search& search);
+
+// "First name = smi" after listing; the label only when something was found.
+QString searchDisplay(const Search& search, int found);
+
+// Asks the "Search For: " prompt for the option's field; Cancel gives empty text.
+QString askSearchText(Platform& platform, int code);
+
+struct ListingResult {
+    enum Outcome { Listed, NoneFound, Retry, Cancel } outcome = Listed;
+    std::vector<ListLine> lines;
+    bool searchDisplayVisible = false;
+    QString searchDisplay;
+    QString totalCaption; // "Contacts Found = 3"
+};
+
+// Get report: reads every record in one go, lists the matches, shows "No contacts found."
+// when there are none, and the error message (Retry / Cancel) when the file fails.
+ListingResult getReport(Platform& platform, ContactSession& session, const Search& search);
+
+struct OpenedContact {
+    enum Outcome { Opened, Retry, Cancel } outcome = Opened;
+    Contact record;
+};
+
+// Double-click: closes and reopens the contact file by its path, reads the record and makes it
+// CurrentRecord. A pasted line's record 0 fails as an invalid record number.
+OpenedContact openListedContact(Platform& platform, ContactSession& session, int recordNumber);
+
+// Copy and Cut: CR LF before each selected line's text, in index order.
+QString clipboardText(const QStringList& texts, const std::vector<int>& selectedIndexes);
+// Paste: the clipboard text split at every CR LF, empty pieces included.
+QStringList pastedLines(const QString& clipboard);
+
+} // namespace ContactList

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "contacts/Contact.h"
+#include "contacts/ContactBoxes.h"
+
+#include <QString>
+#include <optional>
+
+class ContactFile;
+class Platform;
+
+// The one save procedure of the add-contact window (Add) and the contact browser (Edit).
+//
+//   void frmNewContact::cmdSave_Click() {
+//       const ContactSaveResult r = saveNewContact(platform, session.file, readBoxes(), remindersOn);
+//       writeBoxes(r.boxes);                 // clean-ups stay in the boxes, even after a refusal
+//       if (r.focus) box(*r.focus)->setFocus();
+//       if (r.enableBdayOff) main.mnuFileBdayOff->setEnabled(true);
+//       if (r.outcome == Saved || r.outcome == Cancel) close the window;
+//   }
+enum class SaveVariant { Add, Edit };
+
+struct SaveRefusal {
+    QString text;
+    QString title;                   // "Incorrect entry", or "Date error"
+    std::optional<ContactBox> focus; // none: the focus stays where it was
+};
+
+// The checks and clean-ups in their order, without a file or a message.
+struct SaveCheck {
+    ContactBoxes boxes;                 // as the clean-ups left them, refused or not
+    std::optional<SaveRefusal> refusal; // the first check that failed
+    Contact record;                     // the record to write, when nothing was refused
+};
+// remindersOn: mnuFileBdayOn of the main window is disabled; the record then gets
+// BirthdayReminder "1", otherwise "0".
+SaveCheck checkContactBoxes(const ContactBoxes& boxes, SaveVariant variant, bool remindersOn);
+
+struct ContactSaveResult {
+    enum Outcome {
+        Saved,   // written, "S A V E D" shown
+        Refused, // a check's message shown; nothing written
+        Retry,   // an error, answered Retry: the window stays as it is
+        Cancel,  // an error, answered Cancel: the window closes
+    } outcome = Refused;
+    ContactBoxes boxes;               // what the boxes and the check box hold now
+    std::optional<ContactBox> focus;  // set after a refusal that names a box
+    bool enableBdayOff = false;       // a "1" reached the file: mnuFileBdayOff enabled
+    int recordWritten = 0;
+};
+
+// Add: checks, then appends at RecordCount + 1 and shows "S A V E D" titled
+// "Contact saved to file".
+ContactSaveResult saveNewContact(Platform& platform, ContactFile& file, const ContactBoxes& boxes,
+                                 bool remindersOn);
+// Edit: checks, then overwrites record `recordNumber` only and shows "S A V E D" titled
+// "Changes saved". A record number outside 1..RecordCount is an error (63): an edit never
+// grows the file.
+ContactSaveResult saveChangedContact(Platform& platform, ContactFile& file, int recordNumber,
+                                     const ContactBoxes& boxes, bool remindersOn);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+class Platform;
+class QLabel;
+class QPushButton;
+
+// Where a window of this size goes beside the caller: to its right, else to its left,
+// always on the screen.
+QPoint besideCaller(const QRect& caller, const QSize& size, const QRect& screen);
+
+// The About window: title, version, description, disclaimer and System Info.
+class frmLMAbout : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmLMAbout(Platform& platform, QWidget* parent = nullptr);
+
+    // The one About window, created on first use, shown beside the caller, which stays
+    // visible; a second call brings the same window forward.
+    static frmLMAbout* showBeside(QWidget* caller, Platform& platform);
+    // The shared window, or null before the first showBeside.
+    static frmLMAbout* instance();
+
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+
+public slots:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+private:
+    Platform& m_platform;
+};

@@ -1,0 +1,149 @@
+#include "print/ContactDetailsPrintout.h"
+
+#include "contacts/FieldText.h"
+#include "platform/Platform.h"
+#include "print/LinePrinter.h"
+
+#include <QLocale>
+
+namespace {
+
+const PrintFont kDetailsFont{QStringLiteral("Courier New"), 12, false, false};
+const QString kRule(70, u'_');
+
+ContactDetails trimmed(const ContactDetails& d)
+{
+    ContactDetails t = d;
+    for (QString* value : {&t.firstName, &t.middleInitial, &t.lastName, &t.street1, &t.street2, &t.city, &t.state,
+                           &t.zip, &t.country, &t.birthdate, &t.homePhone, &t.cellPhone, &t.workPhone, &t.email,
+                           &t.category, &t.notes, &t.company})
+        *value = trimSpaces(*value);
+    return t;
+}
+
+void blanks(LinePrinter& printer, int count)
+{
+    for (int i = 0; i < count; ++i)
+        printer.emptyLine();
+}
+
+QString cityLine(const ContactDetails& d)
+{
+    return d.city + QStringLiteral(", ") + d.state + QStringLiteral("  ") + d.zip;
+}
+
+} // namespace
+
+void printContactDetailsPage(LinePrinter& printer, const ContactDetails& details, const QString& date)
+{
+    const ContactDetails d = trimmed(details);
+    printer.setFontSize(12);
+    blanks(printer, 3);
+    printer.setFontSize(16);
+    printer.printLine({{22, 0, QStringLiteral("Tessaprint")}});
+    blanks(printer, 1);
+    printer.setFontSize(14);
+    printer.setItalic(false);
+    printer.printLine({{27, 0, QStringLiteral("Contact Details")}});
+    blanks(printer, 3);
+    printer.setFontSize(10);
+    printer.printLine({{35, 0, QStringLiteral("Date of report:")}, {51, 0, date}});
+    printer.setFontSize(12);
+    blanks(printer, 1);
+    printer.printLine({{8, 0, kRule}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, d.firstName + u' ' + d.middleInitial + u' ' + d.lastName}});
+    blanks(printer, 1);
+    printer.printLine({{8, 0, d.street1 + QStringLiteral("  ") + d.street2}});
+    blanks(printer, 1);
+    printer.printLine({{8, 0, cityLine(d)}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Company Name:")}, {24, 0, d.company}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Country:")}, {18, 0, d.country},
+                       {40, 0, QStringLiteral("Birthdate:")}, {52, 0, d.birthdate}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Home Phone:")}, {21, 0, d.homePhone}, {37, 0, QStringLiteral("Cell:")},
+                       {44, 0, d.cellPhone}, {60, 0, QStringLiteral("Work:")}, {67, 0, d.workPhone}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Email Address:")}, {24, 0, d.email}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Category:")}, {19, 0, d.category.mid(0, 61)}});
+    printer.printLine({{19, 0, d.category.mid(61, 19)}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, QStringLiteral("Notes:")}, {16, 0, d.notes.mid(0, 61)}});
+    printer.printLine({{15, 0, d.notes.mid(61, 53)}});
+    printer.printLine({{15, 0, d.notes.mid(114, 46)}});
+    blanks(printer, 2);
+    printer.printLine({{8, 0, kRule}});
+    printer.newPage();
+}
+
+PrintOutcome printContactDetails(Platform& platform, const ContactDetails& details,
+                                 const std::optional<QString>& focusedSelection)
+{
+    const QString title = QStringLiteral("Printer error.");
+    std::unique_ptr<PrinterDevice> device;
+    std::unique_ptr<LinePrinter> printer;
+    try {
+        PrintDialogRequest dialog;
+        dialog.offerSelection = true;
+        std::optional<PrintChoice> choice = platform.printDialog(dialog);
+        if (!choice)
+            return PrintOutcome::Cancelled;
+        device = std::move(choice->printer);
+        printer = std::make_unique<LinePrinter>(*device);
+        printer->setFont(kDetailsFont);
+        device->setOrientation(Orientation::Portrait);
+        if (choice->selectionChosen) {
+            if (!focusedSelection)
+                return PrintOutcome::Printed;
+            printer->setFont(kDetailsFont);
+            printer->emptyLine();
+            printer->printLine({{1, 0, *focusedSelection}});
+            printer->newPage();
+            printer->endDocument();
+            return PrintOutcome::Printed;
+        }
+        const QString date = QLocale::system().toString(platform.today(), QLocale::ShortFormat);
+        for (int copy = 1; copy <= choice->copies; ++copy)
+            printContactDetailsPage(*printer, details, date);
+        printer->endDocument();
+        return PrintOutcome::Printed;
+    } catch (...) {
+        if (printer)
+            printer->abandonDocument();
+        showPrinterProblem(platform, title);
+        return PrintOutcome::Failed;
+    }
+}
+
+std::array<QString, 5> composerLinesFor(const ContactDetails& details)
+{
+    const ContactDetails d = trimmed(details);
+    std::array<QString, 5> lines;
+    lines[0] = d.firstName + u' ' + d.middleInitial + u' ' + d.lastName;
+    lines[0].replace(QStringLiteral("  "), QStringLiteral(" "));
+    const QString city = cityLine(d);
+    const bool noSecondStreet = d.street2.isEmpty();
+    const bool hasCity = !d.city.isEmpty();
+    if (!d.company.isEmpty() && d.includeCompany) {
+        lines[1] = d.company;
+        lines[2] = d.street1;
+        if (noSecondStreet && hasCity) {
+            lines[3] = city;
+        } else {
+            lines[3] = d.street2;
+            lines[4] = hasCity ? city : QString();
+        }
+    } else {
+        lines[1] = d.street1;
+        if (noSecondStreet && hasCity) {
+            lines[2] = city;
+        } else {
+            lines[2] = d.street2;
+            lines[3] = hasCity ? city : QString();
+        }
+    }
+    return lines;
+}

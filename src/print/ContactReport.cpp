@@ -1,0 +1,117 @@
+#include "print/ContactReport.h"
+
+#include "contacts/FieldText.h"
+#include "platform/AppError.h"
+#include "platform/Numbers.h"
+#include "platform/Platform.h"
+#include "print/LinePrinter.h"
+
+#include <array>
+
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+constexpr std::array<int, 7> kColumns{2, 30, 48, 52, 64, 78, 92};
+const std::array<QString, 7> kHeadings{QStringLiteral("Name"), QStringLiteral("City"), QStringLiteral("ST"),
+                                       QStringLiteral("Zip"),  QStringLiteral("Home"), QStringLiteral("Cell"),
+                                       QStringLiteral("Email Address")};
+
+void printHeading(LinePrinter& printer)
+{
+    std::vector<LinePrinter::Item> items;
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        items.push_back({kColumns[i], 0, kHeadings[i]});
+    printer.printLine(items);
+}
+
+void printReportLine(LinePrinter& printer, const QString& line)
+{
+    std::vector<LinePrinter::Item> items;
+    const QStringList parts = line.split(u'\t');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i >= static_cast<qsizetype>(kColumns.size()))
+            throw AppError(9, QStringLiteral("Subscript out of range"));
+        items.push_back({kColumns[i], 0, trimSpaces(parts[i])});
+        if (parts[i].isEmpty())
+            break;
+    }
+    printer.printLine(items);
+}
+
+void printSelection(LinePrinter& printer, const ReportRequest& request)
+{
+    if (request.headingFocused) {
+        printer.setFont({kCourier, 10, false, false});
+        printer.emptyLine();
+        printer.printLine({{1, 0, request.headingSelection}});
+    } else {
+        printer.setFont({QStringLiteral("MS Sans Serif"), 10, false, false});
+        if (!request.selected.empty())
+            printHeading(printer);
+        printer.emptyLine();
+        for (int index : request.selected) {
+            if (index >= 0 && index < request.lines.size())
+                printer.printLine({{1, 0, request.lines.at(index)}});
+        }
+    }
+    printer.newPage();
+    printer.endDocument();
+}
+
+} // namespace
+
+int reportPageEstimate(int lineCount)
+{
+    return static_cast<int>(roundHalfEven(lineCount / 54.0 + 1));
+}
+
+void printReport(LinePrinter& printer, const QStringList& lines, const QString& fileTitle)
+{
+    printer.emptyLine();
+    printer.setFontSize(24);
+    printer.printLine({{18, 0, QStringLiteral("Tessaprint")}});
+    printer.setFontSize(10);
+    printer.emptyLine();
+    printer.printLine({{48, 0, QStringLiteral("File: ") + fileTitle}});
+    printer.emptyLine();
+    printHeading(printer);
+    for (const QString& line : lines)
+        printReportLine(printer, line);
+    printer.emptyLine();
+    printer.newPage();
+}
+
+PrintOutcome printContactReport(Platform& platform, const ReportRequest& request)
+{
+    std::unique_ptr<PrinterDevice> device;
+    std::unique_ptr<LinePrinter> printer;
+    try {
+        PrintDialogRequest dialog;
+        dialog.offerPageRange = true;
+        dialog.minPage = 1;
+        dialog.maxPage = reportPageEstimate(static_cast<int>(request.lines.size()));
+        dialog.offerSelection = !request.headingSelection.isEmpty() || !request.selected.empty();
+        std::optional<PrintChoice> choice = platform.printDialog(dialog);
+        if (!choice)
+            return PrintOutcome::Cancelled;
+        device = std::move(choice->printer);
+        printer = std::make_unique<LinePrinter>(*device);
+        printer->setFont({kCourier, 10, false, false});
+        if (choice->selectionChosen) {
+            // One copy whatever the count, in the printer's own orientation.
+            printSelection(*printer, request);
+            return PrintOutcome::Printed;
+        }
+        device->setOrientation(Orientation::Landscape);
+        for (int copy = 1; copy <= choice->copies; ++copy) {
+            printReport(*printer, request.lines, request.fileTitle);
+            printer->endDocument();
+        }
+        return PrintOutcome::Printed;
+    } catch (...) {
+        if (printer)
+            printer->abandonDocument();
+        showPrinterProblem(platform);
+        return PrintOutcome::Failed;
+    }
+}

@@ -1,0 +1,306 @@
+#include "windows/ContactFieldsWindow.h"
+
+#include "app/frmLDeded.h"
+#include "platform/Platform.h"
+#include "windows/WindowFlow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct BoxDef {
+    ContactBox box;
+    const char* label;
+    int width; // characters the box is sized for
+};
+
+const BoxDef kBoxDefs[ContactBoxes::Count] = {
+    {ContactBox::txtACFName, "First Name:", 14},
+    {ContactBox::txtACMiddleInit, "Middle Initial:", 3},
+    {ContactBox::txtACLName, "Last Name:", 18},
+    {ContactBox::txtACFStreet, "Street Address:", 30},
+    {ContactBox::txtACSStreet, "Additional Street Info/Apt:", 16},
+    {ContactBox::txtACCity, "City:", 16},
+    {ContactBox::txtACState, "State:", 3},
+    {ContactBox::txtACZip, "Zip Code:", 10},
+    {ContactBox::txtACCountry, "Country:", 16},
+    {ContactBox::txtACCompany, "Company Name:", 30},
+    {ContactBox::txtACBirthdate, "Birthdate (MM/DD/YYYY):", 11},
+    {ContactBox::txtACHPhone, "Home Phone:", 15},
+    {ContactBox::txtACCPhone, "Cell Phone:", 15},
+    {ContactBox::txtACWPhone, "Work Phone:", 15},
+    {ContactBox::txtACEmail, "Email Address:", 50},
+    {ContactBox::txtACCategory, "Category:", 50},
+    {ContactBox::txtACNotes, "Notes:", 50},
+};
+
+} // namespace
+
+QPushButton* makeWindowButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    // Enter on a focused button presses it, so the windows work from the keyboard alone.
+    button->setAutoDefault(true);
+    return button;
+}
+
+ContactFieldsWindow::ContactFieldsWindow(Platform& platform, frmLDeded& main, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_main(main)
+{
+    auto* central = new QWidget(this);
+    central->setMinimumWidth(600);
+    setCentralWidget(central);
+    for (const BoxDef& def : kBoxDefs) {
+        auto* edit = new QLineEdit(central);
+        edit->setObjectName(QString::fromLatin1(contactBoxName(def.box)));
+        edit->installEventFilter(this);
+        m_boxes[static_cast<int>(def.box)] = edit;
+    }
+    txtACFName = box(ContactBox::txtACFName);
+    txtACMiddleInit = box(ContactBox::txtACMiddleInit);
+    txtACLName = box(ContactBox::txtACLName);
+    txtACFStreet = box(ContactBox::txtACFStreet);
+    txtACSStreet = box(ContactBox::txtACSStreet);
+    txtACCity = box(ContactBox::txtACCity);
+    txtACState = box(ContactBox::txtACState);
+    txtACZip = box(ContactBox::txtACZip);
+    txtACCountry = box(ContactBox::txtACCountry);
+    txtACCompany = box(ContactBox::txtACCompany);
+    txtACBirthdate = box(ContactBox::txtACBirthdate);
+    txtACHPhone = box(ContactBox::txtACHPhone);
+    txtACCPhone = box(ContactBox::txtACCPhone);
+    txtACWPhone = box(ContactBox::txtACWPhone);
+    txtACEmail = box(ContactBox::txtACEmail);
+    txtACCategory = box(ContactBox::txtACCategory);
+    txtACNotes = box(ContactBox::txtACNotes);
+
+    txtACFStreet->setToolTip(QStringLiteral("For help in finding address, click 'People Finder'"));
+    txtACZip->setToolTip(QStringLiteral("For help in finding Zip Code, click 'Zip Code Finder'"));
+    txtACCategory->setToolTip(QStringLiteral("Enter one or more categories, separated by a semicolon, to include "
+                                             "this contact in subset(s).  Example: Christmas;Golf;Customers"));
+
+    cmdStateAbb = makeWindowButton(QStringLiteral("cmdStateAbb"), QStringLiteral("?"),
+                                   QStringLiteral("Look up State abbreviations"), central);
+    cmdPeopleFind = makeWindowButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), QString(), central);
+    cmdZipFinder = makeWindowButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"),
+                                    QStringLiteral("Look up Zip Code"), central);
+    cmdStateAbb->setFixedWidth(cmdStateAbb->fontMetrics().horizontalAdvance(QStringLiteral("??")) + 16);
+
+    connect(txtACCompany, &QLineEdit::textChanged, this, &ContactFieldsWindow::txtACCompany_Change);
+    connect(cmdStateAbb, &QPushButton::clicked, this, &ContactFieldsWindow::cmdStateAbb_Click);
+    connect(cmdPeopleFind, &QPushButton::clicked, this, &ContactFieldsWindow::cmdPeopleFind_Click);
+    connect(cmdZipFinder, &QPushButton::clicked, this, &ContactFieldsWindow::cmdZipFinder_Click);
+}
+
+QLayout* ContactFieldsWindow::buildFieldRows(QLabel* companyQuestion, QCheckBox* companyCheck)
+{
+    m_companyCheck = companyCheck;
+    QWidget* central = centralWidget();
+    const int charWidth = fontMetrics().averageCharWidth();
+
+    // One column: the label over its box, and what sits under the box.
+    const auto column = [&](ContactBox which, QWidget* under = nullptr, QWidget* beside = nullptr) {
+        const BoxDef& def = kBoxDefs[static_cast<int>(which)];
+        auto* label = new QLabel(QString::fromLatin1(def.label), central);
+        label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(contactBoxName(which)).mid(3));
+        label->setBuddy(box(which));
+        box(which)->setMinimumWidth(charWidth * def.width + 12);
+        auto* layout = new QVBoxLayout;
+        layout->setSpacing(2);
+        layout->addWidget(label);
+        if (beside) {
+            auto* row = new QHBoxLayout;
+            row->addWidget(box(which));
+            row->addWidget(beside);
+            layout->addLayout(row);
+        } else {
+            layout->addWidget(box(which));
+        }
+        if (under)
+            layout->addWidget(under, 0, Qt::AlignLeft);
+        layout->addStretch();
+        return layout;
+    };
+    const auto row = [](std::initializer_list<std::pair<QLayout*, int>> columns) {
+        auto* layout = new QHBoxLayout;
+        layout->setSpacing(12);
+        for (const auto& [item, stretch] : columns)
+            layout->addLayout(item, stretch);
+        return layout;
+    };
+
+    txtACState->setMaximumWidth(charWidth * 3 + 12);
+    txtACMiddleInit->setMaximumWidth(charWidth * 3 + 12);
+
+    auto* companyInclude = new QWidget(central);
+    auto* includeRow = new QHBoxLayout(companyInclude);
+    includeRow->setContentsMargins(0, 0, 0, 0);
+    includeRow->addWidget(companyQuestion);
+    includeRow->addWidget(companyCheck);
+    includeRow->addStretch();
+
+    auto* rows = new QVBoxLayout;
+    rows->addLayout(row({{column(ContactBox::txtACFName), 3},
+                         {column(ContactBox::txtACMiddleInit), 0},
+                         {column(ContactBox::txtACLName), 4}}));
+    rows->addLayout(row({{column(ContactBox::txtACFStreet, cmdPeopleFind), 5}, {column(ContactBox::txtACSStreet), 3}}));
+    rows->addLayout(row({{column(ContactBox::txtACCity), 3},
+                         {column(ContactBox::txtACState, nullptr, cmdStateAbb), 0},
+                         {column(ContactBox::txtACZip, cmdZipFinder), 2},
+                         {column(ContactBox::txtACCountry), 3}}));
+    rows->addLayout(row({{column(ContactBox::txtACCompany, companyInclude), 5}, {column(ContactBox::txtACBirthdate), 2}}));
+    rows->addLayout(row({{column(ContactBox::txtACHPhone), 1},
+                         {column(ContactBox::txtACCPhone), 1},
+                         {column(ContactBox::txtACWPhone), 1}}));
+    rows->addLayout(column(ContactBox::txtACEmail));
+    rows->addLayout(column(ContactBox::txtACCategory));
+    rows->addLayout(column(ContactBox::txtACNotes));
+
+    // The include-company controls come and go without moving the rows below.
+    for (QWidget* widget : {static_cast<QWidget*>(companyQuestion), static_cast<QWidget*>(companyCheck)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    return rows;
+}
+
+void ContactFieldsWindow::buildEditMenu(const QString& namePrefix)
+{
+    mnuEditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEditMenu->setObjectName(namePrefix + QStringLiteral("Edit"));
+    const auto item = [&](const QString& name, const QString& caption, const QKeySequence& key) {
+        QAction* action = mnuEditMenu->addAction(caption);
+        action->setObjectName(namePrefix + name);
+        action->setShortcut(key);
+        return action;
+    };
+    mnuEditCut = item(QStringLiteral("EditCut"), QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuEditCopy = item(QStringLiteral("EditCopy"), QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = item(QStringLiteral("EditPaste"), QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(mnuEditMenu, &QMenu::aboutToShow, this, &ContactFieldsWindow::mnuEditMenu_Click);
+    connect(mnuEditCut, &QAction::triggered, this, &ContactFieldsWindow::mnuEditCut_Click);
+    connect(mnuEditCopy, &QAction::triggered, this, &ContactFieldsWindow::mnuEditCopy_Click);
+    connect(mnuEditPaste, &QAction::triggered, this, &ContactFieldsWindow::mnuEditPaste_Click);
+}
+
+void ContactFieldsWindow::chainTabOrder(const QList<QWidget*>& chain)
+{
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ContactFieldsWindow::setCaption(const QString& prefix)
+{
+    setWindowTitle(prefix + QStringLiteral("  [") + m_main.txtFileTitle->text() + u']');
+}
+
+ContactBoxes ContactFieldsWindow::readBoxes() const
+{
+    ContactBoxes values;
+    for (int i = 0; i < ContactBoxes::Count; ++i)
+        values.text[i] = m_boxes[i]->text();
+    values.includeCompany = m_companyCheck && m_companyCheck->isChecked();
+    return values;
+}
+
+void ContactFieldsWindow::writeBoxes(const ContactBoxes& values)
+{
+    for (int i = 0; i < ContactBoxes::Count; ++i)
+        m_boxes[i]->setText(values.text[i]);
+    if (m_companyCheck)
+        m_companyCheck->setChecked(values.includeCompany);
+}
+
+void ContactFieldsWindow::clearBoxes()
+{
+    writeBoxes(ContactBoxes());
+}
+
+void ContactFieldsWindow::returnToMain()
+{
+    returnTo(this, &m_main, m_main.txtLMLine1);
+}
+
+void ContactFieldsWindow::closeEvent(QCloseEvent* event)
+{
+    if (isVisible())
+        closeBoxPressed();
+    event->accept();
+}
+
+bool ContactFieldsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter moves on to the next control, as Tab does.
+            focusNextChild();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ContactFieldsWindow::mnuEditMenu_Click()
+{
+    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    const bool enabled = !edit || edit->hasSelectedText();
+    mnuEditCut->setEnabled(enabled);
+    mnuEditCopy->setEnabled(enabled);
+}
+
+void ContactFieldsWindow::mnuEditCut_Click()
+{
+    // Only a text box holds text to cut; the shortcut also reaches a disabled item.
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (!edit || !edit->hasSelectedText())
+        return;
+    m_platform.clearClipboard();
+    m_platform.setClipboardText(edit->selectedText());
+    edit->insert(QString());
+}
+
+void ContactFieldsWindow::mnuEditCopy_Click()
+{
+    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (!edit || !edit->hasSelectedText())
+        return;
+    m_platform.clearClipboard();
+    m_platform.setClipboardText(edit->selectedText());
+}
+
+void ContactFieldsWindow::mnuEditPaste_Click()
+{
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (edit)
+        edit->insert(m_platform.clipboardText());
+}
+
+void ContactFieldsWindow::cmdStateAbb_Click()
+{
+    // The look-ups land with the help documents.
+}
+
+void ContactFieldsWindow::cmdPeopleFind_Click()
+{
+    // The look-ups land with the help documents.
+}
+
+void ContactFieldsWindow::cmdZipFinder_Click()
+{
+    // The look-ups land with the help documents.
+}

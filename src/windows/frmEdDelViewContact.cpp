@@ -1,0 +1,290 @@
+#include "windows/frmEdDelViewContact.h"
+
+#include "app/frmLDeded.h"
+#include "windows/WindowFlow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QWidget* parent)
+    : ContactFieldsWindow(platform, main, parent), m_browser(platform, main.session)
+{
+    setObjectName(QStringLiteral("frmEdDelViewContact"));
+    QWidget* central = centralWidget();
+
+    cboFindContact = new QComboBox(central);
+    cboFindContact->setObjectName(QStringLiteral("cboFindContact"));
+    cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
+    cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
+    cboFindContact->setMaxVisibleItems(20);
+
+    lblACCompOnLabel = new QLabel(QStringLiteral("Include Company Name in Address?"), central);
+    lblACCompOnLabel->setObjectName(QStringLiteral("lblACCompOnLabel"));
+    chkCompanyInclude = new QCheckBox(central);
+    chkCompanyInclude->setObjectName(QStringLiteral("chkCompanyInclude"));
+    chkCompanyInclude->setToolTip(QStringLiteral("If checked, Company Name will be included when printing address"));
+    lblACCompOnLabel->setBuddy(chkCompanyInclude);
+
+    cmdFirst = makeWindowButton(QStringLiteral("cmdFirst"), QStringLiteral("|<"),
+                                QStringLiteral("Jump to first contact in file"), central);
+    cmdPrevious = makeWindowButton(QStringLiteral("cmdPrevious"), QStringLiteral("<"), QStringLiteral("Previous contact"),
+                                   central);
+    cmdNext = makeWindowButton(QStringLiteral("cmdNext"), QStringLiteral(">"), QStringLiteral("Next contact"), central);
+    cmdLast = makeWindowButton(QStringLiteral("cmdLast"), QStringLiteral(">|"),
+                               QStringLiteral("Jump to last contact in file"), central);
+    cmdSave = makeWindowButton(QStringLiteral("cmdSave"), QStringLiteral("Save changes"), QString(), central);
+    cmdDelete = makeWindowButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete contact"), QString(), central);
+    cmdPrintLabel = makeWindowButton(QStringLiteral("cmdPrintLabel"), QStringLiteral("Print Label"), QString(), central);
+    cmdCancel = makeWindowButton(QStringLiteral("cmdCancel"), QStringLiteral("Close"),
+                                 QStringLiteral("Return to main screen"), central);
+
+    auto* layout = new QVBoxLayout(central);
+    auto* find = new QHBoxLayout;
+    find->addStretch();
+    find->addWidget(cboFindContact);
+    find->addStretch();
+    layout->addLayout(find);
+    layout->addSpacing(6);
+    layout->addLayout(buildFieldRows(lblACCompOnLabel, chkCompanyInclude));
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(cmdFirst);
+    navigation->addWidget(cmdPrevious);
+    navigation->addStretch();
+    navigation->addWidget(cmdNext);
+    navigation->addWidget(cmdLast);
+    layout->addSpacing(8);
+    layout->addLayout(navigation);
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    for (QPushButton* button : {cmdSave, cmdDelete, cmdPrintLabel, cmdCancel})
+        commands->addWidget(button);
+    commands->addStretch();
+    layout->addLayout(commands);
+
+    mnuEDVFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuEDVFile->setObjectName(QStringLiteral("mnuEDVFile"));
+    mnuEDVPrint = mnuEDVFile->addAction(QStringLiteral("Print"));
+    mnuEDVPrint->setObjectName(QStringLiteral("mnuEDVPrint"));
+    mnuEDVPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    buildEditMenu(QStringLiteral("mnuEDV"));
+    mnuEDVHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuEDVHelp->setObjectName(QStringLiteral("mnuEDVHelp"));
+    mnuEDVManual = mnuEDVHelp->addAction(QStringLiteral("User Manual"));
+    mnuEDVManual->setObjectName(QStringLiteral("mnuEDVManual"));
+    mnuEDVManual->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuEDVAbout = mnuEDVHelp->addAction(QStringLiteral("About Tessaprint"));
+    mnuEDVAbout->setObjectName(QStringLiteral("mnuEDVAbout"));
+
+    QList<QWidget*> chain{cboFindContact};
+    chain.append(QList<QWidget*>(boxes().begin(), boxes().end()));
+    chain << chkCompanyInclude << cmdFirst << cmdPrevious << cmdNext << cmdLast << cmdSave << cmdDelete
+          << cmdPrintLabel << cmdCancel << cmdStateAbb << cmdPeopleFind << cmdZipFinder;
+    chainTabOrder(chain);
+
+    connect(cboFindContact, &QComboBox::activated, this, &frmEdDelViewContact::cboFindContact_Click);
+    connect(cmdFirst, &QPushButton::clicked, this, &frmEdDelViewContact::cmdFirst_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrevious_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmEdDelViewContact::cmdNext_Click);
+    connect(cmdLast, &QPushButton::clicked, this, &frmEdDelViewContact::cmdLast_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmEdDelViewContact::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmEdDelViewContact::cmdDelete_Click);
+    connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
+    connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
+    connect(mnuEDVManual, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVManual_Click);
+    connect(mnuEDVAbout, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVAbout_Click);
+
+    resetForLoad();
+}
+
+void frmEdDelViewContact::resetForLoad()
+{
+    // The window is kept between openings; each opening starts as a fresh one.
+    clearBoxes();
+    lblACCompOnLabel->hide();
+    chkCompanyInclude->hide();
+    setEditingEnabled(false);
+}
+
+void frmEdDelViewContact::open()
+{
+    resetForLoad();
+    loadFindList({});
+    showInstead(&m_main, this);
+    setCaption(QStringLiteral("Contact Information"));
+    const BrowserResult result = m_browser.load();
+    if (result.outcome == BrowserResult::Cancel) {
+        returnToMain();
+        return;
+    }
+    if (result.findList)
+        loadFindList(*result.findList);
+    cboFindContact->setFocus();
+}
+
+void frmEdDelViewContact::openOnRecord(int recordNumber, const Contact& record)
+{
+    setCaption(QStringLiteral("Contact Information"));
+    resetForLoad();
+    apply(m_browser.openOnRecord(recordNumber, record));
+}
+
+int frmEdDelViewContact::findRecordAt(int index) const
+{
+    return index >= 0 && index < m_findRecords.size() ? m_findRecords[index] : 0;
+}
+
+void frmEdDelViewContact::loadFindList(const QVector<FindEntry>& entries)
+{
+    QStringList texts;
+    texts.reserve(entries.size());
+    m_findRecords.clear();
+    m_findRecords.reserve(entries.size());
+    for (const FindEntry& entry : entries) {
+        texts << entry.text;
+        m_findRecords << entry.recordNumber;
+    }
+    cboFindContact->clear();
+    cboFindContact->addItems(texts);
+    cboFindContact->setCurrentIndex(-1);
+}
+
+void frmEdDelViewContact::setEditingEnabled(bool enabled)
+{
+    for (QLineEdit* edit : boxes())
+        edit->setEnabled(enabled);
+    for (QWidget* widget : {static_cast<QWidget*>(chkCompanyInclude), static_cast<QWidget*>(cmdSave),
+                            static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(cmdPrintLabel)})
+        widget->setEnabled(enabled);
+}
+
+void frmEdDelViewContact::showRecord(const ContactBoxes& shown)
+{
+    writeBoxes(shown);
+    if (txtACCompany->text().isEmpty()) {
+        lblACCompOnLabel->hide();
+        chkCompanyInclude->hide();
+    }
+}
+
+void frmEdDelViewContact::apply(const BrowserResult& result)
+{
+    switch (result.outcome) {
+    case BrowserResult::Retry:
+        return;
+    case BrowserResult::Cancel:
+        cmdCancel_Click();
+        return;
+    case BrowserResult::Deleted: {
+        const int picked = cboFindContact->currentIndex();
+        if (picked >= 0) {
+            cboFindContact->removeItem(picked);
+            m_findRecords.remove(picked);
+        }
+        clearBoxes();
+        cmdCancel->setFocus();
+        cmdCancel_Click();
+        return;
+    }
+    case BrowserResult::Done:
+    case BrowserResult::Refused:
+        break;
+    }
+    if (result.boxes)
+        showRecord(*result.boxes);
+    if (result.findList)
+        loadFindList(*result.findList);
+    if (result.enableEditing)
+        setEditingEnabled(true);
+    if (result.enableBdayOff)
+        m_main.mnuFileBdayOff->setEnabled(true);
+    if (result.focus)
+        box(*result.focus)->setFocus();
+    if (result.focusCancel)
+        cmdCancel->setFocus();
+}
+
+void frmEdDelViewContact::txtACCompany_Change()
+{
+    // Ticked while a company is typed; the user may clear it once the typing is done.
+    lblACCompOnLabel->show();
+    chkCompanyInclude->show();
+    chkCompanyInclude->setChecked(!txtACCompany->text().isEmpty());
+}
+
+void frmEdDelViewContact::cboFindContact_Click(int index)
+{
+    const int record = findRecordAt(index);
+    if (record > 0)
+        apply(m_browser.pick(record));
+}
+
+void frmEdDelViewContact::cmdFirst_Click()
+{
+    apply(m_browser.step(BrowserStep::First));
+}
+
+void frmEdDelViewContact::cmdPrevious_Click()
+{
+    apply(m_browser.step(BrowserStep::Previous));
+}
+
+void frmEdDelViewContact::cmdNext_Click()
+{
+    apply(m_browser.step(BrowserStep::Next));
+}
+
+void frmEdDelViewContact::cmdLast_Click()
+{
+    apply(m_browser.step(BrowserStep::Last));
+}
+
+void frmEdDelViewContact::cmdSave_Click()
+{
+    const BrowserResult result = m_browser.save(readBoxes(), !m_main.mnuFileBdayOn->isEnabled());
+    // The clean-ups show in the boxes whatever the outcome; the record stays on show.
+    if (result.boxes)
+        writeBoxes(*result.boxes);
+    BrowserResult rest = result;
+    rest.boxes.reset();
+    apply(rest);
+}
+
+void frmEdDelViewContact::cmdDelete_Click()
+{
+    apply(m_browser.remove());
+}
+
+void frmEdDelViewContact::cmdPrintLabel_Click()
+{
+    // Printing lands with the contact printouts.
+}
+
+void frmEdDelViewContact::mnuEDVPrint_Click()
+{
+    // Printing lands with the contact printouts.
+}
+
+void frmEdDelViewContact::mnuEDVManual_Click()
+{
+    // The help documents land with the help window.
+}
+
+void frmEdDelViewContact::mnuEDVAbout_Click()
+{
+    // The About window lands with the help documents.
+}
+
+void frmEdDelViewContact::cmdCancel_Click()
+{
+    m_browser.close();
+    returnToMain();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "windows/ContactFieldsWindow.h"
+
+struct ComposerBoxes;
+
+// The add-contact window: one new contact typed (or taken from the composer lines) and
+// appended to the open contact file.
+class frmNewContact : public ContactFieldsWindow {
+    Q_OBJECT
+
+public:
+    frmNewContact(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+
+    QPushButton* cmdSave;
+    QPushButton* cmdCancel;
+    QLabel* lblIncCompName;
+    QCheckBox* chkIncComp;
+    QMenu* mnuNewHelp;
+    QAction* mnuNewManual;
+    QAction* mnuNewAbout;
+
+    // Opening: every box empty and the include-company controls hidden, then the boxes the
+    // composer lines filled; the main window hides, this one shows, focus txtACFName.
+    void open(const ComposerBoxes& filled);
+
+public slots:
+    void cmdSave_Click();
+    void cmdCancel_Click();
+    void txtACCompany_Change() override;
+    void mnuNewManual_Click();
+    void mnuNewAbout_Click();
+
+protected:
+    void closeBoxPressed() override { cmdCancel_Click(); }
+};

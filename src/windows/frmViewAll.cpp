@@ -1,0 +1,443 @@
+#include "windows/frmViewAll.h"
+
+#include "app/frmLDeded.h"
+#include "contacts/ContactList.h"
+#include "platform/Platform.h"
+#include "platform/TabStops.h"
+#include "print/ContactReport.h"
+#include "print/ListLabels.h"
+#include "windows/TabStopDelegate.h"
+#include "windows/WindowFlow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                 const QKeySequence& shortcut = QKeySequence())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+frmViewAll::frmViewAll(Platform& platform, frmLDeded& main, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_main(main)
+{
+    setObjectName(QStringLiteral("frmViewAll"));
+    setWindowFlag(Qt::Window);
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    resize(1040, 600);
+}
+
+void frmViewAll::buildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+
+    frSearch = new QGroupBox(QStringLiteral("Search"), central);
+    frSearch->setObjectName(QStringLiteral("frSearch"));
+    QRadioButton** options[] = {&optSearchFName, &optSearchLName, &optSearchCity, &optSearchState, &optSearchZip,
+                                &optSearchEmail, &optSearchCat,   &optSearchAll,  &optSearchCompany};
+    const char* names[] = {"optSearchFName", "optSearchLName", "optSearchCity", "optSearchState", "optSearchZip",
+                           "optSearchEmail", "optSearchCat",   "optSearchAll",  "optSearchCompany"};
+    auto* searchGrid = new QGridLayout(frSearch);
+    const auto& searchOptions = ContactList::searchOptions();
+    for (int i = 0; i < 9; ++i) {
+        *options[i] = new QRadioButton(searchOptions[i].caption, frSearch);
+        (*options[i])->setObjectName(QString::fromLatin1(names[i]));
+        searchGrid->addWidget(*options[i], i % 3, i / 3);
+    }
+
+    frSortOrder = new QGroupBox(central);
+    frSortOrder->setObjectName(QStringLiteral("frSortOrder"));
+    optLnameSort = new QRadioButton(QStringLiteral("Sort by last name"), frSortOrder);
+    optLnameSort->setObjectName(QStringLiteral("optLnameSort"));
+    optFnameSort = new QRadioButton(QStringLiteral("Sort by first name"), frSortOrder);
+    optFnameSort->setObjectName(QStringLiteral("optFnameSort"));
+    auto* sortBox = new QVBoxLayout(frSortOrder);
+    sortBox->addWidget(optLnameSort);
+    sortBox->addWidget(optFnameSort);
+
+    cmdACGetReport = makeButton(QStringLiteral("cmdACGetReport"), QStringLiteral("Get report"), central);
+    cmdACGetReport->setDefault(true);
+    cmdPrintLabels = makeButton(QStringLiteral("cmdPrintLabels"), QStringLiteral("Print labels"), central);
+    cmdPrintLabels->setToolTip(QStringLiteral("Print a label for each contact in list"));
+    cmdViewAllClose = makeButton(QStringLiteral("cmdViewAllClose"), QStringLiteral("Close"), central);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdACGetReport);
+    buttons->addWidget(cmdPrintLabels);
+    buttons->addWidget(cmdViewAllClose);
+    buttons->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(frSearch);
+    top->addWidget(frSortOrder);
+    top->addStretch();
+    top->addLayout(buttons);
+    layout->addLayout(top);
+
+    lblSearchDisplay = new QLabel(central);
+    lblSearchDisplay->setObjectName(QStringLiteral("lblSearchDisplay"));
+    layout->addWidget(lblSearchDisplay);
+
+    txtViewAllHeader = new QLineEdit(central);
+    txtViewAllHeader->setObjectName(QStringLiteral("txtViewAllHeader"));
+    QFont headerFont(QStringLiteral("MS Sans Serif"));
+    headerFont.setBold(true);
+    txtViewAllHeader->setFont(headerFont);
+    txtViewAllHeader->setFrame(false);
+    layout->addWidget(txtViewAllHeader);
+
+    lstAllContacts = new QListWidget(central);
+    lstAllContacts->setObjectName(QStringLiteral("lstAllContacts"));
+    lstAllContacts->setToolTip(QStringLiteral("Double-click contact to view or edit details"));
+    lstAllContacts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstAllContacts->setUniformItemSizes(true);
+    QFont listFont(QStringLiteral("MS Sans Serif"));
+    listFont.setPointSizeF(9.75);
+    lstAllContacts->setFont(listFont);
+    m_tabStops = new TabStopDelegate(lstAllContacts);
+    lstAllContacts->setItemDelegate(m_tabStops);
+    layout->addWidget(lstAllContacts, 1);
+
+    lblTotContacts = new QLabel(central);
+    lblTotContacts->setObjectName(QStringLiteral("lblTotContacts"));
+    layout->addWidget(lblTotContacts);
+}
+
+void frmViewAll::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = addItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuVAEdit = menuBar()->addMenu(QStringLiteral("Edit"));
+    mnuVAEdit->setObjectName(QStringLiteral("mnuVAEdit"));
+    mnuVAEditCut = addItem(mnuVAEdit, QStringLiteral("mnuVAEditCut"), QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
+    mnuVAEditCopy = addItem(mnuVAEdit, QStringLiteral("mnuVAEditCopy"), QStringLiteral("Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
+    mnuVAEditPaste = addItem(mnuVAEdit, QStringLiteral("mnuVAEditPaste"), QStringLiteral("Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
+    mnuVAEditSelAll = addItem(mnuVAEdit, QStringLiteral("mnuVAEditSelAll"), QStringLiteral("Select All"), QKeySequence(QStringLiteral("Ctrl+A")));
+    mnuVAHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuVAHelp->setObjectName(QStringLiteral("mnuVAHelp"));
+    mnuVAManual = addItem(mnuVAHelp, QStringLiteral("mnuVAManual"), QStringLiteral("User Manual"), QKeySequence(Qt::Key_F1));
+    mnuVAAbout = addItem(mnuVAHelp, QStringLiteral("mnuVAAbout"), QStringLiteral("About Tessaprint"));
+}
+
+void frmViewAll::connectHandlers()
+{
+    const QRadioButton* searchFields[] = {optSearchFName, optSearchLName, optSearchCity, optSearchState,
+                                          optSearchZip,   optSearchEmail, optSearchCat};
+    for (int code = 0; code < 7; ++code)
+        connect(searchFields[code], &QRadioButton::clicked, this, [this, code] { optSearch_Click(code); });
+    connect(optSearchCompany, &QRadioButton::clicked, this, [this] { optSearch_Click(ContactList::Company); });
+    connect(optSearchAll, &QRadioButton::clicked, this, &frmViewAll::optSearchAll_Click);
+    connect(optFnameSort, &QRadioButton::clicked, this, &frmViewAll::optFnameSort_Click);
+    connect(optLnameSort, &QRadioButton::clicked, this, &frmViewAll::optLnameSort_Click);
+    connect(cmdACGetReport, &QPushButton::clicked, this, &frmViewAll::cmdACGetReport_Click);
+    connect(lstAllContacts, &QListWidget::itemDoubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
+    connect(cmdPrintLabels, &QPushButton::clicked, this, &frmViewAll::cmdPrintLabels_Click);
+    connect(cmdViewAllClose, &QPushButton::clicked, this, &frmViewAll::cmdViewAllClose_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
+    connect(mnuVAEdit, &QMenu::aboutToShow, this, &frmViewAll::mnuVAEdit_Click);
+    connect(mnuVAEditCut, &QAction::triggered, this, &frmViewAll::mnuVAEditCut_Click);
+    connect(mnuVAEditCopy, &QAction::triggered, this, &frmViewAll::mnuVAEditCopy_Click);
+    connect(mnuVAEditPaste, &QAction::triggered, this, &frmViewAll::mnuVAEditPaste_Click);
+    connect(mnuVAEditSelAll, &QAction::triggered, this, &frmViewAll::mnuVAEditSelAll_Click);
+    // The help document and the About window are the main window's.
+    connect(mnuVAManual, &QAction::triggered, m_main.mnuManual, &QAction::trigger);
+    connect(mnuVAAbout, &QAction::triggered, m_main.mnuAbout, &QAction::trigger);
+}
+
+void frmViewAll::open()
+{
+    showInstead(&m_main, this);
+    loadState();
+    frSearch->show();
+    chooseOption(optSearchAll);
+    chooseOption(optFnameSort);
+}
+
+void frmViewAll::loadState()
+{
+    lstAllContacts->clear();
+    mnuPrint->setEnabled(false);
+    setWindowTitle(QStringLiteral("All Contacts  [") + m_main.txtFileTitle->text() + u']');
+    txtViewAllHeader->clear();
+    txtViewAllHeader->show();
+    lstAllContacts->show();
+    cmdACGetReport->setEnabled(true);
+    cmdPrintLabels->setEnabled(false);
+    frSortOrder->show();
+    lblSearchDisplay->clear();
+    lblSearchDisplay->hide();
+    lblTotContacts->clear();
+    SearchText.clear();
+    SearchMode = ContactList::All;
+    SortOrder = ContactList::ByFirstName;
+    cmdACGetReport->setFocus();
+}
+
+void frmViewAll::optSearch_Click(int code)
+{
+    const QRadioButton* option = code == ContactList::Company ? optSearchCompany : nullptr;
+    if (!option) {
+        const QRadioButton* fields[] = {optSearchFName, optSearchLName, optSearchCity, optSearchState,
+                                        optSearchZip,   optSearchEmail, optSearchCat};
+        option = fields[code];
+    }
+    if (option->isChecked())
+        SearchMode = code;
+    SearchText = ContactList::askSearchText(m_platform, code);
+    lblSearchDisplay->setText(SearchText);
+    lblSearchDisplay->show();
+    cmdACGetReport->setFocus();
+}
+
+void frmViewAll::optSearchAll_Click()
+{
+    if (optSearchAll->isChecked())
+        SearchMode = ContactList::All;
+    lblSearchDisplay->hide();
+}
+
+void frmViewAll::optFnameSort_Click()
+{
+    if (optFnameSort->isChecked())
+        SortOrder = ContactList::ByFirstName;
+    cmdACGetReport->setFocus();
+}
+
+void frmViewAll::optLnameSort_Click()
+{
+    if (optLnameSort->isChecked())
+        SortOrder = ContactList::ByLastName;
+    cmdACGetReport->setFocus();
+}
+
+void frmViewAll::cmdACGetReport_Click()
+{
+    m_tabStops->setTabStops({});
+    m_tabStops->setTabStops(TabStops::listStops);
+    frSearch->hide();
+    frSortOrder->hide();
+    lstAllContacts->viewport()->update();
+    txtViewAllHeader->show();
+    QFont headerFont = txtViewAllHeader->font();
+    headerFont.setPointSizeF(12);
+    txtViewAllHeader->setFont(headerFont);
+    txtViewAllHeader->setText(ContactList::heading());
+    txtViewAllHeader->setCursorPosition(0);
+
+    const ContactList::ListingResult result =
+        ContactList::getReport(m_platform, m_main.session, {SearchMode, SearchText, SortOrder});
+    if (result.outcome == ContactList::ListingResult::Retry)
+        return;
+    if (result.outcome == ContactList::ListingResult::Cancel)
+        return closeAndShowMain();
+
+    // Filled in one go: item by item is slow for a large file.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(result.lines.size()));
+    for (const ContactList::ListLine& line : result.lines)
+        texts << line.text;
+    const int first = lstAllContacts->count();
+    lstAllContacts->addItems(texts);
+    for (std::size_t i = 0; i < result.lines.size(); ++i)
+        lstAllContacts->item(first + static_cast<int>(i))->setData(RecordRole, result.lines[i].record);
+
+    lblSearchDisplay->setVisible(result.searchDisplayVisible);
+    lblSearchDisplay->setText(result.searchDisplay);
+    cmdPrintLabels->setEnabled(true);
+    lblTotContacts->show();
+    lblTotContacts->setText(result.totalCaption);
+    mnuPrint->setEnabled(true);
+    cmdViewAllClose->setFocus();
+    if (result.outcome == ContactList::ListingResult::Listed)
+        cmdACGetReport->setEnabled(false);
+}
+
+void frmViewAll::lstAllContacts_DblClick()
+{
+    QListWidgetItem* current = lstAllContacts->currentItem();
+    if (!current)
+        return;
+    const ContactList::OpenedContact opened =
+        ContactList::openListedContact(m_platform, m_main.session, current->data(RecordRole).toInt());
+    if (opened.outcome == ContactList::OpenedContact::Retry)
+        return;
+    if (opened.outcome == ContactList::OpenedContact::Cancel)
+        return closeAndShowMain();
+    lstAllContacts->clear();
+    // The contact browser is not part of this build yet: the contact stays current and the list
+    // window returns to the main window.
+    close();
+}
+
+void frmViewAll::cmdPrintLabels_Click()
+{
+    std::vector<int> records;
+    records.reserve(static_cast<std::size_t>(lstAllContacts->count()));
+    for (int i = 0; i < lstAllContacts->count(); ++i)
+        records.push_back(lstAllContacts->item(i)->data(RecordRole).toInt());
+    ContactFile& file = m_main.session.file;
+    printListLabels(m_platform, records, [&file](int record) { return file.read(record); });
+    cmdViewAllClose->setFocus();
+}
+
+void frmViewAll::mnuPrint_Click()
+{
+    ReportRequest request;
+    request.lines = lineTexts();
+    request.selected = selectedLines();
+    request.headingSelection = txtViewAllHeader->selectedText();
+    request.headingFocused = headerFocused();
+    request.fileTitle = m_main.txtFileTitle->text();
+    printContactReport(m_platform, request);
+}
+
+void frmViewAll::cmdViewAllClose_Click()
+{
+    lstAllContacts->clear();
+    close();
+}
+
+void frmViewAll::closeAndShowMain()
+{
+    lstAllContacts->clear();
+    close();
+}
+
+void frmViewAll::closeEvent(QCloseEvent* event)
+{
+    lstAllContacts->clear();
+    event->accept();
+    if (!isVisible())
+        return;
+    // No contact browser in this build yet, so the main window takes over.
+    returnTo(this, &m_main, m_main.txtLMLine1);
+}
+
+void frmViewAll::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button, else the default one.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            return button->click();
+        if (cmdACGetReport->isEnabled() && cmdACGetReport->isVisible())
+            return cmdACGetReport->click();
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool frmViewAll::headerFocused() const
+{
+    return focusWidget() == txtViewAllHeader;
+}
+
+std::vector<int> frmViewAll::selectedLines() const
+{
+    std::vector<int> indexes;
+    for (const QModelIndex& index : lstAllContacts->selectionModel()->selectedIndexes())
+        indexes.push_back(index.row());
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+}
+
+QStringList frmViewAll::lineTexts() const
+{
+    QStringList texts;
+    texts.reserve(lstAllContacts->count());
+    for (int i = 0; i < lstAllContacts->count(); ++i)
+        texts << lstAllContacts->item(i)->text();
+    return texts;
+}
+
+void frmViewAll::mnuVAEdit_Click()
+{
+    mnuVAEditCut->setEnabled(true);
+    mnuVAEditCopy->setEnabled(true);
+    if (headerFocused() && !txtViewAllHeader->hasSelectedText()) {
+        mnuVAEditCut->setEnabled(false);
+        mnuVAEditCopy->setEnabled(false);
+    }
+}
+
+void frmViewAll::mnuVAEditCopy_Click()
+{
+    m_platform.clearClipboard();
+    if (headerFocused())
+        m_platform.setClipboardText(txtViewAllHeader->selectedText());
+    else
+        m_platform.setClipboardText(ContactList::clipboardText(lineTexts(), selectedLines()));
+}
+
+void frmViewAll::mnuVAEditCut_Click()
+{
+    m_platform.clearClipboard();
+    if (headerFocused()) {
+        m_platform.setClipboardText(txtViewAllHeader->selectedText());
+        if (txtViewAllHeader->hasSelectedText())
+            txtViewAllHeader->del();
+        return;
+    }
+    const std::vector<int> selected = selectedLines();
+    const QString text = ContactList::clipboardText(lineTexts(), selected);
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        delete lstAllContacts->takeItem(*it);
+    m_platform.setClipboardText(text);
+}
+
+void frmViewAll::mnuVAEditPaste_Click()
+{
+    const QString clipboard = m_platform.clipboardText();
+    if (headerFocused()) {
+        txtViewAllHeader->insert(clipboard);
+        return;
+    }
+    QStringList texts = lineTexts();
+    for (const QString& line : ContactList::pastedLines(clipboard)) {
+        const int at = ContactList::sortedPosition(texts, line);
+        texts.insert(at, line);
+        auto* item = new QListWidgetItem(line);
+        item->setData(RecordRole, 0);
+        lstAllContacts->insertItem(at, item);
+    }
+}
+
+void frmViewAll::mnuVAEditSelAll_Click()
+{
+    if (headerFocused()) {
+        txtViewAllHeader->setFocus();
+        txtViewAllHeader->selectAll();
+    } else {
+        lstAllContacts->selectAll();
+    }
+}

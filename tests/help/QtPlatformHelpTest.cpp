@@ -1,0 +1,57 @@
+#include "platform/QtPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// PATH points at a folder of the test's own for the test's length.
+class PathFolder {
+public:
+    PathFolder() : m_before(qgetenv("PATH")) { qputenv("PATH", m_folder.path().toLocal8Bit()); }
+    ~PathFolder() { qputenv("PATH", m_before); }
+
+    QString addProgram(const QString& name)
+    {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("#!/bin/sh\nexit 0\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+private:
+    QByteArray m_before;
+    QTemporaryDir m_folder;
+};
+
+} // namespace
+
+TEST(QtPlatformHelp, TheSystemInformationLookUpAnswersWithAToolFoundOnPath)
+{
+    QtPlatform platform;
+    PathFolder path;
+    const QString key = QLatin1String(kSystemInfoKey);
+    EXPECT_TRUE(platform.registryValue(key, QStringLiteral("PATH")).isEmpty());
+
+    path.addProgram(QStringLiteral("not-a-system-tool"));
+    EXPECT_TRUE(platform.registryValue(key, QStringLiteral("PATH")).isEmpty());
+
+    const QString tool = path.addProgram(QStringLiteral("hardinfo"));
+    EXPECT_EQ(platform.registryValue(key, QStringLiteral("PATH")), tool);
+    // Only that one value has an answer here.
+    EXPECT_TRUE(platform.registryValue(key, QStringLiteral("Other")).isEmpty());
+    EXPECT_TRUE(platform.registryValue(QLatin1String(kSystemInfoLocationKey), QStringLiteral("MSINFO")).isEmpty());
+}
+
+TEST(QtPlatformHelp, StartingAMissingProgramReportsFailure)
+{
+    QtPlatform platform;
+    QTemporaryDir folder;
+    EXPECT_FALSE(platform.startProgram(folder.filePath(QStringLiteral("no-such-tool"))));
+    EXPECT_FALSE(platform.documentsFolder().isEmpty());
+}

@@ -1,0 +1,188 @@
+#include "ContactWindowFixture.h"
+
+#include "exchange/ComposerParse.h"
+
+#include <QLabel>
+
+namespace {
+
+const QStringList kBoxes{"txtACFName",   "txtACMiddleInit", "txtACLName",    "txtACFStreet",   "txtACSStreet",
+                         "txtACCity",    "txtACState",      "txtACZip",      "txtACCountry",   "txtACCompany",
+                         "txtACBirthdate", "txtACHPhone",   "txtACCPhone",   "txtACWPhone",    "txtACEmail",
+                         "txtACCategory", "txtACNotes"};
+
+} // namespace
+
+class frmNewContactTest : public ContactWindowTest {
+protected:
+    frmNewContact* openWindow(const ComposerBoxes& filled = {})
+    {
+        frmNewContact* w = main->newContactWindow();
+        w->open(filled);
+        QApplication::processEvents();
+        return w;
+    }
+};
+
+TEST_F(frmNewContactTest, OpensEmptyInFrontWithItsTitleAndFocus)
+{
+    openFile({});
+    ComposerBoxes filled;
+    filled.txtACFName = QStringLiteral("Ann");
+    filled.txtACCity = QStringLiteral("Reno");
+    frmNewContact* w = openWindow(filled);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Add Contact  [Friends]"));
+    EXPECT_EQ(focusName(), QStringLiteral("txtACFName"));
+    EXPECT_EQ(w->txtACFName->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(w->txtACCity->text(), QStringLiteral("Reno"));
+    EXPECT_TRUE(w->txtACLName->text().isEmpty());
+    EXPECT_TRUE(w->lblIncCompName->isHidden());
+    EXPECT_TRUE(w->chkIncComp->isHidden());
+    EXPECT_EQ(w->cmdSave->text(), QStringLiteral("Save"));
+    EXPECT_EQ(w->cmdSave->toolTip(), QStringLiteral("Saves contact to file"));
+    EXPECT_EQ(w->cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_EQ(w->cmdCancel->toolTip(), QStringLiteral("Return to main screen"));
+
+    // The company box shows the question for good and never ticks it.
+    typeInto(w->txtACCompany, QStringLiteral("Acme"));
+    EXPECT_FALSE(w->chkIncComp->isHidden());
+    EXPECT_FALSE(w->chkIncComp->isChecked());
+    w->chkIncComp->setChecked(true);
+    typeInto(w->txtACCompany, QString());
+    EXPECT_FALSE(w->lblIncCompName->isHidden());
+    EXPECT_TRUE(w->chkIncComp->isChecked());
+
+    // Closing and opening again starts over.
+    w->cmdCancel->click();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
+    w = openWindow();
+    EXPECT_TRUE(w->txtACFName->text().isEmpty());
+    EXPECT_TRUE(w->chkIncComp->isHidden());
+    EXPECT_FALSE(w->chkIncComp->isChecked());
+}
+
+TEST_F(frmNewContactTest, SaveAppendsAndReturnsToTheMainWindow)
+{
+    openFile({{"A", "One"}, {"B", "Two"}, {"C", "Three"}});
+    // Reminders are on (Enable greyed out); a save that writes "1" turns Disable on.
+    main->mnuFileBdayOff->setEnabled(false);
+    const QByteArray before = bytes();
+    frmNewContact* w = openWindow();
+    typeInto(w->txtACFName, QStringLiteral("Mary"));
+    typeInto(w->txtACLName, QStringLiteral("Major"));
+    typeInto(w->txtACHPhone, QStringLiteral("(555) 123-4567"));
+    typeInto(w->txtACCompany, QStringLiteral("Acme"));
+    w->chkIncComp->setChecked(true);
+    w->cmdSave->click();
+
+    ASSERT_EQ(fake->messages.size(), 1u);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("S A V E D"));
+    const QByteArray after = bytes();
+    ASSERT_EQ(after.size(), 2052);
+    EXPECT_EQ(after.left(3 * 513), before);
+    const Contact saved = Contact::fromRecord(record(after, 4));
+    EXPECT_EQ(saved.FirstName.trimmed(), QStringLiteral("Mary"));
+    EXPECT_EQ(saved.HomePhone.trimmed(), QStringLiteral("555-123-4567"));
+    EXPECT_EQ(saved.IncludeCompany, QStringLiteral("1"));
+    EXPECT_EQ(saved.BirthdayReminder, QStringLiteral("1"));
+    EXPECT_TRUE(main->mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
+}
+
+TEST_F(frmNewContactTest, RefusalKeepsTheWindowWithItsCleanUps)
+{
+    openFile({});
+    frmNewContact* w = openWindow();
+    typeInto(w->txtACFName, QStringLiteral("Jo,hn"));
+    typeInto(w->txtACHPhone, QStringLiteral("(555) 1"));
+    w->cmdSave->click();
+    ASSERT_EQ(fake->messages.size(), 1u);
+    EXPECT_EQ(fake->messages[0].text, QStringLiteral("Enter last name, 16 characters or less."));
+    EXPECT_EQ(fake->messages[0].title, QStringLiteral("Incorrect entry"));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(focusName(), QStringLiteral("txtACLName"));
+    EXPECT_EQ(w->txtACFName->text(), QStringLiteral("John"));
+    EXPECT_EQ(w->txtACHPhone->text(), QStringLiteral("(555) 1"));
+    EXPECT_EQ(bytes().size(), 0);
+
+    // An error answered Cancel closes the window; Retry keeps it.
+    typeInto(w->txtACLName, QStringLiteral("Smith"));
+    main->session.file.seam().failAtWrite(1);
+    fake->messageAnswers = {MessageAnswer::Retry};
+    w->cmdSave->click();
+    EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->txtACLName->text(), QStringLiteral("Smith"));
+    main->session.file.seam().failAtWrite(1);
+    fake->messageAnswers = {MessageAnswer::Cancel};
+    w->cmdSave->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(bytes().size(), 0);
+}
+
+TEST_F(frmNewContactTest, EnterAndTabWalkTheBoxesToSave)
+{
+    openFile({});
+    frmNewContact* w = openWindow();
+    QStringList expected = kBoxes;
+    expected << "cmdSave";
+    EXPECT_EQ(walk(w->txtACFName, 17, Qt::Key_Return), expected);
+    expected << "cmdCancel" << "cmdStateAbb" << "cmdPeopleFind" << "cmdZipFinder";
+    EXPECT_EQ(walk(w->txtACFName, 21, Qt::Key_Tab), expected);
+    // With the company typed the check box joins the order after Close.
+    typeInto(w->txtACCompany, QStringLiteral("Acme"));
+    EXPECT_EQ(walk(w->cmdCancel, 1, Qt::Key_Tab), (QStringList{"cmdCancel", "chkIncComp"}));
+
+    // Enter on the focused Save button presses it.
+    w->cmdSave->setFocus();
+    press(w->cmdSave, Qt::Key_Return);
+    EXPECT_EQ(fake->messages.back().text, QStringLiteral("Enter last name, 16 characters or less."));
+}
+
+TEST_F(frmNewContactTest, EditMenuWorksOnTheFocusedBox)
+{
+    openFile({});
+    frmNewContact* w = openWindow();
+    typeInto(w->txtACCity, QStringLiteral("Reno West"));
+    w->txtACCity->setFocus();
+    w->txtACCity->deselect();
+    emit w->mnuEditMenu->aboutToShow();
+    EXPECT_FALSE(w->mnuEditCut->isEnabled());
+    EXPECT_FALSE(w->mnuEditCopy->isEnabled());
+    EXPECT_TRUE(w->mnuEditPaste->isEnabled());
+
+    w->txtACCity->setSelection(5, 4);
+    emit w->mnuEditMenu->aboutToShow();
+    EXPECT_TRUE(w->mnuEditCut->isEnabled());
+    w->mnuEditCut->trigger();
+    EXPECT_EQ(fake->clipboard, QStringLiteral("West"));
+    EXPECT_EQ(w->txtACCity->text(), QStringLiteral("Reno "));
+    w->txtACState->setFocus();
+    w->mnuEditPaste->trigger();
+    EXPECT_EQ(w->txtACState->text(), QStringLiteral("West"));
+
+    w->cmdSave->setFocus(); // not a text box: the items stay enabled
+    emit w->mnuEditMenu->aboutToShow();
+    EXPECT_TRUE(w->mnuEditCopy->isEnabled());
+    EXPECT_EQ(w->mnuEditCut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(w->mnuNewManual->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(frmNewContactTest, CloseBoxReturnsAndTheMainWindowsEndClosesItQuietly)
+{
+    openFile({});
+    frmNewContact* w = openWindow();
+    w->close();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
+
+    main->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(main->isVisible());
+}
