@@ -22,7 +22,7 @@ FUZZ_BUILD   := build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_TARGETS := fuzz_record fuzz_contactfile fuzz_labelposition fuzz_composer fuzz_csv
 
-.PHONY: all deps build run test clean fuzz fuzz-deps fuzz-build
+.PHONY: all deps build run test bench clean fuzz fuzz-deps fuzz-build
 
 all: build
 
@@ -55,5 +55,12 @@ fuzz-build: fuzz-deps
 fuzz: fuzz-build
 	@bash scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# Benchmarks on generated contact files; Release build of their own, not part of test.
+bench:
+	@bash scripts/install-deps.sh bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSAPRINT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tp_bench
+	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/tp_bench $(BENCH_ARGS)
+
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-sanitize build-fuzz build-bench

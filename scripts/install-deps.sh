@@ -2,11 +2,15 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 #   install-deps.sh        what make test needs
 #   install-deps.sh fuzz   that, and clang with libFuzzer for make fuzz
+#   install-deps.sh bench  that, and Google Benchmark for make bench
 set -eu
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils xvfb xauth
           desktop-file-utils appstream)
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)
+fi
+if [ "${1:-}" = bench ]; then
+  packages+=(libbenchmark-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,10 @@
 #include "contacts/ErrorMessage.h"
 #include "platform/Platform.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace {
 
 ReminderMenus rewriteAll(Platform& platform, ContactFile& file, ReminderMenus current, bool on)
@@ -73,9 +77,35 @@ std::optional<QString> birthdayReminderText(const Contact& contact, const QDate&
 void runBirthdayCheck(Platform& platform, ContactFile& file)
 {
     const QDate today = platform.today();
-    const QVector<Contact> records = file.readAll();
-    for (const Contact& contact : records)
+    // Only a contact whose BirthdayReminder is "1" can be reminded, and the text needs four
+    // fields: the others of a record are never decoded. The messages wait until the file has
+    // been read, so a reminder on screen never holds the file mid-read.
+    constexpr int FirstNameField = 0, LastNameField = 2, BirthdateField = 13, ReminderField = 18;
+    const int reminderOffset = Contact::fieldInfo(ReminderField).offset;
+    const int birthdateOffset = Contact::fieldInfo(BirthdateField).offset;
+    QStringList texts;
+    file.forEachRecord([&](int, const char* record) {
+        if (record[reminderOffset] != '1')
+            return;
+        // Most records hold eight digits or eight spaces: settle those from the bytes.
+        const char* date = record + birthdateOffset;
+        if (std::all_of(date, date + 8, [](char c) { return c == ' '; }))
+            return;
+        if (std::all_of(date, date + 8, [](char c) { return c >= '0' && c <= '9'; })) {
+            const QDate birthday(today.year(), (date[4] - '0') * 10 + (date[5] - '0'),
+                                 (date[6] - '0') * 10 + (date[7] - '0'));
+            if (!birthday.isValid() || birthday <= today || today.daysTo(birthday) >= 16)
+                return;
+        }
+        Contact contact;
+        contact.BirthdayReminder = QStringLiteral("1");
+        contact.Birthdate = Contact::fieldFromRecord(record, BirthdateField);
+        contact.FirstName = Contact::fieldFromRecord(record, FirstNameField);
+        contact.LastName = Contact::fieldFromRecord(record, LastNameField);
         if (const std::optional<QString> text = birthdayReminderText(contact, today))
-            platform.messageBox(*text, QStringLiteral("Birthday reminder"), MessageButtons::Ok,
-                                MessageIcon::Information);
+            texts << *text;
+    });
+    for (const QString& text : texts)
+        platform.messageBox(text, QStringLiteral("Birthday reminder"), MessageButtons::Ok,
+                            MessageIcon::Information);
 }

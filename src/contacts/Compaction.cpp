@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstring>
 
 QString temporaryFileTemplate(const QString& contactPath)
 {
@@ -21,10 +22,21 @@ bool isMarkedDeleted(const QString& firstName)
 
 namespace {
 
-// Writes the survivors into a new temporary file beside contactPath and puts them on the disk;
-// returns its path. Throws; on failure the temporary file is removed.
-QString writeTemporary(WriteSeam& seam, const QString& contactPath, const QVector<Contact>& records,
-                       int removeRecordNumber)
+// The record as a writer writes it: every separator "|" and CR LF at the end, whatever the
+// file held there (the same bytes a decode and encode of the record would give).
+void normaliseRecord(char* record)
+{
+    for (int i = 0; i + 1 < Contact::FieldCount; ++i) {
+        const Contact::FieldInfo& info = Contact::fieldInfo(i);
+        record[info.offset + info.width] = '|';
+    }
+    record[Contact::RecordLength - 2] = '\r';
+    record[Contact::RecordLength - 1] = '\n';
+}
+
+// Streams the survivors of `file` into a new temporary file beside contactPath and puts them
+// on the disk; returns its path. Throws; on failure the temporary file is removed.
+QString writeTemporary(ContactFile& file, const QString& contactPath, int removeRecordNumber)
 {
     QTemporaryFile temp(temporaryFileTemplate(contactPath));
     // Its name becomes the contact file's; nothing may remove it by that name later.
@@ -36,11 +48,16 @@ QString writeTemporary(WriteSeam& seam, const QString& contactPath, const QVecto
     try {
         // The new file takes the old one's place: give it the old one's permissions.
         temp.setPermissions(QFile::permissions(contactPath));
-        for (int i = 0; i < records.size(); ++i) {
-            if (i + 1 == removeRecordNumber || isMarkedDeleted(records[i].FirstName))
-                continue;
-            seam.write(temp, records[i].toRecord());
-        }
+        WriteSeam& seam = file.seam();
+        QByteArray record(Contact::RecordLength, Qt::Uninitialized);
+        file.forEachRecord([&](int n, const char* bytes) {
+            // "*DELETED*" is plain ASCII: the same nine bytes as the nine characters.
+            if (n == removeRecordNumber || std::memcmp(bytes, "*DELETED*", 9) == 0)
+                return;
+            std::memcpy(record.data(), bytes, Contact::RecordLength);
+            normaliseRecord(record.data());
+            seam.write(temp, record);
+        });
         seam.flush(temp, /*toDisk=*/true);
         temp.close();
     } catch (...) {
@@ -61,9 +78,7 @@ void compactContactFile(ContactFile& file, int removeRecordNumber)
     if (file.isReadOnly())
         throw FileErrors::permissionDenied();
     const QString path = file.path();
-    const QVector<Contact> records = file.readAll();
-
-    const QString tempPath = writeTemporary(file.seam(), path, records, removeRecordNumber);
+    const QString tempPath = writeTemporary(file, path, removeRecordNumber);
 
     // Closed across the rename: a system that cannot replace an open file may then do it.
     file.close();

@@ -6,7 +6,7 @@ class ContactFile;
 
 // Removal of records (compaction, used by the delete of a contact), built so that
 // no failure can lose a contact:
-//   1. every record is read (one bulk read);
+//   1. the records are read in large sequential blocks (never all decoded at once);
 //   2. a temporary file is created beside the contact file (same folder, so the rename is
 //      atomic on every file system, and writable wherever the contact file is), under a fresh
 //      name that no existing file has (see temporaryFileTemplate); the survivors are written

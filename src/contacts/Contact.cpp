@@ -92,10 +92,19 @@ Contact Contact::fromRecord(const QByteArray& bytes)
     QByteArray full = bytes.left(RecordLength);
     if (full.size() < RecordLength)
         full.append(RecordLength - full.size(), ' ');
+    return fromRecordBytes(full.constData());
+}
+
+Contact Contact::fromRecordBytes(const char* record)
+{
     Contact c;
-    for (int i = 0; i < FieldCount; ++i) {
-        const FieldInfo& info = fieldInfo(i);
-        c.field(i) = fromWindows1252(full.mid(info.offset, info.width));
-    }
+    for (int i = 0; i < FieldCount; ++i)
+        c.field(i) = fieldFromRecord(record, i);
     return c;
+}
+
+QString Contact::fieldFromRecord(const char* record, int i)
+{
+    const FieldInfo& info = fieldInfo(i);
+    return fromWindows1252(QByteArray::fromRawData(record + info.offset, info.width));
 }

@@ -53,6 +53,10 @@ struct Contact {
     // Fields at their fixed offsets, padding kept; separators and line end are not checked
     // (a file that is not a contact file still decodes). Missing bytes read as spaces.
     static Contact fromRecord(const QByteArray& bytes);
+    // The same from exactly RecordLength bytes.
+    static Contact fromRecordBytes(const char* record);
+    // Field i of a raw record, decoded with its padding (as fromRecord gives it).
+    static QString fieldFromRecord(const char* record, int i);
 
     bool operator==(const Contact&) const = default;
 };

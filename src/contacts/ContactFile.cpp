@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -84,21 +85,41 @@ Contact ContactFile::read(int n)
 
 QVector<Contact> ContactFile::readAll()
 {
-    const int count = recordCount();
     QVector<Contact> contacts;
+    contacts.reserve(recordCount());
+    forEachRecord([&](int, const char* record) { contacts.push_back(Contact::fromRecordBytes(record)); });
+    return contacts;
+}
+
+void ContactFile::forEachRecord(const std::function<void(int n, const char* record)>& visit)
+{
+    const int count = recordCount();
     if (count == 0)
-        return contacts;
+        return;
     errno = 0;
     if (!m_file.seek(0))
         throw FileErrors::fromErrno(lastError());
-    const QByteArray bytes = m_file.read(qint64(count) * Contact::RecordLength);
-    if (bytes.isEmpty() && m_file.error() != QFileDevice::NoError)
-        throw FileErrors::fromErrno(lastError());
-    contacts.reserve(count);
-    for (int n = 0; n < count; ++n)
-        contacts.push_back(Contact::fromRecord(bytes.mid(qint64(n) * Contact::RecordLength,
-                                                         Contact::RecordLength)));
-    return contacts;
+    // About a megabyte a read: sequential, and little memory however large the file.
+    constexpr int BlockRecords = 2048;
+    QByteArray block(qint64(BlockRecords) * Contact::RecordLength, Qt::Uninitialized);
+    for (int first = 0; first < count; first += BlockRecords) {
+        const int records = std::min(BlockRecords, count - first);
+        const qint64 wanted = qint64(records) * Contact::RecordLength;
+        qint64 got = 0;
+        while (got < wanted) {
+            errno = 0;
+            const qint64 n = m_file.read(block.data() + got, wanted - got);
+            if (n < 0)
+                throw FileErrors::fromErrno(lastError());
+            if (n == 0)
+                break; // the end: a fragment, or a file that got shorter
+            got += n;
+        }
+        // What read() gives for missing bytes: spaces.
+        std::fill(block.data() + got, block.data() + wanted, ' ');
+        for (int i = 0; i < records; ++i)
+            visit(first + i + 1, block.constData() + qint64(i) * Contact::RecordLength);
+    }
 }
 
 void ContactFile::write(int n, const Contact& contact)

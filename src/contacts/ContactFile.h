@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 // The one open contact file handle: fixed 513-byte records addressed by record
 // number from 1. Every failure throws AppError (FileErrors.h); the caller's handler shows it.
 //
@@ -15,6 +17,7 @@
 //   Contact c = f.read(1);            // fields keep their padding; trim to show
 //   f.write(1, c);  f.append(c);      // on disk (flushed) when they return
 //   QVector<Contact> all = f.readAll(); // records 1..recordCount in one read
+//   f.forEachRecord([](int n, const char* record) { ... }); // the raw 513 bytes of each, in order
 //
 // Removing records (rewrite through a temporary file beside it, atomic rename) is in Compaction.h.
 class ContactFile {
@@ -47,8 +50,13 @@ public:
     // Record n (>= 1; 0 or below throws 63 "Bad record number"). A record beyond the end reads
     // as Contact::blank() without an error; a short fragment at the end is padded with spaces.
     Contact read(int n);
-    // Records 1..recordCount() in one bulk read.
+    // Records 1..recordCount(), read in large sequential blocks.
     QVector<Contact> readAll();
+    // Records 1..recordCount() in order, read in large sequential blocks without decoding:
+    // visit(n, record) sees the 513 bytes of record n (a short last fragment padded with
+    // spaces, as read() pads it), valid only during the call. For readers of every record
+    // that need a few fields of each, or none decoded at all.
+    void forEachRecord(const std::function<void(int n, const char* record)>& visit);
     // Writes all 513 bytes of record n (n = recordCount() + 1 appends) and flushes them to
     // the file before returning. n <= 0 throws 63. A failed write puts back what the record
     // held (or cuts the file back to its length before an append), then throws. A file whose

@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -69,6 +72,109 @@ QString exportLine(const Contact& c, QChar separator)
     return values.join(separator);
 }
 
+namespace {
+
+// The bytes whose characters QString::trimmed() removes: tab to CR, space and no-break space
+// (no other Windows-1252 byte decodes to a white-space character).
+bool isTrimmedByte(char b)
+{
+    const auto u = static_cast<unsigned char>(b);
+    return u == 0x20 || (u >= 0x09 && u <= 0x0D) || u == 0xA0;
+}
+
+// Copies the field without the white space around it; returns the end of what it wrote.
+char* copyTrimmed(char* out, const char* from, int width)
+{
+    const char* end = from + width;
+    // Padding is spaces: skip it eight at a time first.
+    static constexpr char spaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (end - from >= 8 && std::memcmp(end - 8, spaces, 8) == 0)
+        end -= 8;
+    while (end > from && isTrimmedByte(end[-1]))
+        --end;
+    while (from < end && isTrimmedByte(*from))
+        ++from;
+    std::memcpy(out, from, size_t(end - from));
+    return out + (end - from);
+}
+
+// Characters [from, from + count) of a text of `size`, as QString::mid cuts them.
+char* copyPart(char* out, const char* text, qsizetype size, qsizetype from, qsizetype count)
+{
+    if (from >= size)
+        return out;
+    const qsizetype n = std::min(count, size - from);
+    std::memcpy(out, text + from, size_t(n));
+    return out + n;
+}
+
+// Export column order, as field numbers of the record.
+constexpr int kExportFields[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 9, 10, 11, 12, 13, 14, 15};
+constexpr int kBirthdateField = 13;
+// Every field, the separators and the two dashes of a birth date fit in this.
+constexpr int kMaxLineBytes = Contact::RecordLength + 8;
+
+// Writes the line for `record` at `out`; returns its end.
+struct Column {
+    int field, offset, width;
+};
+const std::array<Column, 18>& exportColumns()
+{
+    static const std::array<Column, 18> columns = [] {
+        std::array<Column, 18> c{};
+        for (int i = 0; i < 18; ++i)
+            c[i] = {kExportFields[i], Contact::fieldInfo(kExportFields[i]).offset,
+                    Contact::fieldInfo(kExportFields[i]).width};
+        return c;
+    }();
+    return columns;
+}
+
+char* writeExportLine(char* out, const char* record, char separator)
+{
+    bool firstColumn = true;
+    for (const Column& info : exportColumns()) {
+        if (!firstColumn)
+            *out++ = separator;
+        firstColumn = false;
+        if (info.field != kBirthdateField) {
+            out = copyTrimmed(out, record + info.offset, info.width);
+            continue;
+        }
+        // As birthdateForExport: characters 5-6, "-", 7-8, "-", 1-4 of the trimmed value.
+        char b[8];
+        const qsizetype size = copyTrimmed(b, record + info.offset, info.width) - b;
+        if (size == 0)
+            continue;
+        out = copyPart(out, b, size, 4, 2);
+        *out++ = '-';
+        out = copyPart(out, b, size, 6, 2);
+        *out++ = '-';
+        out = copyPart(out, b, size, 0, 4);
+    }
+    return out;
+}
+
+// Appends the line and its CR LF to `block`.
+void appendExportLine(QByteArray& block, const char* record, char separator)
+{
+    const qsizetype at = block.size();
+    block.resize(at + kMaxLineBytes + 2);
+    char* end = writeExportLine(block.data() + at, record, separator);
+    *end++ = '\r';
+    *end++ = '\n';
+    block.resize(end - block.constData());
+}
+
+} // namespace
+
+QByteArray exportLineBytes(const char* record, char separator)
+{
+    QByteArray line(kMaxLineBytes, Qt::Uninitialized);
+    line.resize(writeExportLine(line.data(), record, separator) - line.constData());
+    return line;
+}
+
 QString exportBaseName(const QString& contactPath)
 {
     QString name = QFileInfo(contactPath).fileName();
@@ -108,15 +214,31 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
         result.path = out.fileName();
 
         writeLine(out, exportHeader(separator));
-        const QVector<Contact> all = contacts.readAll();
-        for (const Contact& c : all)
-            writeLine(out, exportLine(c, separator));
+        // Lines gather into blocks of about a megabyte, each written at once.
+        constexpr qsizetype BlockBytes = 1 << 20;
+        QByteArray block;
+        block.reserve(BlockBytes + Contact::RecordLength * 2);
+        const auto writeBlock = [&] {
+            errno = 0;
+            if (out.write(block) != block.size())
+                throw lastFileError();
+            block.clear();
+        };
+        int written = 0;
+        const char csvSeparator = csv ? ',' : '|';
+        contacts.forEachRecord([&](int, const char* record) {
+            appendExportLine(block, record, csvSeparator);
+            ++written;
+            if (block.size() >= BlockBytes)
+                writeBlock();
+        });
+        writeBlock();
         errno = 0;
         if (!out.flush())
             throw lastFileError();
         out.close();
 
-        if (all.isEmpty() || count == 0) {
+        if (written == 0 || count == 0) {
             platform.messageBox(QStringLiteral("Export file could not be created.  There were no contacts on file."),
                                 QStringLiteral("Export file not created"), MessageButtons::Ok, MessageIcon::Information);
             result.outcome = ExportResult::NoContacts;

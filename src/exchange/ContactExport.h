@@ -36,5 +36,8 @@ ExportResult exportContacts(Platform& platform, ContactFile& file, const ExportR
 QString exportHeader(QChar separator);
 // The record's fields trimmed, the birth date as MM-DD-YYYY, joined as they are.
 QString exportLine(const Contact& contact, QChar separator);
+// exportLine of the record's contact, already in Windows-1252 and without its CR LF, built from
+// the record's bytes without decoding them (the export's way through a large file).
+QByteArray exportLineBytes(const char* record, char separator);
 // The contact file's name with every ".DAT" and ".dat" removed.
 QString exportBaseName(const QString& contactPath);

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -64,15 +65,63 @@ CsvChoice chooseCsvFile(Platform& platform)
     }
 }
 
+namespace {
+
+quint32 pairKey(QChar a, QChar b)
+{
+    return (quint32(a.unicode()) << 16) | b.unicode();
+}
+
+} // namespace
+
 DuplicateIndex::DuplicateIndex(const QVector<Contact>& onFile)
 {
-    m_names.reserve(onFile.size());
-    m_emails.reserve(onFile.size());
-    for (const Contact& c : onFile) {
-        m_names.push_back({c.FirstName.trimmed(), c.LastName.trimmed()});
-        m_emails.push_back(c.Email.trimmed());
+    for (const Contact& c : onFile)
+        add(c.FirstName.trimmed(), c.LastName.trimmed(), c.Email.trimmed());
+    finish();
+}
+
+DuplicateIndex::DuplicateIndex(ContactFile& file)
+{
+    constexpr int FirstNameField = 0, LastNameField = 2, EmailField = 12;
+    file.forEachRecord([this](int, const char* record) {
+        add(Contact::fieldFromRecord(record, FirstNameField).trimmed(),
+            Contact::fieldFromRecord(record, LastNameField).trimmed(),
+            Contact::fieldFromRecord(record, EmailField).trimmed());
+    });
+    finish();
+}
+
+void DuplicateIndex::add(const QString& first, const QString& last, const QString& email)
+{
+    m_emails.push_back(email);
+    auto at = m_lastIndex.constFind(last);
+    int index;
+    if (at == m_lastIndex.constEnd()) {
+        index = int(m_lastNames.size());
+        m_lastIndex.insert(last, index);
+        m_lastNames.push_back(last);
+        m_firstSets.push_back({});
+        QSet<quint32> pairs;
+        for (qsizetype i = 0; i + 1 < last.size(); ++i)
+            pairs.insert(pairKey(last[i], last[i + 1]));
+        for (quint32 pair : pairs)
+            m_byPair[pair].push_back(index);
+    } else {
+        index = *at;
     }
+    m_firstSets[index].insert(first);
+}
+
+void DuplicateIndex::finish()
+{
     std::sort(m_emails.begin(), m_emails.end());
+    m_emails.erase(std::unique(m_emails.begin(), m_emails.end()), m_emails.end());
+    m_firstNames.reserve(m_firstSets.size());
+    for (const QSet<QString>& firsts : m_firstSets)
+        m_firstNames.push_back(QVector<QString>(firsts.begin(), firsts.end()));
+    m_firstSets.clear();
+    m_lastIndex.clear();
 }
 
 bool DuplicateIndex::matches(const Contact& working) const
@@ -81,8 +130,21 @@ bool DuplicateIndex::matches(const Contact& working) const
         return true;
     const QString first = working.FirstName.trimmed();
     const QString last = working.LastName.trimmed();
-    return std::any_of(m_names.begin(), m_names.end(),
-                       [&](const Names& n) { return n.first.contains(first) && n.last.contains(last); });
+    const auto namesMatch = [&](int index) {
+        if (!m_lastNames[index].contains(last))
+            return false;
+        const QVector<QString>& firsts = m_firstNames[index];
+        return std::any_of(firsts.begin(), firsts.end(), [&](const QString& f) { return f.contains(first); });
+    };
+    // A last name that contains `last` holds its first two characters side by side.
+    if (last.size() >= 2) {
+        const QVector<int> candidates = m_byPair.value(pairKey(last[0], last[1]));
+        return std::any_of(candidates.begin(), candidates.end(), namesMatch);
+    }
+    for (int index = 0; index < m_lastNames.size(); ++index)
+        if (namesMatch(index))
+            return true;
+    return false;
 }
 
 Contact importedRecord(const Contact& working, bool remindersOn)
@@ -132,7 +194,7 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             return result;
         }
 
-        const DuplicateIndex duplicates(file.readAll());
+        const DuplicateIndex duplicates(file);
         for (qsizetype i = 1; i < records.size(); ++i) {
             const std::optional<Contact> working = reader->readLine(records[i]);
             if (!working || isBlank(*working) || duplicates.matches(*working))

@@ -2,6 +2,8 @@
 
 #include "contacts/Contact.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -58,18 +60,26 @@ struct ImportResult {
 // and e-mail. Every record goes through ContactFile::write.
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request);
 
-// The duplicate test over the records on file.
+// The duplicate test over the records on file. Built once per import: the e-mails sorted, the
+// names grouped by last name, and each last name found by the pairs of characters it holds,
+// so a line is compared with the few names that can contain it, not with every record.
 class DuplicateIndex {
 public:
     explicit DuplicateIndex(const QVector<Contact>& onFile);
+    // Reads the three fields it needs from every record of the file, in blocks.
+    explicit DuplicateIndex(ContactFile& file);
     bool matches(const Contact& working) const;
 
 private:
-    struct Names {
-        QString first, last;
-    };
-    QVector<Names> m_names;
-    QVector<QString> m_emails; // sorted
+    void add(const QString& first, const QString& last, const QString& email);
+    void finish();
+
+    QVector<QString> m_emails;             // trimmed, sorted
+    QVector<QString> m_lastNames;          // trimmed, each once
+    QVector<QVector<QString>> m_firstNames; // the trimmed first names beside each last name
+    QHash<quint32, QVector<int>> m_byPair;  // two characters -> last names holding them
+    QHash<QString, int> m_lastIndex;        // while building
+    QVector<QSet<QString>> m_firstSets;     // while building
 };
 
 // The record an imported contact becomes: leading spaces gone, the reminder state set.
