@@ -17,11 +17,16 @@ QString findEntryText(const Contact& record)
 
 QVector<FindEntry> loadFindList(ContactFile& file)
 {
-    const QVector<Contact> records = file.readAll();
     QVector<FindEntry> entries;
-    entries.reserve(records.size());
-    for (int i = 0; i < records.size(); ++i)
-        entries.push_back({findEntryText(records[i]), i + 1});
+    entries.reserve(file.recordCount());
+    // Only the three name fields are decoded.
+    file.forEachRecord([&](int n, const char* bytes) {
+        Contact names;
+        names.FirstName = Contact::fieldFromRecord(bytes, 0);
+        names.MiddleInitial = Contact::fieldFromRecord(bytes, 1);
+        names.LastName = Contact::fieldFromRecord(bytes, 2);
+        entries.push_back({findEntryText(names), n});
+    });
     std::stable_sort(entries.begin(), entries.end(), [](const FindEntry& a, const FindEntry& b) {
         return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
     });

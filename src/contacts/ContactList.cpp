@@ -41,6 +41,22 @@ const QString* searchedField(const Contact& record, int mode)
     }
 }
 
+// The searched field's place in the record; -1 when every record is listed.
+int searchedFieldIndex(int mode)
+{
+    switch (mode) {
+    case FirstName: return 0;
+    case LastName: return 2;
+    case City: return 5;
+    case State: return 6;
+    case Zip: return 7;
+    case Email: return 12;
+    case Category: return 14;
+    case Company: return 16;
+    default: return -1;
+    }
+}
+
 const QCollator& listCollator()
 {
     static const QCollator collator = [] {
@@ -153,7 +169,19 @@ ListingResult getReport(Platform& platform, ContactSession& session, const Searc
 {
     ListingResult result;
     try {
-        result.lines = listRecords(session.file.readAll(), search);
+        // Only the fields a line shows and the searched one are decoded.
+        static const int shown[] = {0, 1, 2, 5, 6, 7, 9, 10, 12};
+        const int searchedIndex = searchedFieldIndex(search.mode);
+        session.file.forEachRecord([&](int n, const char* bytes) {
+            Contact record;
+            for (int i : shown)
+                record.field(i) = Contact::fieldFromRecord(bytes, i);
+            if (searchedIndex >= 0)
+                record.field(searchedIndex) = Contact::fieldFromRecord(bytes, searchedIndex);
+            if (matches(record, search.mode, search.text))
+                result.lines.push_back({listLine(record, search.sortOrder), n});
+        });
+        sortLines(result.lines);
     } catch (...) {
         const AppError error = asAppError(std::current_exception());
         result.outcome = showErrorMessage(platform, error) == MessageAnswer::Retry ? ListingResult::Retry
