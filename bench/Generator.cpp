@@ -121,7 +121,7 @@ const char* const notes[] = {
 // SplitMix64: a fixed, well-mixed sequence per contact.
 struct Random {
     uint64_t state;
-    explicit Random(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
+    explicit Random(uint64_t start) : state(start * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
     uint64_t next()
     {
         uint64_t z = (state += 0x9E3779B97F4A7C15ull);

@@ -147,3 +147,27 @@ std::array<QString, 5> composerLinesFor(const ContactDetails& details)
     }
     return lines;
 }
+
+ContactDetails detailsFromBoxes(const ContactBoxes& boxes)
+{
+    ContactDetails d;
+    d.firstName = boxes[ContactBox::txtACFName];
+    d.middleInitial = boxes[ContactBox::txtACMiddleInit];
+    d.lastName = boxes[ContactBox::txtACLName];
+    d.street1 = boxes[ContactBox::txtACFStreet];
+    d.street2 = boxes[ContactBox::txtACSStreet];
+    d.city = boxes[ContactBox::txtACCity];
+    d.state = boxes[ContactBox::txtACState];
+    d.zip = boxes[ContactBox::txtACZip];
+    d.country = boxes[ContactBox::txtACCountry];
+    d.birthdate = boxes[ContactBox::txtACBirthdate];
+    d.homePhone = boxes[ContactBox::txtACHPhone];
+    d.cellPhone = boxes[ContactBox::txtACCPhone];
+    d.workPhone = boxes[ContactBox::txtACWPhone];
+    d.email = boxes[ContactBox::txtACEmail];
+    d.category = boxes[ContactBox::txtACCategory];
+    d.notes = boxes[ContactBox::txtACNotes];
+    d.company = boxes[ContactBox::txtACCompany];
+    d.includeCompany = boxes.includeCompany;
+    return d;
+}

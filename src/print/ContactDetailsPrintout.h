@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contacts/ContactBoxes.h"
 #include "print/PrinterProblem.h"
 
 #include <QString>
@@ -16,6 +17,9 @@ struct ContactDetails {
     QString homePhone, cellPhone, workPhone, email, category, notes, company;
     bool includeCompany = false;
 };
+
+// The browser's boxes as the printouts read them.
+ContactDetails detailsFromBoxes(const ContactBoxes& boxes);
 
 // The "Contact Details" page of one contact; date is today's date as the system writes it short.
 void printContactDetailsPage(LinePrinter& printer, const ContactDetails& details, const QString& date);

@@ -3,6 +3,7 @@
 #include "contacts/FieldText.h"
 #include "platform/Platform.h"
 #include "print/LinePrinter.h"
+#include "print/PrintRun.h"
 
 #include <array>
 
@@ -119,25 +120,6 @@ PrintOutcome printListLabels(Platform& platform, const std::vector<int>& recordN
                             MessageButtons::Ok, MessageIcon::None);
         return PrintOutcome::Cancelled;
     }
-    std::unique_ptr<PrinterDevice> device;
-    std::unique_ptr<LinePrinter> printer;
-    try {
-        std::optional<PrintChoice> choice = platform.printDialog({});
-        if (!choice)
-            return PrintOutcome::Cancelled;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont(kLabelFont);
-        device->setOrientation(Orientation::Portrait);
-        for (int copy = 1; copy <= choice->copies; ++copy) {
-            printListLabelRun(*printer, recordNumbers, read);
-            printer->endDocument();
-        }
-        return PrintOutcome::Printed;
-    } catch (...) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform);
-        return PrintOutcome::Failed;
-    }
+    return printEachCopy(platform, {}, kLabelFont, Orientation::Portrait,
+                         [&](LinePrinter& printer) { printListLabelRun(printer, recordNumbers, read); });
 }

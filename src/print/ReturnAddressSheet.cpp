@@ -2,7 +2,7 @@
 
 #include "platform/Platform.h"
 #include "print/LinePrinter.h"
-#include "print/PrinterProblem.h"
+#include "print/PrintRun.h"
 
 namespace {
 const PrintFont kSheetFont{QStringLiteral("Courier New"), 8, false, false};
@@ -25,25 +25,6 @@ void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>&
 
 PrintOutcome printReturnAddressSheets(Platform& platform, const std::array<QString, 3>& lines)
 {
-    std::unique_ptr<PrinterDevice> device;
-    std::unique_ptr<LinePrinter> printer;
-    try {
-        std::optional<PrintChoice> choice = platform.printDialog({});
-        if (!choice)
-            return PrintOutcome::Cancelled;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont(kSheetFont);
-        device->setOrientation(Orientation::Portrait);
-        for (int copy = 1; copy <= choice->copies; ++copy) {
-            printReturnAddressSheet(*printer, lines);
-            printer->endDocument();
-        }
-        return PrintOutcome::Printed;
-    } catch (const std::exception&) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform);
-        return PrintOutcome::Failed;
-    }
+    return printEachCopy(platform, {}, kSheetFont, Orientation::Portrait,
+                         [&](LinePrinter& printer) { printReturnAddressSheet(printer, lines); });
 }

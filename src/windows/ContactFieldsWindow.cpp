@@ -1,6 +1,7 @@
 #include "windows/ContactFieldsWindow.h"
 
 #include "app/frmLDeded.h"
+#include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
@@ -101,9 +102,8 @@ ContactFieldsWindow::ContactFieldsWindow(Platform& platform, frmLDeded& main, QW
     cmdStateAbb->setFixedWidth(cmdStateAbb->fontMetrics().horizontalAdvance(QStringLiteral("??")) + 16);
 
     connect(txtACCompany, &QLineEdit::textChanged, this, &ContactFieldsWindow::txtACCompany_Change);
-    connect(cmdStateAbb, &QPushButton::clicked, this, &ContactFieldsWindow::cmdStateAbb_Click);
-    connect(cmdPeopleFind, &QPushButton::clicked, this, &ContactFieldsWindow::cmdPeopleFind_Click);
-    connect(cmdZipFinder, &QPushButton::clicked, this, &ContactFieldsWindow::cmdZipFinder_Click);
+    connectHelp(m_platform, this, {.stateTable = cmdStateAbb, .peopleFinder = cmdPeopleFind,
+                                   .zipFinder = cmdZipFinder, .focusAfterStateTable = txtACState});
 }
 
 QLayout* ContactFieldsWindow::buildFieldRows(QLabel* companyQuestion, QCheckBox* companyCheck)
@@ -277,19 +277,4 @@ void ContactFieldsWindow::mnuEditCopy_Click()
 void ContactFieldsWindow::mnuEditPaste_Click()
 {
     pasteInto(m_platform, focusWidget());
-}
-
-void ContactFieldsWindow::cmdStateAbb_Click()
-{
-    // The look-ups land with the help documents.
-}
-
-void ContactFieldsWindow::cmdPeopleFind_Click()
-{
-    // The look-ups land with the help documents.
-}
-
-void ContactFieldsWindow::cmdZipFinder_Click()
-{
-    // The look-ups land with the help documents.
 }

@@ -64,9 +64,6 @@ public slots:
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();
-    void cmdStateAbb_Click();
-    void cmdPeopleFind_Click();
-    void cmdZipFinder_Click();
     virtual void txtACCompany_Change() = 0;
 
 protected:

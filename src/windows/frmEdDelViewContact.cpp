@@ -1,6 +1,9 @@
 #include "windows/frmEdDelViewContact.h"
 
 #include "app/frmLDeded.h"
+#include "help/HelpEntries.h"
+#include "print/ContactDetailsPrintout.h"
+#include "windows/ComposerHandOver.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
@@ -99,8 +102,7 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
     connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
-    connect(mnuEDVManual, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVManual_Click);
-    connect(mnuEDVAbout, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVAbout_Click);
+    connectHelp(mnuEDVManual, mnuEDVAbout, this, m_platform);
 
     resetForLoad();
 }
@@ -265,22 +267,15 @@ void frmEdDelViewContact::cmdDelete_Click()
 
 void frmEdDelViewContact::cmdPrintLabel_Click()
 {
-    // Printing lands with the contact printouts.
+    sendToComposer(this, m_main, composerLinesFor(detailsFromBoxes(readBoxes())));
 }
 
 void frmEdDelViewContact::mnuEDVPrint_Click()
 {
-    // Printing lands with the contact printouts.
-}
-
-void frmEdDelViewContact::mnuEDVManual_Click()
-{
-    // The help documents land with the help window.
-}
-
-void frmEdDelViewContact::mnuEDVAbout_Click()
-{
-    // The About window lands with the help documents.
+    std::optional<QString> selection;
+    if (const auto* edit = qobject_cast<QLineEdit*>(focusWidget()))
+        selection = edit->selectedText();
+    printContactDetails(m_platform, detailsFromBoxes(readBoxes()), selection);
 }
 
 void frmEdDelViewContact::cmdCancel_Click()

@@ -53,8 +53,6 @@ public slots:
     void cmdPrintLabel_Click();
     void cmdCancel_Click();
     void mnuEDVPrint_Click();
-    void mnuEDVManual_Click();
-    void mnuEDVAbout_Click();
     void txtACCompany_Change() override;
 
 protected:

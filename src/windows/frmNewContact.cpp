@@ -3,6 +3,7 @@
 #include "app/frmLDeded.h"
 #include "contacts/ContactSave.h"
 #include "exchange/ComposerParse.h"
+#include "help/HelpEntries.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
@@ -58,8 +59,7 @@ frmNewContact::frmNewContact(Platform& platform, frmLDeded& main, QWidget* paren
 
     connect(cmdSave, &QPushButton::clicked, this, &frmNewContact::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmNewContact::cmdCancel_Click);
-    connect(mnuNewManual, &QAction::triggered, this, &frmNewContact::mnuNewManual_Click);
-    connect(mnuNewAbout, &QAction::triggered, this, &frmNewContact::mnuNewAbout_Click);
+    connectHelp(mnuNewManual, mnuNewAbout, this, m_platform);
 
     lblIncCompName->hide();
     chkIncComp->hide();
@@ -111,12 +111,3 @@ void frmNewContact::cmdCancel_Click()
     returnToMain();
 }
 
-void frmNewContact::mnuNewManual_Click()
-{
-    // The help documents land with the help window.
-}
-
-void frmNewContact::mnuNewAbout_Click()
-{
-    // The About window lands with the help documents.
-}

@@ -28,8 +28,6 @@ public slots:
     void cmdSave_Click();
     void cmdCancel_Click();
     void txtACCompany_Change() override;
-    void mnuNewManual_Click();
-    void mnuNewAbout_Click();
 
 protected:
     void closeBoxPressed() override { cmdCancel_Click(); }

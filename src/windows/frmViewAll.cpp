@@ -2,15 +2,18 @@
 
 #include "app/frmLDeded.h"
 #include "contacts/ContactList.h"
+#include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "platform/TabStops.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
 #include "windows/TabStopDelegate.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmEdDelViewContact.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -171,9 +174,7 @@ void frmViewAll::connectHandlers()
     connect(mnuVAEditCopy, &QAction::triggered, this, &frmViewAll::mnuVAEditCopy_Click);
     connect(mnuVAEditPaste, &QAction::triggered, this, &frmViewAll::mnuVAEditPaste_Click);
     connect(mnuVAEditSelAll, &QAction::triggered, this, &frmViewAll::mnuVAEditSelAll_Click);
-    // The help document and the About window are the main window's.
-    connect(mnuVAManual, &QAction::triggered, m_main.mnuManual, &QAction::trigger);
-    connect(mnuVAAbout, &QAction::triggered, m_main.mnuAbout, &QAction::trigger);
+    connectHelp(mnuVAManual, mnuVAAbout, this, m_platform);
 }
 
 void frmViewAll::open()
@@ -296,8 +297,10 @@ void frmViewAll::lstAllContacts_DblClick()
     if (opened.outcome == ContactList::OpenedContact::Cancel)
         return closeAndShowMain();
     lstAllContacts->clear();
-    // The contact browser is not part of this build yet: the contact stays current and the list
-    // window returns to the main window.
+    frmEdDelViewContact* browser = m_main.contactBrowser();
+    showInstead(this, browser);
+    browser->openOnRecord(m_main.session.CurrentRecord, opened.record);
+    browser->cboFindContact->setFocus();
     close();
 }
 
@@ -325,13 +328,14 @@ void frmViewAll::mnuPrint_Click()
 
 void frmViewAll::cmdViewAllClose_Click()
 {
-    lstAllContacts->clear();
-    close();
+    closeAndShowMain();
 }
 
 void frmViewAll::closeAndShowMain()
 {
+    // The main window takes over even with a contact current, so two windows never show at once.
     lstAllContacts->clear();
+    returnTo(this, &m_main, m_main.txtLMLine1);
     close();
 }
 
@@ -341,8 +345,10 @@ void frmViewAll::closeEvent(QCloseEvent* event)
     event->accept();
     if (!isVisible())
         return;
-    // No contact browser in this build yet, so the main window takes over.
-    returnTo(this, &m_main, m_main.txtLMLine1);
+    if (m_main.session.CurrentRecord != 0)
+        showInstead(this, m_main.contactBrowser());
+    else
+        returnTo(this, &m_main, m_main.txtLMLine1);
 }
 
 void frmViewAll::keyPressEvent(QKeyEvent* event)

@@ -3,8 +3,11 @@
 #include "help/HelpEntries.h"
 #include "help/frmLMAbout.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmEdDelViewContact.h"
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"
+#include "windows/frmNewContact.h"
+#include "windows/frmViewAll.h"
 
 #include <QAction>
 #include <QDir>
@@ -73,6 +76,13 @@ TEST_F(HelpEntriesTest, EveryWindowsManualAndAboutOpenTheSameTargetsWhateverTheC
          [&] { return window->importWindow()->mnuITHelpUM; }, [&] { return window->importWindow()->mnuITHelpAbout; }},
         {"frmLMExport", [&] { return static_cast<QWidget*>(window->exportWindow()); },
          [&] { return window->exportWindow()->mnuETHelpUM; }, [&] { return window->exportWindow()->mnuETHelpAbout; }},
+        {"frmNewContact", [&] { return static_cast<QWidget*>(window->newContactWindow()); },
+         [&] { return window->newContactWindow()->mnuNewManual; },
+         [&] { return window->newContactWindow()->mnuNewAbout; }},
+        {"frmEdDelViewContact", [&] { return static_cast<QWidget*>(window->contactBrowser()); },
+         [&] { return window->contactBrowser()->mnuEDVManual; }, [&] { return window->contactBrowser()->mnuEDVAbout; }},
+        {"frmViewAll", [&] { return static_cast<QWidget*>(window->contactList()); },
+         [&] { return window->contactList()->mnuVAManual; }, [&] { return window->contactList()->mnuVAAbout; }},
     };
     const QString manual = QDir(fake->folder).filePath(QStringLiteral("vedUvuv.pdf"));
     for (const auto& c : cases) {

@@ -1,10 +1,13 @@
 #include "app/MainWindowFixture.h"
 #include "contacts/ContactList.h"
 #include "windows/TabStopDelegate.h"
+#include "windows/frmEdDelViewContact.h"
 #include "windows/frmViewAll.h"
 
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -208,16 +211,31 @@ TEST_F(ViewAllTest, PrintLabelsAndPrintGoThroughThePrintDialog)
     EXPECT_TRUE(fake->messages.empty());
 }
 
-TEST_F(ViewAllTest, DoubleClickMakesTheLinesRecordCurrentAndClosesTheList)
+TEST_F(ViewAllTest, DoubleClickOpensTheLinesContactInTheBrowserAndClosesTheList)
 {
     listAll();
     list()->lstAllContacts->setCurrentRow(2);
     const int record = records().at(2);
+    const Contact shown = window->session.file.read(record);
     emit list()->lstAllContacts->itemDoubleClicked(list()->lstAllContacts->item(2));
     EXPECT_EQ(window->session.CurrentRecord, record);
     EXPECT_FALSE(list()->isVisible());
     EXPECT_EQ(list()->lstAllContacts->count(), 0);
     EXPECT_TRUE(window->session.file.isOpen()) << "reopened by its path";
+
+    frmEdDelViewContact* browser = window->contactBrowser();
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_FALSE(window->isVisible()) << "the main window stays hidden";
+    EXPECT_EQ(browser->txtACFName->text(), shown.FirstName.trimmed());
+    EXPECT_EQ(browser->txtACLName->text(), shown.LastName.trimmed());
+    EXPECT_TRUE(browser->cmdSave->isEnabled());
+    EXPECT_EQ(browser->cboFindContact->count(), 4);
+
+    // Print Label hands the contact's address to the composer.
+    browser->cmdPrintLabel->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(browser->isVisible());
+    EXPECT_EQ(window->txtLMLine1->text().split(u' ', Qt::SkipEmptyParts).first(), shown.FirstName.trimmed());
 }
 
 TEST_F(ViewAllTest, APastedLineFailsToOpenWithRetryOrCancel)
