@@ -1,5 +1,7 @@
 #include "app/frmLDeded.h"
 
+#include "app/ComposerState.h"
+#include "app/LineFitHint.h"
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
 #include "exchange/AddContactCommand.h"
@@ -54,6 +56,7 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     connectHandlers();
     loadStartState();
+    m_lineFitHint = new LineFitHint(*this);
 }
 
 frmLDeded::~frmLDeded()
@@ -304,25 +307,7 @@ void frmLDeded::chkLargeFont_Click()
 
 void frmLDeded::cmdLMStart_Click()
 {
-    Composer composer;
-    composer.lines = composerLines();
-    composer.labelStock = optLMLabel->isChecked();
-    composer.envelope = optLMEnvelope->isChecked();
-    composer.envelopeSizeNumber = EnvelopeSizeNumber;
-    composer.centered = optLMCenter->isChecked();
-    composer.leftJustified = optLMLeftjust->isChecked();
-    composer.portrait = !optLandscape->isChecked();
-    composer.bold = chkBold->isChecked();
-    composer.boldVisible = !chkBold->isHidden();
-    composer.largeFont = chkLargeFont->isChecked();
-    composer.leftPad = txtLMLeftPad->text();
-    composer.topPad = txtLMToppad->text();
-    composer.positionEntry = PositionEntry;
-    composer.startPosition = StartPosition;
-    composer.endPosition = EndPosition;
-    composer.labelCount = LabelCount;
-    composer.positionCaption = lblLMPosition->text();
-
+    Composer composer = readComposer(*this);
     printComposer(m_platform, composer);
 
     StartPosition = composer.startPosition;

@@ -25,6 +25,7 @@ class frmEdDelViewContact;
 class frmViewAll;
 class frmLMImport;
 class frmLMExport;
+class LineFitHint;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -68,6 +69,7 @@ public:
     QLabel* lblLMLeftpad;
     QLineEdit* txtLMLeftPad;
     QLabel* lblLMPosition;
+    QLabel* lblLMFitHint; // says which line runs off its label
     QPushButton* cmdLMStart;
     QPushButton* cmdRetAddress;
     QPushButton* cmdLMClear;
@@ -188,4 +190,5 @@ private:
     frmViewAll* m_contactList = nullptr;
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
+    LineFitHint* m_lineFitHint = nullptr;
 };

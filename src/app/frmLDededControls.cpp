@@ -113,6 +113,10 @@ void frmLDeded::buildControls()
         rows[row].first->setBuddy(rows[row].second);
     }
     main->addLayout(lines);
+    lblLMFitHint = makeLabel(QStringLiteral("lblLMFitHint"), QString(), central);
+    lblLMFitHint->setWordWrap(true);
+    lblLMFitHint->setMinimumHeight(lblLMFitHint->fontMetrics().height());
+    main->addWidget(lblLMFitHint);
 
     frMedium = new QGroupBox(QStringLiteral("Print on"), central);
     frMedium->setObjectName(QStringLiteral("frMedium"));

@@ -1,18 +1,11 @@
 #pragma once
 
+#include "platform/TextMeasure.h"
+
 #include <QString>
 
 enum class Orientation { Portrait = 1, Landscape = 2 };
 enum class PaperSize { Letter = 1, Envelope10 = 20 };
-
-struct PrintFont {
-    QString name = QStringLiteral("Courier New");
-    double pointSize = 10;
-    bool bold = false;
-    bool italic = false;
-
-    bool operator==(const PrintFont&) const = default;
-};
 
 // The page as it lies (orientation applied), in points.
 struct PageGeometry {
@@ -37,7 +30,7 @@ struct PlacedText {
 // The printer chosen in the print dialog. Each document starts with the first drawing or
 // page call after the previous one ended; endDocument sends it, abandonDocument drops it.
 // Lengths are in points (1/72 inch).
-class PrinterDevice {
+class PrinterDevice : public TextMeasure {
 public:
     virtual ~PrinterDevice() = default;
 
@@ -49,9 +42,6 @@ public:
     // page is already an envelope.
     virtual void feedEnvelope(double widthInches, double heightInches) = 0;
     virtual PageGeometry page() = 0;
-
-    virtual double averageCharWidth(const PrintFont& font) = 0;
-    virtual double textWidth(const PrintFont& font, const QString& text) = 0;
 
     virtual void drawText(const PlacedText& run) = 0;
     virtual void newPage() = 0;

@@ -62,13 +62,18 @@ PageGeometry QtPrinterDevice::page()
     return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
 }
 
-QFont QtPrinterDevice::qtFont(const PrintFont& font) const
+QFont printerFont(const PrintFont& font)
 {
     QFont qfont(font.name);
     qfont.setPointSizeF(font.pointSize);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     return qfont;
+}
+
+QFont QtPrinterDevice::qtFont(const PrintFont& font) const
+{
+    return printerFont(font);
 }
 
 double QtPrinterDevice::toDevice(double points) const

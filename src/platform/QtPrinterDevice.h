@@ -51,5 +51,8 @@ private:
     QString m_deviceName;
 };
 
+// The Qt font a printer draws a printer font in.
+QFont printerFont(const PrintFont& font);
+
 // Envelope and card papers: the named envelopes, and any page with a short side of 7 in or less.
 bool isEnvelopePaper(const QPageSize& size);

@@ -143,6 +143,14 @@ int lastRequestedPosition(const Composer& composer)
     return std::min(30, start + std::max(composer.labelCount, 1) - 1);
 }
 
+// The checks that refuse Print before its dialog; the all-empty check aside.
+bool refusesMedium(const Composer& composer)
+{
+    return (!composer.labelStock && !composer.envelope)
+           || (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
+           || (!composer.leftJustified && !composer.centered);
+}
+
 void refuse(Platform& platform, const QString& text, const QString& title,
             MessageIcon icon = MessageIcon::Exclamation)
 {
@@ -215,4 +223,41 @@ void printComposer(Platform& platform, Composer& composer)
             printer->abandonDocument();
         showPrinterProblem(platform);
     }
+}
+
+ComposerLayout composerLayout(const Composer& composer)
+{
+    if (refusesMedium(composer))
+        return {};
+    ComposerLayout layout;
+    layout.font = {kCourier, composer.portrait ? 10.0 : 12.0, false, false};
+    try {
+        if (composer.envelope) {
+            layout.font.bold = composer.bold;
+            if (composer.largeFont)
+                layout.font = {kTrebuchet, 14, composer.bold, true};
+            layout.columns.push_back(readInt16(composer.leftPad) + (composer.largeFont ? 4 : 0));
+            return layout;
+        }
+        Composer labels = composer;
+        if (!labels.positionCaption.isEmpty()) {
+            PositionRange range{labels.startPosition, labels.endPosition, labels.labelCount};
+            if (!parsePositionEntry(labels.positionEntry, range))
+                return {};
+            labels.startPosition = range.start;
+            labels.labelCount = range.count;
+            applyLabelMargins(labels);
+        }
+        if (!labels.portrait && lastRequestedPosition(labels) > lastLandscapePosition())
+            return {};
+        for (int label = 1; label <= labels.labelCount; ++label) {
+            layout.columns.push_back(readInt16(labels.leftPad));
+            labels.startPosition = QString::number(leadingNumber(labels.startPosition) + 1);
+            applyLabelMargins(labels);
+        }
+    } catch (const std::exception&) {
+        // A margin past the 16-bit range: Print reports a printer problem before any line.
+        return {};
+    }
+    return layout;
 }

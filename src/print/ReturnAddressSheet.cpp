@@ -6,6 +6,22 @@
 
 namespace {
 const PrintFont kSheetFont{QStringLiteral("Courier New"), 8, false, false};
+constexpr std::array<int, 4> kColumns{3, 35, 66, 97};
+}
+
+PrintFont returnAddressFont()
+{
+    return kSheetFont;
+}
+
+const std::array<int, 4>& returnAddressColumns()
+{
+    return kColumns;
+}
+
+SheetColumns returnAddressLabelColumns()
+{
+    return {4, 0.28125, 1.75, 2.0625};
 }
 
 void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>& lines)
@@ -15,7 +31,8 @@ void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>&
     printer.setFont(kSheetFont);
     for (int row = 1; row <= 20; ++row) {
         for (const QString& line : lines)
-            printer.printLine({{3, 0, line}, {35, 0, line}, {66, 0, line}, {97, 0, line}});
+            printer.printLine({{kColumns[0], 0, line}, {kColumns[1], 0, line}, {kColumns[2], 0, line},
+                               {kColumns[3], 0, line}});
         // Rows of 8-point lines fall short of the half-inch labels; two extra lines catch up.
         if (row == 8 || row == 13)
             printer.emptyLine();

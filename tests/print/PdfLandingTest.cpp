@@ -3,6 +3,7 @@
 #include "contacts/ContactList.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
+#include "PdfPrinter.h"
 #include "PdfWords.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/PrintCommand.h"
@@ -14,22 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The print dialog answered with "Print to File" into path, on the paper chosen there; with a
-// device name, the file is printed as that printer would print it.
-FakePlatform::PrintAnswer pdfAnswer(const QString& path, QPageSize::PageSizeId paper = QPageSize::Letter,
-                                    const QString& deviceName = QString())
-{
-    FakePlatform::PrintAnswer answer;
-    answer.device = [path, paper, deviceName] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        printer->setPageSize(QPageSize(paper));
-        return std::make_unique<QtPrinterDevice>(std::move(printer), deviceName);
-    };
-    return answer;
-}
 
 const LabelStock kThirtyLabels{3, 10, 0.15625, 0.5, 2.625, 1.0, 2.78125, 1.0};
 const LabelStock kEightyLabels{4, 20, 0.28125, 0.5, 1.75, 0.5, 2.0625, 0.5};

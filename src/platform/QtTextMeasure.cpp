@@ -1,0 +1,22 @@
+#include "platform/QtTextMeasure.h"
+
+#include "platform/QtPrinterDevice.h"
+
+#include <QFontMetricsF>
+
+QtTextMeasure::QtTextMeasure(int dotsPerInch) : m_device(1, 1, QImage::Format_Mono), m_dotsPerInch(dotsPerInch)
+{
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    m_device.setDotsPerMeterX(dotsPerMeter);
+    m_device.setDotsPerMeterY(dotsPerMeter);
+}
+
+double QtTextMeasure::averageCharWidth(const PrintFont& font)
+{
+    return QFontMetricsF(printerFont(font), &m_device).averageCharWidth() * 72.0 / m_dotsPerInch;
+}
+
+double QtTextMeasure::textWidth(const PrintFont& font, const QString& text)
+{
+    return QFontMetricsF(printerFont(font), &m_device).horizontalAdvance(text) * 72.0 / m_dotsPerInch;
+}
