@@ -61,6 +61,8 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent),
 
 frmLDeded::~frmLDeded()
 {
+    // Before the boxes it watches go.
+    delete m_lineFitHint;
     delete m_newContactWindow;
     delete m_contactBrowser;
 }
