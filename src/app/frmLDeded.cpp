@@ -12,6 +12,7 @@
 #include "print/ReturnAddressFlow.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmCalibrate.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
 #include "windows/frmViewAll.h"
@@ -111,6 +112,8 @@ void frmLDeded::buildMenus()
     mnuFile->addSeparator();
     mnuFilePrint = addItem(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator();
+    mnuFileCalibrate = addItem(mnuFile, QStringLiteral("mnuFileCalibrate"), QStringLiteral("Printer Cali&bration..."));
+    mnuFile->addSeparator();
     mnuFileExit = addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
 
     mnuLMEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -165,6 +168,7 @@ void frmLDeded::connectHandlers()
     connect(mnuFileBdayOff, &QAction::triggered, this, &frmLDeded::mnuFileBdayOff_Click);
     connect(mnuRetAddress, &QAction::triggered, this, &frmLDeded::mnuRetAddress_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmLDeded::mnuFilePrint_Click);
+    connect(mnuFileCalibrate, &QAction::triggered, this, &frmLDeded::mnuFileCalibrate_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmLDeded::mnuFileExit_Click);
     connect(mnuLMEdit, &QMenu::aboutToShow, this, &frmLDeded::mnuLMEdit_Click);
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
@@ -574,4 +578,11 @@ void frmLDeded::mnuImport_Click()
 void frmLDeded::mnuExport_Click()
 {
     showInstead(this, exportWindow());
+}
+
+void frmLDeded::mnuFileCalibrate_Click()
+{
+    if (!m_calibrateWindow)
+        m_calibrateWindow = new frmCalibrate(m_platform, *this, this);
+    showInstead(this, m_calibrateWindow);
 }

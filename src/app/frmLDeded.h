@@ -25,6 +25,7 @@ class frmEdDelViewContact;
 class frmViewAll;
 class frmLMImport;
 class frmLMExport;
+class frmCalibrate;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -90,6 +91,7 @@ public:
     QAction* mnuBarcode;
     QAction* mnuStates;
     QAction* mnuFilePrint;
+    QAction* mnuFileCalibrate;
     QAction* mnuFileExit;
     QMenu* mnuLMEdit;
     QAction* mnuLMEditCut;
@@ -147,6 +149,7 @@ public slots:
     void mnuFileBdayOff_Click();
     void mnuRetAddress_Click();
     void mnuFilePrint_Click();
+    void mnuFileCalibrate_Click();
     void mnuFileExit_Click();
     void mnuLMEdit_Click();
     void mnuLMEditCut_Click();
@@ -188,4 +191,5 @@ private:
     frmViewAll* m_contactList = nullptr;
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
+    frmCalibrate* m_calibrateWindow = nullptr;
 };

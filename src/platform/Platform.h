@@ -63,6 +63,10 @@ public:
 
     virtual void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                               const QString& value) = 0;
+    // Empty when the key was never written.
+    virtual QString readSetting(const QString& appTitle, const QString& section, const QString& key) = 0;
+    // The printers set up on this machine, by the names their devices report.
+    virtual QStringList printerNames() = 0;
 
     // A local file or a web address, in the user's default program; the outcome is not reported.
     virtual void openDocument(const QString& pathOrUrl) = 0;

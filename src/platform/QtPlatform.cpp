@@ -83,6 +83,13 @@ void QtPlatform::writeSetting(const QString& appTitle, const QString& section, c
     settings.endGroup();
 }
 
+QString QtPlatform::readSetting(const QString& appTitle, const QString& section, const QString& key)
+{
+    QSettings settings(QStringLiteral("Tessaprint"), appTitle);
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
 void QtPlatform::openDocument(const QString& pathOrUrl)
 {
     const bool isWebAddress = pathOrUrl.contains(QStringLiteral("://"));

@@ -23,6 +23,9 @@ public:
     QString clipboardText() override;
     void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                       const QString& value) override;
+    QString readSetting(const QString& appTitle, const QString& section, const QString& key) override;
+    // In QtPrintDialog.cpp.
+    QStringList printerNames() override;
     void openDocument(const QString& pathOrUrl) override;
     bool startProgram(const QString& path) override;
     // Answers the system-information look-ups from the programs found on PATH.

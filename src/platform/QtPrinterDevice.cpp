@@ -10,6 +10,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPen>
 #include <QTextOption>
 
 bool isEnvelopePaper(const QPageSize& size)
@@ -95,6 +96,7 @@ void QtPrinterDevice::openDocument()
 {
     if (!m_open) {
         m_pages.assign(1, {});
+        m_rules.assign(1, {});
         m_open = true;
     }
 }
@@ -105,10 +107,17 @@ void QtPrinterDevice::drawText(const PlacedText& run)
     m_pages.back().push_back(run);
 }
 
+void QtPrinterDevice::drawRule(const PlacedRule& rule)
+{
+    openDocument();
+    m_rules.back().push_back(rule);
+}
+
 void QtPrinterDevice::newPage()
 {
     openDocument();
     m_pages.emplace_back();
+    m_rules.emplace_back();
 }
 
 void QtPrinterDevice::endDocument()
@@ -116,12 +125,14 @@ void QtPrinterDevice::endDocument()
     openDocument();
     drawPages();
     m_pages.clear();
+    m_rules.clear();
     m_open = false;
 }
 
 void QtPrinterDevice::abandonDocument()
 {
     m_pages.clear();
+    m_rules.clear();
     m_open = false;
 }
 
@@ -176,6 +187,14 @@ void QtPrinterDevice::drawPages()
                 continue;
             }
             painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
+        }
+        for (const PlacedRule& rule : m_rules[page]) {
+            QPen pen(Qt::black);
+            pen.setWidthF(toDevice(rule.width));
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(toDevice(PagePlacement::kOriginLeft + rule.x1), toDevice(PagePlacement::kOriginTop + rule.y1)),
+                             QPointF(toDevice(PagePlacement::kOriginLeft + rule.x2), toDevice(PagePlacement::kOriginTop + rule.y2)));
         }
     }
     if (!painter.end())

@@ -31,6 +31,7 @@ public:
     double textWidth(const PrintFont& font, const QString& text) override;
     PageGeometry page() override;
     void drawText(const PlacedText& run) override;
+    void drawRule(const PlacedRule& rule) override;
     void newPage() override;
     void endDocument() override;
     void abandonDocument() override;
@@ -45,6 +46,7 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
     std::vector<std::vector<PlacedText>> m_pages; // of the open document
+    std::vector<std::vector<PlacedRule>> m_rules; // page by page beside m_pages
     bool m_open = false;
     QString m_outputBase;
     int m_documents = 0;

@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 
 #include "platform/AppError.h"
+#include "platform/CalibratedDevice.h"
 
 void FakePrinter::setOrientation(Orientation orientation)
 {
@@ -151,6 +152,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         double textWidth(const PrintFont& f, const QString& t) override { return m_target->textWidth(f, t); }
         PageGeometry page() override { return m_target->page(); }
         void drawText(const PlacedText& run) override { m_target->drawText(run); }
+        void drawRule(const PlacedRule& rule) override { m_target->drawRule(rule); }
         void newPage() override { m_target->newPage(); }
         void endDocument() override { m_target->endDocument(); }
         void abandonDocument() override { m_target->abandonDocument(); }
@@ -168,7 +170,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
     m_keep.push_back(std::move(printer));
 
     PrintChoice choice;
-    choice.printer = std::make_unique<Forwarding>(target);
+    choice.printer = calibratedPrinter(*this, std::make_unique<Forwarding>(target));
     choice.copies = answer.copies;
     choice.selectionChosen = answer.selection;
     return choice;
