@@ -44,6 +44,7 @@ frmCalibrate::frmCalibrate(Platform& platform, frmLDeded& main, QWidget* parent)
     cboCalPrinter = new QComboBox(this);
     cboCalPrinter->setObjectName(QStringLiteral("cboCalPrinter"));
     cboCalPrinter->setMinimumWidth(260);
+    cboCalPrinter->setPlaceholderText(QStringLiteral("(no printer set up)"));
     txtCalOffsetX = box(this, QStringLiteral("txtCalOffsetX"));
     txtCalOffsetY = box(this, QStringLiteral("txtCalOffsetY"));
     txtCalScale = box(this, QStringLiteral("txtCalScale"));
