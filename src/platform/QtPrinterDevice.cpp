@@ -193,8 +193,10 @@ void QtPrinterDevice::drawPages()
             pen.setWidthF(toDevice(rule.width));
             pen.setCapStyle(Qt::FlatCap);
             painter.setPen(pen);
-            painter.drawLine(QPointF(toDevice(PagePlacement::kOriginLeft + rule.x1), toDevice(PagePlacement::kOriginTop + rule.y1)),
-                             QPointF(toDevice(PagePlacement::kOriginLeft + rule.x2), toDevice(PagePlacement::kOriginTop + rule.y2)));
+            const auto point = [this](double x, double y) {
+                return QPointF(toDevice(PagePlacement::kOriginLeft + x), toDevice(PagePlacement::kOriginTop + y));
+            };
+            painter.drawLine(point(rule.x1, rule.y1), point(rule.x2, rule.y2));
         }
     }
     if (!painter.end())
