@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStringListModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,9 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
     cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
     cboFindContact->setMaxVisibleItems(20);
+    // A string list is replaced in one go; a combo box's own model makes an item per entry.
+    m_findModel = new QStringListModel(cboFindContact);
+    cboFindContact->setModel(m_findModel);
 
     lblACCompOnLabel = new QLabel(QStringLiteral("Include Company Name in Address?"), central);
     lblACCompOnLabel->setObjectName(QStringLiteral("lblACCompOnLabel"));
@@ -154,8 +158,7 @@ void frmEdDelViewContact::loadFindList(const QVector<FindEntry>& entries)
         texts << entry.text;
         m_findRecords << entry.recordNumber;
     }
-    cboFindContact->clear();
-    cboFindContact->addItems(texts);
+    m_findModel->setStringList(texts);
     cboFindContact->setCurrentIndex(-1);
 }
 

@@ -6,6 +6,7 @@
 #include <QVector>
 
 class QComboBox;
+class QStringListModel;
 
 // The contact browser: one contact of the open file at a time, picked by name or stepped to,
 // edited, saved, deleted. CurrentRecord (the session's) is the record on show.
@@ -67,4 +68,5 @@ private:
 
     ContactBrowser m_browser;
     QVector<int> m_findRecords; // record number of each find-list entry, by index
+    QStringListModel* m_findModel = nullptr;
 };
