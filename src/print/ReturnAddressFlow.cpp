@@ -3,6 +3,23 @@
 #include "platform/Platform.h"
 #include "print/ReturnAddressSheet.h"
 
+ReturnAddressLines refuseUnfitReturnAddress(Platform& platform, const std::array<QString, 5>& lines)
+{
+    if (lines[0].isEmpty() && lines[1].isEmpty() && lines[2].isEmpty()) {
+        platform.beep();
+        platform.messageBox(QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
+                            QStringLiteral("Instructions"), MessageButtons::Ok, MessageIcon::Exclamation);
+        return ReturnAddressLines::Missing;
+    }
+    if (!lines[3].isEmpty() || !lines[4].isEmpty()) {
+        platform.beep();
+        platform.messageBox(QStringLiteral("Leave Lines 4 and 5 blank"), QStringLiteral("Small label can fit only 3 lines"),
+                            MessageButtons::Ok, MessageIcon::Exclamation);
+        return ReturnAddressLines::TooMany;
+    }
+    return ReturnAddressLines::Fit;
+}
+
 ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
                                            ReturnAddressState state)
 {
@@ -13,18 +30,12 @@ ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<
             QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
             QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"), MessageButtons::Ok,
             MessageIcon::Information);
-        if (lines[0].isEmpty() && lines[1].isEmpty() && lines[2].isEmpty()) {
-            platform.beep();
-            platform.messageBox(QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."),
-                                QStringLiteral("Instructions"), MessageButtons::Ok, MessageIcon::Exclamation);
+        const ReturnAddressLines fit = refuseUnfitReturnAddress(platform, lines);
+        if (fit == ReturnAddressLines::Missing) {
             result.state = {true, false};
             return result;
         }
-        if (!lines[3].isEmpty() || !lines[4].isEmpty()) {
-            platform.beep();
-            platform.messageBox(QStringLiteral("Leave Lines 4 and 5 blank"),
-                                QStringLiteral("Small label can fit only 3 lines"), MessageButtons::Ok,
-                                MessageIcon::Exclamation);
+        if (fit == ReturnAddressLines::TooMany) {
             result.focusLine4 = true;
             return result;
         }
