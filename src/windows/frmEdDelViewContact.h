@@ -28,6 +28,7 @@ public:
     QPushButton* cmdCancel;
     QMenu* mnuEDVFile;
     QAction* mnuEDVPrint;
+    QAction* mnuEDVPreview;
     QMenu* mnuEDVHelp;
     QAction* mnuEDVManual;
     QAction* mnuEDVAbout;
@@ -53,6 +54,7 @@ public slots:
     void cmdPrintLabel_Click();
     void cmdCancel_Click();
     void mnuEDVPrint_Click();
+    void mnuEDVPreview_Click();
     void txtACCompany_Change() override;
 
 protected:

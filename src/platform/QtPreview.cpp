@@ -1,0 +1,94 @@
+#include "platform/QtPreview.h"
+
+#include "platform/QtPlatform.h"
+#include "platform/QtPrinterDevice.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+// Light enough to read the text through, dark enough to see on a white page.
+const QColor kOutlineColour(120, 150, 210, 160);
+
+QPageLayout layoutOf(const PageGeometry& page)
+{
+    const bool lying = page.width > page.height;
+    const QSizeF upright = lying ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
+    return QPageLayout(QPageSize(upright, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
+                       lying ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+// The preview shows the printout as laid out: its own print, page set-up and orientation
+// buttons would print or lay out something else.
+void hideLayoutActions(QPrintPreviewDialog& dialog)
+{
+    const QStringList captions{QCoreApplication::translate("QPrintPreviewDialog", "Print"),
+                               QCoreApplication::translate("QPrintPreviewDialog", "Page setup"),
+                               QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+                               QCoreApplication::translate("QPrintPreviewDialog", "Landscape")};
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (captions.contains(action->text()))
+            action->setVisible(false);
+    }
+}
+
+} // namespace
+
+void layOutPreviewPrinter(QPrinter& printer, const PreviewDocument& document)
+{
+    printer.setFullPage(true);
+    if (!document.pages.empty())
+        printer.setPageLayout(layoutOf(document.pages.front().geometry));
+}
+
+void paintPreview(QPrinter& printer, const PreviewDocument& document)
+{
+    layOutPreviewPrinter(printer, document);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const double scale = printer.resolution() / 72.0;
+    for (std::size_t page = 0; page < document.pages.size(); ++page) {
+        if (page > 0)
+            printer.newPage();
+        const PreviewPage& current = document.pages[page];
+        drawPlacedRuns(painter, printer, current.runs);
+        painter.save();
+        painter.setPen(QPen(kOutlineColour, 0)); // hairline at any zoom
+        painter.setBrush(Qt::NoBrush);
+        for (const QRectF& outline : current.outlines)
+            painter.drawRect(QRectF(outline.topLeft() * scale, outline.size() * scale));
+        painter.restore();
+    }
+    painter.end();
+}
+
+std::unique_ptr<PrinterDevice> QtPlatform::previewPrinter()
+{
+    // What the print dialog starts from: letter paper, laid out as a file is and named as the
+    // default printer, whose name some printouts go by.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    return std::make_unique<QtPrinterDevice>(std::move(printer), QPrinterInfo::defaultPrinterName());
+}
+
+void QtPlatform::showPreview(const PreviewDocument& document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    layOutPreviewPrinter(printer, document);
+    QPrintPreviewDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    hideLayoutActions(dialog);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document](QPrinter* target) { paintPreview(*target, document); });
+    dialog.resize(900, 1000);
+    dialog.exec();
+}

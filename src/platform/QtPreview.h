@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/PreviewDocument.h"
+
+class QPrinter;
+
+// The printer's page laid out as the document's first page lies.
+void layOutPreviewPrinter(QPrinter& printer, const PreviewDocument& document);
+
+// The document's pages painted onto printer (the preview's, or a file): each page's runs as
+// printing draws them, then the stock's outlines, faintly.
+void paintPreview(QPrinter& printer, const PreviewDocument& document);
