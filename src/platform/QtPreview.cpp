@@ -24,21 +24,23 @@ QPageLayout layoutOf(const PageGeometry& page)
                        lying ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
 }
 
-// The preview shows the printout as laid out: its own print, page set-up and orientation
-// buttons would print or lay out something else.
-void hideLayoutActions(QPrintPreviewDialog& dialog)
+} // namespace
+
+int hideLayoutActions(QPrintPreviewDialog& dialog)
 {
     const QStringList captions{QCoreApplication::translate("QPrintPreviewDialog", "Print"),
                                QCoreApplication::translate("QPrintPreviewDialog", "Page setup"),
                                QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
                                QCoreApplication::translate("QPrintPreviewDialog", "Landscape")};
+    int hidden = 0;
     for (QAction* action : dialog.findChildren<QAction*>()) {
-        if (captions.contains(action->text()))
+        if (captions.contains(action->text())) {
             action->setVisible(false);
+            ++hidden;
+        }
     }
+    return hidden;
 }
-
-} // namespace
 
 void layOutPreviewPrinter(QPrinter& printer, const PreviewDocument& document)
 {
