@@ -64,8 +64,11 @@ void paintPreview(QPrinter& printer, const PreviewDocument& document)
         painter.save();
         painter.setPen(QPen(kOutlineColour, 0)); // hairline at any zoom
         painter.setBrush(Qt::NoBrush);
+        // An envelope's edge is the page's: kept a point inside, so all four sides show.
+        const QRectF paper = QRectF(0, 0, current.geometry.width * scale, current.geometry.height * scale)
+                                 .adjusted(scale, scale, -scale, -scale);
         for (const QRectF& outline : current.outlines)
-            painter.drawRect(QRectF(outline.topLeft() * scale, outline.size() * scale));
+            painter.drawRect(QRectF(outline.topLeft() * scale, outline.size() * scale).intersected(paper));
         painter.restore();
     }
     painter.end();
