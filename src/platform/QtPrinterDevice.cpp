@@ -12,6 +12,60 @@
 #include <QPainter>
 #include <QTextOption>
 
+namespace {
+
+QFont qtFont(const PrintFont& font)
+{
+    QFont qfont(font.name);
+    qfont.setPointSizeF(font.pointSize);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+double toDevice(const QPrinter& printer, double points)
+{
+    return points * printer.resolution() / 72.0;
+}
+
+void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metrics, const QPointF& topLeft,
+                const QString& text)
+{
+    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
+    const QString letters = QString::fromLatin1(TabStops::letters);
+    // Text layout scales tab positions from screen to printer resolution itself.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
+    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / printer.logicalDpiY();
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabStops::defaultStop * unit);
+    QList<QTextOption::Tab> tabs;
+    for (int stop : TabStops::listStops)
+        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
+    option.setTabs(tabs);
+    const double width = printer.pageLayout().fullRectPixels(printer.resolution()).width();
+    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
+}
+
+} // namespace
+
+void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
+{
+    for (const PlacedText& run : runs) {
+        const QFont font = qtFont(run.font);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &printer);
+        const QPointF topLeft(toDevice(printer, PagePlacement::kOriginLeft + run.x),
+                              toDevice(printer, PagePlacement::kOriginTop + run.y));
+        if (run.text.contains(u'\t')) {
+            drawTabbed(painter, printer, metrics, topLeft, run.text);
+            continue;
+        }
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
+    }
+}
+
 bool isEnvelopePaper(const QPageSize& size)
 {
     const QPageSize::PageSizeId id = size.id();
@@ -60,20 +114,6 @@ PageGeometry QtPrinterDevice::page()
     const QPageLayout layout = m_printer->pageLayout();
     const QRectF full = layout.fullRectPoints();
     return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
-}
-
-QFont QtPrinterDevice::qtFont(const PrintFont& font) const
-{
-    QFont qfont(font.name);
-    qfont.setPointSizeF(font.pointSize);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    return qfont;
-}
-
-double QtPrinterDevice::toDevice(double points) const
-{
-    return points * m_printer->resolution() / 72.0;
 }
 
 double QtPrinterDevice::toPoints(double pixels) const
@@ -125,26 +165,6 @@ void QtPrinterDevice::abandonDocument()
     m_open = false;
 }
 
-void QtPrinterDevice::drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft,
-                                 const QString& text)
-{
-    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
-    const QString letters = QString::fromLatin1(TabStops::letters);
-    // Text layout scales tab positions from screen to printer resolution itself.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
-    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / m_printer->logicalDpiY();
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(TabStops::defaultStop * unit);
-    QList<QTextOption::Tab> tabs;
-    for (int stop : TabStops::listStops)
-        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
-    option.setTabs(tabs);
-    const double width = m_printer->pageLayout().fullRectPixels(m_printer->resolution()).width();
-    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
-}
-
 void QtPrinterDevice::drawPages()
 {
     ++m_documents;
@@ -166,17 +186,7 @@ void QtPrinterDevice::drawPages()
             painter.end();
             throw AppError::printerError();
         }
-        for (const PlacedText& run : m_pages[page]) {
-            const QFont font = qtFont(run.font);
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, m_printer.get());
-            const QPointF topLeft(toDevice(PagePlacement::kOriginLeft + run.x), toDevice(PagePlacement::kOriginTop + run.y));
-            if (run.text.contains(u'\t')) {
-                drawTabbed(painter, metrics, topLeft, run.text);
-                continue;
-            }
-            painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
-        }
+        drawPlacedRuns(painter, *m_printer, m_pages[page]);
     }
     if (!painter.end())
         throw AppError::printerError();

@@ -5,11 +5,10 @@
 #include <QPageSize>
 #include <QPrinter>
 
-class QFontMetricsF;
-class QPainter;
-class QPointF;
 #include <memory>
 #include <vector>
+
+class QPainter;
 
 // The line printer's calls drawn onto a QPrinter: a real printer or a PDF file, with the
 // line printer's origin at the fixed point of PagePlacement.h.
@@ -38,9 +37,6 @@ public:
 private:
     void openDocument();
     void drawPages();
-    void drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft, const QString& text);
-    QFont qtFont(const PrintFont& font) const;
-    double toDevice(double points) const;
     double toPoints(double pixels) const;
 
     std::unique_ptr<QPrinter> m_printer;
@@ -50,6 +46,10 @@ private:
     int m_documents = 0;
     QString m_deviceName;
 };
+
+// One page's runs drawn with painter, which paints on printer, the way a printer device draws
+// them: printing and the preview share it.
+void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs);
 
 // Envelope and card papers: the named envelopes, and any page with a short side of 7 in or less.
 bool isEnvelopePaper(const QPageSize& size);

@@ -1,6 +1,7 @@
 #include "print/ReturnAddressFlow.h"
 
 #include "platform/Platform.h"
+#include "print/PrintPreview.h"
 #include "print/ReturnAddressSheet.h"
 
 ReturnAddressLines refuseUnfitReturnAddress(Platform& platform, const std::array<QString, 5>& lines)
@@ -20,6 +21,26 @@ ReturnAddressLines refuseUnfitReturnAddress(Platform& platform, const std::array
     return ReturnAddressLines::Fit;
 }
 
+namespace {
+
+// Lines that the small labels cannot take: the message, and where the main window goes next.
+bool refused(Platform& platform, const std::array<QString, 5>& lines, ReturnAddressResult& result)
+{
+    switch (refuseUnfitReturnAddress(platform, lines)) {
+    case ReturnAddressLines::Missing:
+        result.state = {true, false};
+        return true;
+    case ReturnAddressLines::TooMany:
+        result.focusLine4 = true;
+        return true;
+    case ReturnAddressLines::Fit:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
 ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
                                            ReturnAddressState state)
 {
@@ -30,15 +51,8 @@ ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<
             QStringLiteral("Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 inch] labels"),
             QStringLiteral("Load printer with Avery 5167, 8167, or 18167 label stock"), MessageButtons::Ok,
             MessageIcon::Information);
-        const ReturnAddressLines fit = refuseUnfitReturnAddress(platform, lines);
-        if (fit == ReturnAddressLines::Missing) {
-            result.state = {true, false};
+        if (refused(platform, lines, result))
             return result;
-        }
-        if (fit == ReturnAddressLines::TooMany) {
-            result.focusLine4 = true;
-            return result;
-        }
 
         const PrintOutcome outcome = printReturnAddressSheets(platform, {lines[0], lines[1], lines[2]});
         // Each sheet clears Bold before it prints, whether or not the printer then fails.
@@ -61,4 +75,17 @@ ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<
             return result;
         }
     }
+}
+
+ReturnAddressResult previewReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
+                                               ReturnAddressState state)
+{
+    ReturnAddressResult result;
+    result.state = state;
+    if (refused(platform, lines, result))
+        return result;
+    PreviewPlatform previewing(platform, PreviewStock::EightyLabels);
+    printReturnAddressSheets(previewing, {lines[0], lines[1], lines[2]});
+    previewing.showDrawn();
+    return result;
 }

@@ -26,3 +26,8 @@ ReturnAddressLines refuseUnfitReturnAddress(Platform& platform, const std::array
 // again as long as the answer is Yes. lines are the composer's five lines.
 ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
                                            ReturnAddressState state);
+
+// The sheet on screen: the same refusals of the lines, then no question and no printer; Bold
+// and the main window's state stay as they were.
+ReturnAddressResult previewReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
+                                               ReturnAddressState state);

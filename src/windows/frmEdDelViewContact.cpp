@@ -3,6 +3,7 @@
 #include "app/frmLDeded.h"
 #include "help/HelpEntries.h"
 #include "print/ContactDetailsPrintout.h"
+#include "print/PrintPreview.h"
 #include "windows/ComposerHandOver.h"
 #include "windows/WindowFlow.h"
 
@@ -81,6 +82,9 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     mnuEDVPrint = mnuEDVFile->addAction(QStringLiteral("Print"));
     mnuEDVPrint->setObjectName(QStringLiteral("mnuEDVPrint"));
     mnuEDVPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuEDVPreview = mnuEDVFile->addAction(QStringLiteral("Print Preview"));
+    mnuEDVPreview->setObjectName(QStringLiteral("mnuEDVPreview"));
+    mnuEDVPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     buildEditMenu(QStringLiteral("mnuEDV"));
     mnuEDVHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuEDVHelp->setObjectName(QStringLiteral("mnuEDVHelp"));
@@ -106,6 +110,7 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
     connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
+    connect(mnuEDVPreview, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPreview_Click);
     connectHelp(mnuEDVManual, mnuEDVAbout, this, m_platform);
 
     resetForLoad();
@@ -279,6 +284,11 @@ void frmEdDelViewContact::mnuEDVPrint_Click()
     if (const auto* edit = qobject_cast<QLineEdit*>(focusWidget()))
         selection = edit->selectedText();
     printContactDetails(m_platform, detailsFromBoxes(readBoxes()), selection);
+}
+
+void frmEdDelViewContact::mnuEDVPreview_Click()
+{
+    previewContactDetails(m_platform, detailsFromBoxes(readBoxes()));
 }
 
 void frmEdDelViewContact::cmdCancel_Click()

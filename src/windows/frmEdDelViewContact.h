@@ -29,6 +29,7 @@ public:
     QPushButton* cmdCancel;
     QMenu* mnuEDVFile;
     QAction* mnuEDVPrint;
+    QAction* mnuEDVPreview;
     QMenu* mnuEDVHelp;
     QAction* mnuEDVManual;
     QAction* mnuEDVAbout;
@@ -54,6 +55,7 @@ public slots:
     void cmdPrintLabel_Click();
     void cmdCancel_Click();
     void mnuEDVPrint_Click();
+    void mnuEDVPreview_Click();
     void txtACCompany_Change() override;
 
 protected:
