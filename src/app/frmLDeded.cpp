@@ -9,6 +9,7 @@
 #include "print/EnvelopeSizes.h"
 #include "print/PositionDialog.h"
 #include "print/PrintCommand.h"
+#include "print/PrintPreview.h"
 #include "print/ReturnAddressFlow.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
@@ -106,11 +107,15 @@ void frmLDeded::buildMenus()
     mnuFileBdayOff = addItem(mnuFile, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
     mnuFile->addSeparator();
     mnuRetAddress = addItem(mnuFile, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels"));
+    mnuRetAddressPreview = addItem(mnuFile, QStringLiteral("mnuRetAddressPreview"),
+                                   QStringLiteral("Return Address Labels Preview"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     mnuBarcode = addItem(mnuFile, QStringLiteral("mnuBarcode"), QStringLiteral("Barcode Labels"));
     mnuBarcode->setEnabled(false);
     mnuStates = addItem(mnuFile, QStringLiteral("mnuStates"), QStringLiteral("State Abbreviations"));
     mnuFile->addSeparator();
     mnuFilePrint = addItem(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePreview = addItem(mnuFile, QStringLiteral("mnuFilePreview"), QStringLiteral("Print Preview"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     mnuFile->addSeparator();
     mnuFileCalibrate = addItem(mnuFile, QStringLiteral("mnuFileCalibrate"), QStringLiteral("Printer Cali&bration..."));
     mnuFile->addSeparator();
@@ -168,6 +173,8 @@ void frmLDeded::connectHandlers()
     connect(mnuFileBdayOff, &QAction::triggered, this, &frmLDeded::mnuFileBdayOff_Click);
     connect(mnuRetAddress, &QAction::triggered, this, &frmLDeded::mnuRetAddress_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmLDeded::mnuFilePrint_Click);
+    connect(mnuFilePreview, &QAction::triggered, this, &frmLDeded::mnuFilePreview_Click);
+    connect(mnuRetAddressPreview, &QAction::triggered, this, &frmLDeded::mnuRetAddressPreview_Click);
     connect(mnuFileCalibrate, &QAction::triggered, this, &frmLDeded::mnuFileCalibrate_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmLDeded::mnuFileExit_Click);
     connect(mnuLMEdit, &QMenu::aboutToShow, this, &frmLDeded::mnuLMEdit_Click);
@@ -306,7 +313,7 @@ void frmLDeded::chkLargeFont_Click()
     cmdLMStart->setFocus();
 }
 
-void frmLDeded::cmdLMStart_Click()
+Composer frmLDeded::composerState() const
 {
     Composer composer;
     composer.lines = composerLines();
@@ -326,7 +333,12 @@ void frmLDeded::cmdLMStart_Click()
     composer.endPosition = EndPosition;
     composer.labelCount = LabelCount;
     composer.positionCaption = lblLMPosition->text();
+    return composer;
+}
 
+void frmLDeded::cmdLMStart_Click()
+{
+    Composer composer = composerState();
     printComposer(m_platform, composer);
 
     StartPosition = composer.startPosition;
@@ -343,6 +355,16 @@ void frmLDeded::mnuFilePrint_Click()
     cmdLMStart_Click();
 }
 
+void frmLDeded::mnuFilePreview_Click()
+{
+    previewComposer(m_platform, composerState());
+}
+
+void frmLDeded::mnuRetAddressPreview_Click()
+{
+    runReturnAddressLabels(true);
+}
+
 void frmLDeded::cmdRetAddress_Click()
 {
     runReturnAddressLabels();
@@ -353,10 +375,11 @@ void frmLDeded::mnuRetAddress_Click()
     runReturnAddressLabels();
 }
 
-void frmLDeded::runReturnAddressLabels()
+void frmLDeded::runReturnAddressLabels(bool preview)
 {
-    const ReturnAddressResult result =
-        ::runReturnAddressLabels(m_platform, composerLines(), {!cmdRetAddress->isHidden(), optLMLabel->isEnabled()});
+    const ReturnAddressState state{!cmdRetAddress->isHidden(), optLMLabel->isEnabled()};
+    const ReturnAddressResult result = preview ? previewReturnAddressLabels(m_platform, composerLines(), state)
+                                               : ::runReturnAddressLabels(m_platform, composerLines(), state);
     if (result.boldCleared) {
         chkBold->setChecked(false);
         chkBold->hide();

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class Platform;
+struct Composer;
 struct EnvelopeSizeChoice;
 struct FileCommandResult;
 struct ReminderMenus;
@@ -88,9 +89,11 @@ public:
     QAction* mnuFileBdayOn;
     QAction* mnuFileBdayOff;
     QAction* mnuRetAddress;
+    QAction* mnuRetAddressPreview;
     QAction* mnuBarcode;
     QAction* mnuStates;
     QAction* mnuFilePrint;
+    QAction* mnuFilePreview;
     QAction* mnuFileCalibrate;
     QAction* mnuFileExit;
     QMenu* mnuLMEdit;
@@ -149,6 +152,8 @@ public slots:
     void mnuFileBdayOff_Click();
     void mnuRetAddress_Click();
     void mnuFilePrint_Click();
+    void mnuFilePreview_Click();
+    void mnuRetAddressPreview_Click();
     void mnuFileCalibrate_Click();
     void mnuFileExit_Click();
     void mnuLMEdit_Click();
@@ -177,7 +182,8 @@ private:
     void applyFileResult(const FileCommandResult& result);
     ReminderMenus reminderMenus() const;
     void setReminderMenus(const ReminderMenus& menus);
-    void runReturnAddressLabels();
+    void runReturnAddressLabels(bool preview = false);
+    Composer composerState() const;
     void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
     std::array<QString, 5> composerLines() const;
 

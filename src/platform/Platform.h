@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PreviewDocument.h"
 #include "platform/PrinterDevice.h"
 
 #include <QDate>
@@ -56,6 +57,11 @@ public:
     virtual std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) = 0;
     // Empty when cancelled.
     virtual std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) = 0;
+    // The printer a preview lays its pages out on: what the print dialog would start from. It is
+    // only measured, never sent a document. None where nothing can be shown.
+    virtual std::unique_ptr<PrinterDevice> previewPrinter() { return nullptr; }
+    // Shows the pages on screen until the user closes them.
+    virtual void showPreview(const PreviewDocument& document) { (void)document; }
 
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;

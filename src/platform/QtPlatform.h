@@ -18,6 +18,9 @@ public:
     std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
     // In QtPrintDialog.cpp.
     std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    // In QtPreview.cpp.
+    std::unique_ptr<PrinterDevice> previewPrinter() override;
+    void showPreview(const PreviewDocument& document) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;

@@ -1,5 +1,5 @@
-#include "platform/QtCalibratedPrinter.h"
 #include "platform/QtMapping.h"
+#include "platform/QtPrinterDevice.h"
 #include "platform/QtPlatform.h"
 
 #include <QPageSize>

@@ -1,6 +1,7 @@
 #include "platform/QtPrinterDevice.h"
 
 #include "platform/AppError.h"
+#include "platform/CalibratedDevice.h"
 #include "platform/PagePlacement.h"
 #include "platform/TabStops.h"
 
@@ -12,6 +13,91 @@
 #include <QPainter>
 #include <QPen>
 #include <QTextOption>
+
+namespace {
+
+QFont qtFont(const PrintFont& font)
+{
+    QFont qfont(font.name);
+    qfont.setPointSizeF(font.pointSize);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+double toDevice(const QPrinter& printer, double points)
+{
+    return points * printer.resolution() / 72.0;
+}
+
+void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metrics, const QPointF& topLeft,
+                const QString& text)
+{
+    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
+    const QString letters = QString::fromLatin1(TabStops::letters);
+    // Text layout scales tab positions from screen to printer resolution itself.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
+    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / printer.logicalDpiY();
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabStops::defaultStop * unit);
+    QList<QTextOption::Tab> tabs;
+    for (int stop : TabStops::listStops)
+        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
+    option.setTabs(tabs);
+    const double width = printer.pageLayout().fullRectPixels(printer.resolution()).width();
+    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
+}
+
+} // namespace
+
+void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
+{
+    for (const PlacedText& run : runs) {
+        const QFont font = qtFont(run.font);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &printer);
+        const QPointF topLeft(toDevice(printer, PagePlacement::kOriginLeft + run.x),
+                              toDevice(printer, PagePlacement::kOriginTop + run.y));
+        if (run.text.contains(u'\t')) {
+            drawTabbed(painter, printer, metrics, topLeft, run.text);
+            continue;
+        }
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
+    }
+}
+
+void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<PlacedRule>& rules)
+{
+    const auto point = [&printer](double x, double y) {
+        return QPointF(toDevice(printer, PagePlacement::kOriginLeft + x), toDevice(printer, PagePlacement::kOriginTop + y));
+    };
+    painter.save();
+    for (const PlacedRule& rule : rules) {
+        QPen pen(Qt::black);
+        pen.setWidthF(toDevice(printer, rule.width));
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(point(rule.x1, rule.y1), point(rule.x2, rule.y2));
+    }
+    painter.restore();
+}
+
+bool printsToFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
+std::unique_ptr<PrinterDevice> printerDeviceFor(Platform& platform, std::unique_ptr<QPrinter> printer,
+                                                const QString& deviceName)
+{
+    const bool file = printsToFile(*printer);
+    auto device = std::make_unique<QtPrinterDevice>(std::move(printer), deviceName);
+    if (file)
+        return device;
+    return calibratedPrinter(platform, std::move(device));
+}
 
 bool isEnvelopePaper(const QPageSize& size)
 {
@@ -61,20 +147,6 @@ PageGeometry QtPrinterDevice::page()
     const QPageLayout layout = m_printer->pageLayout();
     const QRectF full = layout.fullRectPoints();
     return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
-}
-
-QFont QtPrinterDevice::qtFont(const PrintFont& font) const
-{
-    QFont qfont(font.name);
-    qfont.setPointSizeF(font.pointSize);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    return qfont;
-}
-
-double QtPrinterDevice::toDevice(double points) const
-{
-    return points * m_printer->resolution() / 72.0;
 }
 
 double QtPrinterDevice::toPoints(double pixels) const
@@ -136,26 +208,6 @@ void QtPrinterDevice::abandonDocument()
     m_open = false;
 }
 
-void QtPrinterDevice::drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft,
-                                 const QString& text)
-{
-    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
-    const QString letters = QString::fromLatin1(TabStops::letters);
-    // Text layout scales tab positions from screen to printer resolution itself.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
-    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / m_printer->logicalDpiY();
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(TabStops::defaultStop * unit);
-    QList<QTextOption::Tab> tabs;
-    for (int stop : TabStops::listStops)
-        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
-    option.setTabs(tabs);
-    const double width = m_printer->pageLayout().fullRectPixels(m_printer->resolution()).width();
-    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
-}
-
 void QtPrinterDevice::drawPages()
 {
     ++m_documents;
@@ -177,27 +229,8 @@ void QtPrinterDevice::drawPages()
             painter.end();
             throw AppError::printerError();
         }
-        for (const PlacedText& run : m_pages[page]) {
-            const QFont font = qtFont(run.font);
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, m_printer.get());
-            const QPointF topLeft(toDevice(PagePlacement::kOriginLeft + run.x), toDevice(PagePlacement::kOriginTop + run.y));
-            if (run.text.contains(u'\t')) {
-                drawTabbed(painter, metrics, topLeft, run.text);
-                continue;
-            }
-            painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
-        }
-        for (const PlacedRule& rule : m_rules[page]) {
-            QPen pen(Qt::black);
-            pen.setWidthF(toDevice(rule.width));
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            const auto point = [this](double x, double y) {
-                return QPointF(toDevice(PagePlacement::kOriginLeft + x), toDevice(PagePlacement::kOriginTop + y));
-            };
-            painter.drawLine(point(rule.x1, rule.y1), point(rule.x2, rule.y2));
-        }
+        drawPlacedRuns(painter, *m_printer, m_pages[page]);
+        drawPlacedRules(painter, *m_printer, m_rules[page]);
     }
     if (!painter.end())
         throw AppError::printerError();

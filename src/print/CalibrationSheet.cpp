@@ -2,61 +2,50 @@
 
 #include "platform/PagePlacement.h"
 #include "print/LabelPositions.h"
+#include "print/LabelStock.h"
 #include "print/LinePrinter.h"
 
 namespace {
 
 constexpr double kRuleWidth = 0.5; // points
 
-// Paper inches to the print origin's points.
-double x(double inches)
+// A rule between two points of the paper, in points from its top-left corner.
+void rule(LinePrinter& printer, QPointF from, QPointF to)
 {
-    return inches * 72 - PagePlacement::kOriginLeft;
+    const QPointF origin(PagePlacement::kOriginLeft, PagePlacement::kOriginTop);
+    from -= origin;
+    to -= origin;
+    printer.drawRule(from.x(), from.y(), to.x(), to.y(), kRuleWidth);
 }
 
-double y(double inches)
+void crosshair(LinePrinter& printer, QPointF centre)
 {
-    return inches * 72 - PagePlacement::kOriginTop;
-}
-
-void rule(LinePrinter& printer, double x1, double y1, double x2, double y2)
-{
-    printer.drawRule(x(x1), y(y1), x(x2), y(y2), kRuleWidth);
-}
-
-void crosshair(LinePrinter& printer, double cx, double cy)
-{
-    rule(printer, cx - kCrosshairArm, cy, cx + kCrosshairArm, cy);
-    rule(printer, cx, cy - kCrosshairArm, cx, cy + kCrosshairArm);
+    const double arm = kCrosshairArm * 72;
+    rule(printer, centre - QPointF(arm, 0), centre + QPointF(arm, 0));
+    rule(printer, centre - QPointF(0, arm), centre + QPointF(0, arm));
 }
 
 } // namespace
 
 void drawCalibrationSheet(LinePrinter& printer, const QStringList& heading)
 {
-    using namespace ThirtyLabelStock;
     printer.home();
     for (const QString& line : heading)
         printer.printLine({{1, 0, line}});
 
-    for (int row = 0; row < kDown; ++row) {
-        for (int column = 0; column < kAcross; ++column) {
-            const double left = kLeft + column * kColumnPitch;
-            const double top = kTop + row * kRowPitch;
-            rule(printer, left, top, left + kWidth, top);
-            rule(printer, left + kWidth, top, left + kWidth, top + kHeight);
-            rule(printer, left + kWidth, top + kHeight, left, top + kHeight);
-            rule(printer, left, top + kHeight, left, top);
-        }
+    QRectF area;
+    for (const QRectF& label : labelOutlines(kThirtyLabelSheet)) {
+        rule(printer, label.topLeft(), label.topRight());
+        rule(printer, label.topRight(), label.bottomRight());
+        rule(printer, label.bottomRight(), label.bottomLeft());
+        rule(printer, label.bottomLeft(), label.topLeft());
+        area = area.united(label);
     }
-    const double right = kLeft + (kAcross - 1) * kColumnPitch + kWidth;
-    const double bottom = kTop + (kDown - 1) * kRowPitch + kHeight;
-    for (const double cy : {kTop, bottom})
-        for (const double cx : {kLeft, right})
-            crosshair(printer, cx, cy);
+    for (const QPointF& corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        crosshair(printer, corner);
 
     // Where a label's first line lands, placed as the label printing places it.
-    for (int position = 1; position <= kAcross * kDown; ++position) {
+    for (int position = 1; position <= kThirtyLabelSheet.across * kThirtyLabelSheet.down; ++position) {
         const LabelMargins margins = *labelMargins(position);
         printer.home();
         printer.emptyLine();

@@ -1,10 +1,9 @@
-#include "PdfWords.h"
 #include "platform/CalibratedDevice.h"
-#include "platform/QtCalibratedPrinter.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/CalibrationSheet.h"
 #include "print/LinePrinter.h"
 #include "support/FakePlatform.h"
+#include "support/PdfWords.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -149,7 +148,7 @@ TEST(CalibrationPdf, AFileIsNeverCalibratedEvenUnderACalibratedPrintersName)
 
 TEST(CalibrationPdf, TheSheetsRulesLandOnTheStockAndMoveWithTheCalibration)
 {
-    using namespace ThirtyLabelStock;
+    const double kLeft = 0.15625, kTop = 0.5, kWidth = 2.625, kColumnPitch = 2.78125;
     QTemporaryDir folder;
     const struct {
         PrinterCalibration calibration;
@@ -170,8 +169,7 @@ TEST(CalibrationPdf, TheSheetsRulesLandOnTheStockAndMoveWithTheCalibration)
                 numbers.push_back(word);
         if (c.calibration.isIdentity()) {
             int labelsWithText = 0;
-            const LabelStock stock{kAcross, kDown, kLeft, kTop, kWidth, kHeight, kColumnPitch, kRowPitch};
-            const QStringList problems = checkWordsOnLabels(numbers, stock, 0.02, labelsWithText);
+            const QStringList problems = checkWordsOnLabels(numbers, kThirtyLabelSheet, 0.02, labelsWithText);
             EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
             EXPECT_EQ(labelsWithText, 30);
         }

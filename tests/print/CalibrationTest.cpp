@@ -2,8 +2,10 @@
 #include "platform/CalibratedDevice.h"
 #include "print/CalibrationCommand.h"
 #include "print/CalibrationSheet.h"
+#include "print/LabelStock.h"
 #include "print/LinePrinter.h"
 #include "print/PrintCommand.h"
+#include "print/PrintPreview.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -235,7 +237,7 @@ TEST(Calibration, EveryPrintoutOnTheCalibratedPrinterMovesAndOtherPrintersAreUnt
 
 TEST(CalibrationSheet, OutlinesEveryLabelCrossesTheCornersAndNumbersEachLabel)
 {
-    using namespace ThirtyLabelStock;
+    const LabelStock& stock = kThirtyLabelSheet;
     FakePrinter fake;
     LinePrinter printer(fake);
     drawCalibrationSheet(printer, {QStringLiteral("heading one"), QStringLiteral("heading two")});
@@ -250,16 +252,16 @@ TEST(CalibrationSheet, OutlinesEveryLabelCrossesTheCornersAndNumbersEachLabel)
     const auto inchesY = [](double points) { return (points + PagePlacement::kOriginTop) / 72; };
     for (int position = 1; position <= 30; ++position) {
         const int row = (position - 1) / 3, column = (position - 1) % 3;
-        const double left = kLeft + column * kColumnPitch, top = kTop + row * kRowPitch;
+        const double left = stock.left + column * stock.columnPitch, top = stock.top + row * stock.rowPitch;
         const PlacedRule* topEdge = &sheet.rules[(position - 1) * 4];
         EXPECT_NEAR(inchesX(topEdge->x1), left, 1e-9) << position;
         EXPECT_NEAR(inchesY(topEdge->y1), top, 1e-9) << position;
-        EXPECT_NEAR(inchesX(topEdge->x2), left + kWidth, 1e-9) << position;
+        EXPECT_NEAR(inchesX(topEdge->x2), left + stock.width, 1e-9) << position;
         const PlacedRule& rightEdge = sheet.rules[(position - 1) * 4 + 1];
-        EXPECT_NEAR(inchesY(rightEdge.y2), top + kHeight, 1e-9) << position;
+        EXPECT_NEAR(inchesY(rightEdge.y2), top + stock.height, 1e-9) << position;
     }
     // Each crosshair: a level and an upright arm crossing at a corner of the label area.
-    const double corners[4][2] = {{kLeft, kTop}, {8.34375, kTop}, {kLeft, 10.5}, {8.34375, 10.5}};
+    const double corners[4][2] = {{0.15625, 0.5}, {8.34375, 0.5}, {0.15625, 10.5}, {8.34375, 10.5}};
     for (int i = 0; i < 4; ++i) {
         const PlacedRule& level = sheet.rules[120 + i * 2];
         const PlacedRule& upright = sheet.rules[120 + i * 2 + 1];
@@ -334,4 +336,19 @@ TEST(CalibrationSheet, RefusedBoxesOrACancelledDialogPrintNothing)
     ASSERT_EQ(failing.messages.size(), 1u);
     EXPECT_EQ(failing.messages[0].text, "A printer problem exists.  Check printer.");
     EXPECT_TRUE(failing.printers.at(0)->documents.at(0).abandoned);
+}
+
+TEST(CalibrationSheet, APreviewShowsItsRulesUnmoved)
+{
+    FakePlatform platform;
+    saveCalibration(platform, QStringLiteral("Fake Printer"), {10, 10, 100});
+    PreviewPlatform previewing(platform, PreviewStock::ThirtyLabels);
+    printCalibrationSheet(previewing, QString(), {"0", "0", "100"});
+    ASSERT_TRUE(previewing.showDrawn());
+    ASSERT_EQ(platform.previews.size(), 1u);
+    const PreviewPage& page = platform.previews[0].pages.at(0);
+    ASSERT_EQ(page.rules.size(), 128u);
+    // The preview is laid out as a file is: the first label's top edge at its paper place.
+    EXPECT_NEAR(page.rules[0].x1 + PagePlacement::kOriginLeft, 0.15625 * 72, 1e-9);
+    EXPECT_NEAR(page.rules[0].y1 + PagePlacement::kOriginTop, 0.5 * 72, 1e-9);
 }

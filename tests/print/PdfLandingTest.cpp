@@ -3,7 +3,7 @@
 #include "contacts/ContactList.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
-#include "PdfWords.h"
+#include "support/PdfWords.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
@@ -31,9 +31,6 @@ FakePlatform::PrintAnswer pdfAnswer(const QString& path, QPageSize::PageSizeId p
     return answer;
 }
 
-const LabelStock kThirtyLabels{3, 10, 0.15625, 0.5, 2.625, 1.0, 2.78125, 1.0};
-const LabelStock kEightyLabels{4, 20, 0.28125, 0.5, 1.75, 0.5, 2.0625, 0.5};
-
 } // namespace
 
 TEST(PdfLanding, ThirtyLabelSheetPutsEachLabelsTextOnItsLabel)
@@ -53,7 +50,7 @@ TEST(PdfLanding, ThirtyLabelSheetPutsEachLabelsTextOnItsLabel)
         const std::vector<PdfWord> words = readPdfWords(path);
         EXPECT_EQ(words.size(), 30u * 10) << "ten words on each label";
         int labelsWithText = 0;
-        const QStringList problems = checkWordsOnLabels(words, kThirtyLabels, 0.02, labelsWithText);
+        const QStringList problems = checkWordsOnLabels(words, kThirtyLabelSheet, 0.02, labelsWithText);
         EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
         EXPECT_EQ(labelsWithText, 30) << (centered ? "centered" : "left-justified");
     }
@@ -73,7 +70,7 @@ TEST(PdfLanding, ReturnAddressSheetPutsAllEightyOnTheirLabels)
     const std::vector<PdfWord> words = readPdfWords(path);
     EXPECT_EQ(words.size(), 80u * 9);
     int labelsWithText = 0;
-    const QStringList problems = checkWordsOnLabels(words, kEightyLabels, 0.03, labelsWithText);
+    const QStringList problems = checkWordsOnLabels(words, kEightyLabelSheet, 0.03, labelsWithText);
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
     EXPECT_EQ(labelsWithText, 80);
 }
@@ -182,7 +179,7 @@ TEST(PdfLanding, ListLabelsForThirtyOneContactsFillOneSheetAndOneLabelOfTheNext)
     EXPECT_EQ(lastPage, 2);
     for (int page : {1, 2}) {
         int labelsWithText = 0;
-        const QStringList problems = checkWordsOnSheet(words, page, kThirtyLabels, 0.02, labelsWithText);
+        const QStringList problems = checkWordsOnSheet(words, page, kThirtyLabelSheet, 0.02, labelsWithText);
         EXPECT_TRUE(problems.isEmpty()) << "page " << page << ":\n" << problems.join(u'\n').toStdString();
         EXPECT_EQ(labelsWithText, page == 1 ? 30 : 1) << "page " << page;
     }

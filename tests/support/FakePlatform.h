@@ -108,6 +108,10 @@ public:
     int beeps = 0;
     // Every printer the dialog handed out, in order; they live as long as the platform.
     std::vector<FakePrinter*> printers;
+    // The printers previews were laid out on (the same fake printer the dialog hands out, on
+    // letter paper), and every document shown as a preview.
+    std::vector<FakePrinter*> previewPrinters;
+    std::vector<PreviewDocument> previews;
     QMap<QString, QString> settings; // "section/key" -> value
     QStringList installedPrinters = {QStringLiteral("Fake Printer")};
     QStringList opened;
@@ -131,6 +135,8 @@ public:
     void beep() override { ++beeps; }
     std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
     std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    std::unique_ptr<PrinterDevice> previewPrinter() override;
+    void showPreview(const PreviewDocument& document) override { previews.push_back(document); }
     void clearClipboard() override { clipboard.clear(); }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
@@ -159,6 +165,8 @@ public:
     QDate today() override { return todayDate; }
 
 private:
+    std::unique_ptr<PrinterDevice> keepPrinter(std::unique_ptr<FakePrinter> printer);
+
     QTemporaryDir m_dir;
     std::vector<std::unique_ptr<FakePrinter>> m_keep;
 };
