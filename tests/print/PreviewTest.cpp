@@ -1,6 +1,6 @@
 #include "ComposerFixture.h"
 #include "ListFixture.h"
-#include "PdfWords.h"
+#include "support/PdfWords.h"
 #include "platform/AppError.h"
 #include "platform/PagePlacement.h"
 #include "platform/QtPlatform.h"
