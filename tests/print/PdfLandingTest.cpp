@@ -305,7 +305,8 @@ TEST(PdfLanding, EnvelopePaperHoldsTheWholeAddressOnOnePage)
         EXPECT_GT((left + right) / 2, page.first / 2);
         // Bold, Large Font and the printer family each raise the block; without them it sits
         // below the top third, where the post expects an address.
-        if (!c.bold && !c.largeFont)
+        if (!c.bold && !c.largeFont) {
             EXPECT_GT(top, page.second / 3);
+        }
     }
 }
