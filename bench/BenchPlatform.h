@@ -30,6 +30,8 @@ public:
     void setClipboardText(const QString& text) override { m_clipboard = text; }
     QString clipboardText() override { return m_clipboard; }
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
+    QString readSetting(const QString&, const QString&, const QString&) override { return QString(); }
+    QStringList printerNames() override { return {}; }
     void openDocument(const QString&) override {}
     bool startProgram(const QString&) override { return true; }
     QString programFolder() override { return folder; }

@@ -44,6 +44,8 @@ public:
     void setClipboardText(const QString&) override {}
     QString clipboardText() override { return QString(); }
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
+    QString readSetting(const QString&, const QString&, const QString&) override { return QString(); }
+    QStringList printerNames() override { return {}; }
     void openDocument(const QString&) override {}
     bool startProgram(const QString&) override { return false; }
     QString programFolder() override { return folder; }

@@ -1,6 +1,5 @@
 #include "app/LineFitHint.h"
 
-#include "app/ComposerState.h"
 #include "app/frmLDeded.h"
 #include "print/LineFit.h"
 
@@ -59,7 +58,7 @@ bool LineFitHint::eventFilter(QObject* watched, QEvent* event)
 
 void LineFitHint::refresh()
 {
-    const Composer composer = readComposer(m_main);
+    const Composer composer = m_main.composerState();
     const FitLayout layout = fitLayout(composer, !m_main.cmdRetAddress->isHidden(), m_measure);
     const std::array<LineFit, 5> fits = fitLines(composer.lines, layout, m_measure);
     const std::array<QLineEdit*, 5> boxes{m_main.txtLMLine1, m_main.txtLMLine2, m_main.txtLMline3, m_main.txtLMLine4,

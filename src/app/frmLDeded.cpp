@@ -1,6 +1,5 @@
 #include "app/frmLDeded.h"
 
-#include "app/ComposerState.h"
 #include "app/LineFitHint.h"
 #include "contacts/BirthdayReminders.h"
 #include "contacts/FileCommands.h"
@@ -11,9 +10,11 @@
 #include "print/EnvelopeSizes.h"
 #include "print/PositionDialog.h"
 #include "print/PrintCommand.h"
+#include "print/PrintPreview.h"
 #include "print/ReturnAddressFlow.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
+#include "windows/frmCalibrate.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
 #include "windows/frmViewAll.h"
@@ -110,11 +111,17 @@ void frmLDeded::buildMenus()
     mnuFileBdayOff = addItem(mnuFile, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
     mnuFile->addSeparator();
     mnuRetAddress = addItem(mnuFile, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels"));
+    mnuRetAddressPreview = addItem(mnuFile, QStringLiteral("mnuRetAddressPreview"),
+                                   QStringLiteral("Return Address Labels Preview"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     mnuBarcode = addItem(mnuFile, QStringLiteral("mnuBarcode"), QStringLiteral("Barcode Labels"));
     mnuBarcode->setEnabled(false);
     mnuStates = addItem(mnuFile, QStringLiteral("mnuStates"), QStringLiteral("State Abbreviations"));
     mnuFile->addSeparator();
     mnuFilePrint = addItem(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePreview = addItem(mnuFile, QStringLiteral("mnuFilePreview"), QStringLiteral("Print Preview"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    mnuFile->addSeparator();
+    mnuFileCalibrate = addItem(mnuFile, QStringLiteral("mnuFileCalibrate"), QStringLiteral("Printer Cali&bration..."));
     mnuFile->addSeparator();
     mnuFileExit = addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
 
@@ -170,6 +177,9 @@ void frmLDeded::connectHandlers()
     connect(mnuFileBdayOff, &QAction::triggered, this, &frmLDeded::mnuFileBdayOff_Click);
     connect(mnuRetAddress, &QAction::triggered, this, &frmLDeded::mnuRetAddress_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmLDeded::mnuFilePrint_Click);
+    connect(mnuFilePreview, &QAction::triggered, this, &frmLDeded::mnuFilePreview_Click);
+    connect(mnuRetAddressPreview, &QAction::triggered, this, &frmLDeded::mnuRetAddressPreview_Click);
+    connect(mnuFileCalibrate, &QAction::triggered, this, &frmLDeded::mnuFileCalibrate_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmLDeded::mnuFileExit_Click);
     connect(mnuLMEdit, &QMenu::aboutToShow, this, &frmLDeded::mnuLMEdit_Click);
     connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
@@ -307,9 +317,32 @@ void frmLDeded::chkLargeFont_Click()
     cmdLMStart->setFocus();
 }
 
+Composer frmLDeded::composerState() const
+{
+    Composer composer;
+    composer.lines = composerLines();
+    composer.labelStock = optLMLabel->isChecked();
+    composer.envelope = optLMEnvelope->isChecked();
+    composer.envelopeSizeNumber = EnvelopeSizeNumber;
+    composer.centered = optLMCenter->isChecked();
+    composer.leftJustified = optLMLeftjust->isChecked();
+    composer.portrait = !optLandscape->isChecked();
+    composer.bold = chkBold->isChecked();
+    composer.boldVisible = !chkBold->isHidden();
+    composer.largeFont = chkLargeFont->isChecked();
+    composer.leftPad = txtLMLeftPad->text();
+    composer.topPad = txtLMToppad->text();
+    composer.positionEntry = PositionEntry;
+    composer.startPosition = StartPosition;
+    composer.endPosition = EndPosition;
+    composer.labelCount = LabelCount;
+    composer.positionCaption = lblLMPosition->text();
+    return composer;
+}
+
 void frmLDeded::cmdLMStart_Click()
 {
-    Composer composer = readComposer(*this);
+    Composer composer = composerState();
     printComposer(m_platform, composer);
 
     StartPosition = composer.startPosition;
@@ -326,6 +359,16 @@ void frmLDeded::mnuFilePrint_Click()
     cmdLMStart_Click();
 }
 
+void frmLDeded::mnuFilePreview_Click()
+{
+    previewComposer(m_platform, composerState());
+}
+
+void frmLDeded::mnuRetAddressPreview_Click()
+{
+    runReturnAddressLabels(true);
+}
+
 void frmLDeded::cmdRetAddress_Click()
 {
     runReturnAddressLabels();
@@ -336,10 +379,11 @@ void frmLDeded::mnuRetAddress_Click()
     runReturnAddressLabels();
 }
 
-void frmLDeded::runReturnAddressLabels()
+void frmLDeded::runReturnAddressLabels(bool preview)
 {
-    const ReturnAddressResult result =
-        ::runReturnAddressLabels(m_platform, composerLines(), {!cmdRetAddress->isHidden(), optLMLabel->isEnabled()});
+    const ReturnAddressState state{!cmdRetAddress->isHidden(), optLMLabel->isEnabled()};
+    const ReturnAddressResult result = preview ? previewReturnAddressLabels(m_platform, composerLines(), state)
+                                               : ::runReturnAddressLabels(m_platform, composerLines(), state);
     if (result.boldCleared) {
         chkBold->setChecked(false);
         chkBold->hide();
@@ -561,4 +605,11 @@ void frmLDeded::mnuImport_Click()
 void frmLDeded::mnuExport_Click()
 {
     showInstead(this, exportWindow());
+}
+
+void frmLDeded::mnuFileCalibrate_Click()
+{
+    if (!m_calibrateWindow)
+        m_calibrateWindow = new frmCalibrate(m_platform, *this, this);
+    showInstead(this, m_calibrateWindow);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class Platform;
+struct Composer;
 struct EnvelopeSizeChoice;
 struct FileCommandResult;
 struct ReminderMenus;
@@ -26,6 +27,7 @@ class frmViewAll;
 class frmLMImport;
 class frmLMExport;
 class LineFitHint;
+class frmCalibrate;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow {
@@ -89,9 +91,12 @@ public:
     QAction* mnuFileBdayOn;
     QAction* mnuFileBdayOff;
     QAction* mnuRetAddress;
+    QAction* mnuRetAddressPreview;
     QAction* mnuBarcode;
     QAction* mnuStates;
     QAction* mnuFilePrint;
+    QAction* mnuFilePreview;
+    QAction* mnuFileCalibrate;
     QAction* mnuFileExit;
     QMenu* mnuLMEdit;
     QAction* mnuLMEditCut;
@@ -118,6 +123,9 @@ public:
     QString EndPosition;
     int16_t LabelCount = 0;
     QString EnvelopeSizeNumber;
+
+    // The composer as the controls hold it now: what Print reads.
+    Composer composerState() const;
 
     // The contact file session every contact window works through.
     ContactSession session;
@@ -149,6 +157,9 @@ public slots:
     void mnuFileBdayOff_Click();
     void mnuRetAddress_Click();
     void mnuFilePrint_Click();
+    void mnuFilePreview_Click();
+    void mnuRetAddressPreview_Click();
+    void mnuFileCalibrate_Click();
     void mnuFileExit_Click();
     void mnuLMEdit_Click();
     void mnuLMEditCut_Click();
@@ -176,7 +187,7 @@ private:
     void applyFileResult(const FileCommandResult& result);
     ReminderMenus reminderMenus() const;
     void setReminderMenus(const ReminderMenus& menus);
-    void runReturnAddressLabels();
+    void runReturnAddressLabels(bool preview = false);
     void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
     std::array<QString, 5> composerLines() const;
 
@@ -191,4 +202,5 @@ private:
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
     LineFitHint* m_lineFitHint = nullptr;
+    frmCalibrate* m_calibrateWindow = nullptr;
 };

@@ -105,6 +105,13 @@ Contact Contact::fromRecordBytes(const char* record)
 
 QString Contact::fieldFromRecord(const char* record, int i)
 {
+    QString text;
+    fieldFromRecord(record, i, text);
+    return text;
+}
+
+void Contact::fieldFromRecord(const char* record, int i, QString& text)
+{
     const FieldInfo& info = fieldInfo(i);
-    return fromWindows1252(QByteArray::fromRawData(record + info.offset, info.width));
+    fromWindows1252(QByteArrayView(record + info.offset, info.width), text);
 }

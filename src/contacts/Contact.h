@@ -57,6 +57,8 @@ struct Contact {
     static Contact fromRecordBytes(const char* record);
     // Field i of a raw record, decoded with its padding (as fromRecord gives it).
     static QString fieldFromRecord(const char* record, int i);
+    // The same into `text`, reusing its storage.
+    static void fieldFromRecord(const char* record, int i, QString& text);
 
     bool operator==(const Contact&) const = default;
 };

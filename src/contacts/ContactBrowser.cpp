@@ -3,6 +3,7 @@
 #include "contacts/Compaction.h"
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/SortOrder.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
@@ -12,7 +13,17 @@
 
 QString findEntryText(const Contact& record)
 {
-    return record.FirstName.trimmed() + u' ' + record.MiddleInitial.trimmed() + u' ' + record.LastName.trimmed();
+    const QStringView first = QStringView(record.FirstName).trimmed();
+    const QStringView middle = QStringView(record.MiddleInitial).trimmed();
+    const QStringView last = QStringView(record.LastName).trimmed();
+    QString text;
+    text.reserve(first.size() + middle.size() + last.size() + 2);
+    text += first;
+    text += u' ';
+    text += middle;
+    text += u' ';
+    text += last;
+    return text;
 }
 
 QVector<FindEntry> loadFindList(ContactFile& file)
@@ -20,16 +31,15 @@ QVector<FindEntry> loadFindList(ContactFile& file)
     QVector<FindEntry> entries;
     entries.reserve(file.recordCount());
     // Only the three name fields are decoded.
+    Contact names; // its fields keep their storage from one record to the next
     file.forEachRecord([&](int n, const char* bytes) {
-        Contact names;
-        names.FirstName = Contact::fieldFromRecord(bytes, 0);
-        names.MiddleInitial = Contact::fieldFromRecord(bytes, 1);
-        names.LastName = Contact::fieldFromRecord(bytes, 2);
+        Contact::fieldFromRecord(bytes, 0, names.FirstName);
+        Contact::fieldFromRecord(bytes, 1, names.MiddleInitial);
+        Contact::fieldFromRecord(bytes, 2, names.LastName);
         entries.push_back({findEntryText(names), n});
     });
-    std::stable_sort(entries.begin(), entries.end(), [](const FindEntry& a, const FindEntry& b) {
-        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
-    });
+    const auto textAt = [&entries](qsizetype i) -> const QString& { return entries[i].text; };
+    applyOrder(entries, caseInsensitiveOrder(entries.size(), textAt));
     return entries;
 }
 

@@ -4,7 +4,7 @@
 
 // A field's value without its padding: leading and trailing spaces only, since any other
 // character a field holds is part of its text.
-inline QString trimSpaces(const QString& text)
+inline QStringView trimSpacesView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -13,4 +13,10 @@ inline QString trimSpaces(const QString& text)
     while (end > begin && text.at(end - 1) == u' ')
         --end;
     return text.mid(begin, end - begin);
+}
+
+inline QString trimSpaces(const QString& text)
+{
+    const QStringView trimmed = trimSpacesView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }

@@ -43,11 +43,17 @@ QByteArray toWindows1252(const QString& text)
 
 QString fromWindows1252(const QByteArray& bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text;
+    fromWindows1252(QByteArrayView(bytes), text);
+    return text;
+}
+
+void fromWindows1252(QByteArrayView bytes, QString& text)
+{
+    text.resize(bytes.size());
     QChar* out = text.data();
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
         *out++ = (u >= 0x80 && u <= 0x9F) ? QChar(high[u - 0x80]) : QChar(char16_t(u));
     }
-    return text;
 }

@@ -13,3 +13,5 @@
 // - A character with no 1252 byte (a code point, so a surrogate pair counts once) becomes '?'.
 QByteArray toWindows1252(const QString& text);
 QString fromWindows1252(const QByteArray& bytes);
+// The same into `text`, whose storage is reused: for loops over many records.
+void fromWindows1252(QByteArrayView bytes, QString& text);

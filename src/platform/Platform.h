@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PreviewDocument.h"
 #include "platform/PrinterDevice.h"
 
 #include <QDate>
@@ -56,6 +57,11 @@ public:
     virtual std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) = 0;
     // Empty when cancelled.
     virtual std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) = 0;
+    // The printer a preview lays its pages out on: what the print dialog would start from. It is
+    // only measured, never sent a document. None where nothing can be shown.
+    virtual std::unique_ptr<PrinterDevice> previewPrinter() { return nullptr; }
+    // Shows the pages on screen until the user closes them.
+    virtual void showPreview(const PreviewDocument& document) { (void)document; }
 
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;
@@ -63,6 +69,10 @@ public:
 
     virtual void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                               const QString& value) = 0;
+    // Empty when the key was never written.
+    virtual QString readSetting(const QString& appTitle, const QString& section, const QString& key) = 0;
+    // The printers set up on this machine, by the names their devices report.
+    virtual QStringList printerNames() = 0;
 
     // A local file or a web address, in the user's default program; the outcome is not reported.
     virtual void openDocument(const QString& pathOrUrl) = 0;

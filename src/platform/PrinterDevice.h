@@ -27,6 +27,17 @@ struct PlacedText {
     QString text;
 };
 
+// A straight rule, as the calibration sheet draws its outlines: ends in points from the
+// print origin, like PlacedText; width in points.
+struct PlacedRule {
+    int page = 1;
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+    double width = 0.5;
+};
+
 // The printer chosen in the print dialog. Each document starts with the first drawing or
 // page call after the previous one ended; endDocument sends it, abandonDocument drops it.
 // Lengths are in points (1/72 inch).
@@ -44,6 +55,7 @@ public:
     virtual PageGeometry page() = 0;
 
     virtual void drawText(const PlacedText& run) = 0;
+    virtual void drawRule(const PlacedRule& rule) = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
     virtual void abandonDocument() = 0;

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/QtMapping.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QDir>
 #include <QUrl>
@@ -77,10 +77,12 @@ QString QtPlatform::clipboardText()
 void QtPlatform::writeSetting(const QString& appTitle, const QString& section, const QString& key,
                               const QString& value)
 {
-    QSettings settings(QStringLiteral("Tessaprint"), appTitle);
-    settings.beginGroup(section);
-    settings.setValue(key, value);
-    settings.endGroup();
+    writeStoredSetting(appTitle, section, key, value);
+}
+
+QString QtPlatform::readSetting(const QString& appTitle, const QString& section, const QString& key)
+{
+    return readStoredSetting(appTitle, section, key);
 }
 
 void QtPlatform::openDocument(const QString& pathOrUrl)

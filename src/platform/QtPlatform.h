@@ -18,11 +18,17 @@ public:
     std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
     // In QtPrintDialog.cpp.
     std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    // In QtPreview.cpp.
+    std::unique_ptr<PrinterDevice> previewPrinter() override;
+    void showPreview(const PreviewDocument& document) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
     void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                       const QString& value) override;
+    QString readSetting(const QString& appTitle, const QString& section, const QString& key) override;
+    // In QtPrintDialog.cpp.
+    QStringList printerNames() override;
     void openDocument(const QString& pathOrUrl) override;
     bool startProgram(const QString& path) override;
     // Answers the system-information look-ups from the programs found on PATH.

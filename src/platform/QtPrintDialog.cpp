@@ -1,10 +1,11 @@
 #include "platform/QtMapping.h"
-#include "platform/QtPlatform.h"
 #include "platform/QtPrinterDevice.h"
+#include "platform/QtPlatform.h"
 
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 std::optional<PrintChoice> QtPlatform::printDialog(const PrintDialogRequest& request)
 {
@@ -27,6 +28,11 @@ std::optional<PrintChoice> QtPlatform::printDialog(const PrintDialogRequest& req
         choice.fromPage = dialog.fromPage();
         choice.toPage = dialog.toPage();
     }
-    choice.printer = std::make_unique<QtPrinterDevice>(std::move(printer));
+    choice.printer = printerDeviceFor(*this, std::move(printer));
     return choice;
+}
+
+QStringList QtPlatform::printerNames()
+{
+    return QPrinterInfo::availablePrinterNames();
 }

@@ -1,6 +1,7 @@
 #include "platform/QtPrinterDevice.h"
 
 #include "platform/AppError.h"
+#include "platform/CalibratedDevice.h"
 #include "platform/PagePlacement.h"
 #include "platform/TabStops.h"
 
@@ -10,7 +11,98 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPen>
 #include <QTextOption>
+
+namespace {
+
+QFont qtFont(const PrintFont& font)
+{
+    QFont qfont(font.name);
+    qfont.setPointSizeF(font.pointSize);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+double toDevice(const QPrinter& printer, double points)
+{
+    return points * printer.resolution() / 72.0;
+}
+
+void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metrics, const QPointF& topLeft,
+                const QString& text)
+{
+    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
+    const QString letters = QString::fromLatin1(TabStops::letters);
+    // Text layout scales tab positions from screen to printer resolution itself.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
+    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / printer.logicalDpiY();
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabStops::defaultStop * unit);
+    QList<QTextOption::Tab> tabs;
+    for (int stop : TabStops::listStops)
+        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
+    option.setTabs(tabs);
+    const double width = printer.pageLayout().fullRectPixels(printer.resolution()).width();
+    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
+}
+
+} // namespace
+
+QFont printerFont(const PrintFont& font)
+{
+    return qtFont(font);
+}
+
+void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
+{
+    for (const PlacedText& run : runs) {
+        const QFont font = qtFont(run.font);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, &printer);
+        const QPointF topLeft(toDevice(printer, PagePlacement::kOriginLeft + run.x),
+                              toDevice(printer, PagePlacement::kOriginTop + run.y));
+        if (run.text.contains(u'\t')) {
+            drawTabbed(painter, printer, metrics, topLeft, run.text);
+            continue;
+        }
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
+    }
+}
+
+void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<PlacedRule>& rules)
+{
+    const auto point = [&printer](double x, double y) {
+        return QPointF(toDevice(printer, PagePlacement::kOriginLeft + x), toDevice(printer, PagePlacement::kOriginTop + y));
+    };
+    painter.save();
+    for (const PlacedRule& rule : rules) {
+        QPen pen(Qt::black);
+        pen.setWidthF(toDevice(printer, rule.width));
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(point(rule.x1, rule.y1), point(rule.x2, rule.y2));
+    }
+    painter.restore();
+}
+
+bool printsToFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
+std::unique_ptr<PrinterDevice> printerDeviceFor(Platform& platform, std::unique_ptr<QPrinter> printer,
+                                                const QString& deviceName)
+{
+    const bool file = printsToFile(*printer);
+    auto device = std::make_unique<QtPrinterDevice>(std::move(printer), deviceName);
+    if (file)
+        return device;
+    return calibratedPrinter(platform, std::move(device));
+}
 
 bool isEnvelopePaper(const QPageSize& size)
 {
@@ -62,25 +154,6 @@ PageGeometry QtPrinterDevice::page()
     return {full.width(), full.height(), isEnvelopePaper(layout.pageSize())};
 }
 
-QFont printerFont(const PrintFont& font)
-{
-    QFont qfont(font.name);
-    qfont.setPointSizeF(font.pointSize);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    return qfont;
-}
-
-QFont QtPrinterDevice::qtFont(const PrintFont& font) const
-{
-    return printerFont(font);
-}
-
-double QtPrinterDevice::toDevice(double points) const
-{
-    return points * m_printer->resolution() / 72.0;
-}
-
 double QtPrinterDevice::toPoints(double pixels) const
 {
     return pixels * 72.0 / m_printer->resolution();
@@ -100,6 +173,7 @@ void QtPrinterDevice::openDocument()
 {
     if (!m_open) {
         m_pages.assign(1, {});
+        m_rules.assign(1, {});
         m_open = true;
     }
 }
@@ -110,10 +184,17 @@ void QtPrinterDevice::drawText(const PlacedText& run)
     m_pages.back().push_back(run);
 }
 
+void QtPrinterDevice::drawRule(const PlacedRule& rule)
+{
+    openDocument();
+    m_rules.back().push_back(rule);
+}
+
 void QtPrinterDevice::newPage()
 {
     openDocument();
     m_pages.emplace_back();
+    m_rules.emplace_back();
 }
 
 void QtPrinterDevice::endDocument()
@@ -121,33 +202,15 @@ void QtPrinterDevice::endDocument()
     openDocument();
     drawPages();
     m_pages.clear();
+    m_rules.clear();
     m_open = false;
 }
 
 void QtPrinterDevice::abandonDocument()
 {
     m_pages.clear();
+    m_rules.clear();
     m_open = false;
-}
-
-void QtPrinterDevice::drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft,
-                                 const QString& text)
-{
-    // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
-    const QString letters = QString::fromLatin1(TabStops::letters);
-    // Text layout scales tab positions from screen to printer resolution itself.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96.0;
-    const double unit = metrics.horizontalAdvance(letters) / letters.size() / 4 * screenDpi / m_printer->logicalDpiY();
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(TabStops::defaultStop * unit);
-    QList<QTextOption::Tab> tabs;
-    for (int stop : TabStops::listStops)
-        tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
-    option.setTabs(tabs);
-    const double width = m_printer->pageLayout().fullRectPixels(m_printer->resolution()).width();
-    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
 }
 
 void QtPrinterDevice::drawPages()
@@ -171,17 +234,8 @@ void QtPrinterDevice::drawPages()
             painter.end();
             throw AppError::printerError();
         }
-        for (const PlacedText& run : m_pages[page]) {
-            const QFont font = qtFont(run.font);
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, m_printer.get());
-            const QPointF topLeft(toDevice(PagePlacement::kOriginLeft + run.x), toDevice(PagePlacement::kOriginTop + run.y));
-            if (run.text.contains(u'\t')) {
-                drawTabbed(painter, metrics, topLeft, run.text);
-                continue;
-            }
-            painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
-        }
+        drawPlacedRuns(painter, *m_printer, m_pages[page]);
+        drawPlacedRules(painter, *m_printer, m_rules[page]);
     }
     if (!painter.end())
         throw AppError::printerError();

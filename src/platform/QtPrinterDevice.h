@@ -5,11 +5,11 @@
 #include <QPageSize>
 #include <QPrinter>
 
-class QFontMetricsF;
-class QPainter;
-class QPointF;
 #include <memory>
 #include <vector>
+
+class Platform;
+class QPainter;
 
 // The line printer's calls drawn onto a QPrinter: a real printer or a PDF file, with the
 // line printer's origin at the fixed point of PagePlacement.h.
@@ -31,6 +31,7 @@ public:
     double textWidth(const PrintFont& font, const QString& text) override;
     PageGeometry page() override;
     void drawText(const PlacedText& run) override;
+    void drawRule(const PlacedRule& rule) override;
     void newPage() override;
     void endDocument() override;
     void abandonDocument() override;
@@ -38,13 +39,11 @@ public:
 private:
     void openDocument();
     void drawPages();
-    void drawTabbed(QPainter& painter, const QFontMetricsF& metrics, const QPointF& topLeft, const QString& text);
-    QFont qtFont(const PrintFont& font) const;
-    double toDevice(double points) const;
     double toPoints(double pixels) const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::vector<std::vector<PlacedText>> m_pages; // of the open document
+    std::vector<std::vector<PlacedRule>> m_rules; // page by page beside m_pages
     bool m_open = false;
     QString m_outputBase;
     int m_documents = 0;
@@ -53,6 +52,22 @@ private:
 
 // The Qt font a printer draws a printer font in.
 QFont printerFont(const PrintFont& font);
+
+// One page's runs drawn with painter, which paints on printer, the way a printer device draws
+// them: printing and the preview share it.
+void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs);
+// The same for one page's rules.
+void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<PlacedRule>& rules);
+
+// True when the QPrinter writes a file (Print to File, PDF, an output file name) rather than
+// feeding paper through a printer.
+bool printsToFile(const QPrinter& printer);
+
+// The device every printout draws on for a chosen QPrinter: a real printer in the calibration
+// stored for its name (CalibratedDevice.h), a file exactly as laid out. Whatever opens a printer
+// (the print dialog, a printer named on a command line) turns it into a device here.
+std::unique_ptr<PrinterDevice> printerDeviceFor(Platform& platform, std::unique_ptr<QPrinter> printer,
+                                                const QString& deviceName = QString());
 
 // Envelope and card papers: the named envelopes, and any page with a short side of 7 in or less.
 bool isEnvelopePaper(const QPageSize& size);

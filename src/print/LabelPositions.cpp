@@ -5,12 +5,6 @@
 #include <array>
 #include <cmath>
 
-SheetColumns thirtyLabelColumns()
-{
-    // 3/16 in at either side and 1/8 in between: the 33-column step of the margins is this pitch.
-    return {3, 0.1875, 2.625, 2.75};
-}
-
 std::optional<LabelMargins> labelMargins(double position)
 {
     static constexpr std::array<int, 3> indents{2, 35, 68};

@@ -9,18 +9,6 @@ struct LabelMargins {
     int padRows = 0; // empty lines above them, after the first
 };
 
-// Labels across a sheet as it lies in the printer (portrait), in inches from the paper's
-// left edge: how many, where the first starts, how wide each is, and left edge to left edge.
-struct SheetColumns {
-    int across = 0;
-    double firstLeft = 0;
-    double width = 0;
-    double pitch = 0;
-};
-
-// The 30-label sheet's labels, 2 5/8 in wide, three across.
-SheetColumns thirtyLabelColumns();
-
 // The margins of a position; none for a number outside 1..30 or not whole.
 std::optional<LabelMargins> labelMargins(double position);
 

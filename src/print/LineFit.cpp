@@ -3,7 +3,7 @@
 #include "platform/Numbers.h"
 #include "platform/PagePlacement.h"
 #include "print/EnvelopeSizes.h"
-#include "print/LabelPositions.h"
+#include "print/LabelStock.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
 
@@ -18,10 +18,10 @@ constexpr double kEnvelopeEdge = 0.25 * 72;
 
 // The right edge of the label under a line that starts x points right of the print origin.
 // scale > 1 spreads the sheet as a larger font spreads the margin table's columns.
-double labelRightEdge(const SheetColumns& sheet, double x, double scale)
+double labelRightEdge(const LabelStock& sheet, double x, double scale)
 {
     const auto left = [&](int label) {
-        return ((sheet.firstLeft + label * sheet.pitch) * 72 - PagePlacement::kOriginLeft) * scale;
+        return ((sheet.left + label * sheet.columnPitch) * 72 - PagePlacement::kOriginLeft) * scale;
     };
     int label = 0;
     while (label + 1 < sheet.across && left(label + 1) <= x + kEpsilon)
@@ -49,7 +49,7 @@ FitLayout returnAddressLayout(TextMeasure& measure)
     const double charWidth = measure.averageCharWidth(layout.font);
     const auto& columns = returnAddressColumns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const double edge = labelRightEdge(returnAddressLabelColumns(), columnX(columns[i], charWidth), 1);
+        const double edge = labelRightEdge(kEightyLabelSheet, columnX(columns[i], charWidth), 1);
         addPlace(layout.places, {columns[i], edge, i + 1 < columns.size() ? columns[i + 1] : 0});
     }
     return layout;
@@ -126,7 +126,7 @@ FitLayout fitLayout(const Composer& composer, bool returnAddress, TextMeasure& m
     // The margin table counts columns of 10-point Courier; a larger font spreads them.
     const double scale = charWidth / measure.averageCharWidth({layout.font.name, 10, false, false});
     for (int column : printed.columns)
-        addPlace(layout.places, {column, labelRightEdge(thirtyLabelColumns(), columnX(column, charWidth), scale), 0});
+        addPlace(layout.places, {column, labelRightEdge(kThirtyLabelSheet, columnX(column, charWidth), scale), 0});
     return layout;
 }
 

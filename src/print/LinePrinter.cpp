@@ -75,6 +75,13 @@ void LinePrinter::printLine(const std::vector<Item>& items)
     nextLine();
 }
 
+void LinePrinter::drawRule(double x1, double y1, double x2, double y2, double width)
+{
+    startPendingPage();
+    const double offset = placement().offset;
+    m_device.drawRule({m_page, x1, y1 - offset, x2, y2 - offset, width});
+}
+
 void LinePrinter::home()
 {
     m_line = 1;

@@ -37,6 +37,8 @@ public:
     void oneEnvelope() { m_oneEnvelope = true; }
 
     void emptyLine();
+    // A rule on the current page, ends in points from the print origin; the line position stays.
+    void drawRule(double x1, double y1, double x2, double y2, double width);
     void printLine(const std::vector<Item>& items);
     // Column 1 of line 1 on the current page.
     void home();

@@ -3,6 +3,7 @@
 #include "print/LabelPositions.h"
 
 #include <QString>
+#include <optional>
 
 class Platform;
 
@@ -16,6 +17,15 @@ struct PositionDialogResult {
     bool chosen = false;
     QString caption; // lblLMPosition
 };
+
+// One answer to the position prompt judged: what it leaves in the window when it passes, or the
+// refusal to show before the prompt is asked again. held is the range the window holds; it
+// takes the range of an entry that passes its checks even when the start is then refused.
+struct PositionAnswer {
+    PositionDialogResult result;
+    std::optional<PositionMessage> refusal;
+};
+PositionAnswer judgePositionAnswer(const QString& answer, PositionRange& held);
 
 // The dialog of the Label stock option: asks for a position or range until an entry passes,
 // answering each refused one with its message. current is the range the window holds, which

@@ -16,11 +16,11 @@ namespace {
 const QString kCourier = QStringLiteral("Courier New");
 const QString kTrebuchet = QStringLiteral("Trebuchet MS");
 
-// Two printer families whose drivers need the paper named and the envelope raised.
 bool isSpecialFamily(const QString& deviceName)
 {
-    return deviceName.contains(QStringLiteral("HP DeskJet 640C/642C/648C"))
-           || deviceName.contains(QStringLiteral("Officejet Pro"));
+    const QStringList families = specialPrinterFamilies();
+    return std::any_of(families.begin(), families.end(),
+                       [&](const QString& family) { return deviceName.contains(family); });
 }
 
 void printComposerLine(LinePrinter& printer, const QString& text, int indent, bool centered)
@@ -151,16 +151,22 @@ bool refusesMedium(const Composer& composer)
            || (!composer.leftJustified && !composer.centered);
 }
 
-void refuse(Platform& platform, const QString& text, const QString& title,
+bool refuse(Platform& platform, const QString& text, const QString& title,
             MessageIcon icon = MessageIcon::Exclamation)
 {
     platform.beep();
     platform.messageBox(text, title, MessageButtons::Ok, icon);
+    return false;
 }
 
 } // namespace
 
-void printComposer(Platform& platform, Composer& composer)
+QStringList specialPrinterFamilies()
+{
+    return {QStringLiteral("HP DeskJet 640C/642C/648C"), QStringLiteral("Officejet Pro")};
+}
+
+bool printComposer(Platform& platform, Composer& composer)
 {
     std::unique_ptr<LinePrinter> printer;
     std::unique_ptr<PrinterDevice> device;
@@ -205,7 +211,7 @@ void printComposer(Platform& platform, Composer& composer)
 
         std::optional<PrintChoice> choice = platform.printDialog({});
         if (!choice)
-            return;
+            return false;
         device = std::move(choice->printer);
         printer = std::make_unique<LinePrinter>(*device);
         printer->setFont({kCourier, 10, false, false});
@@ -218,10 +224,12 @@ void printComposer(Platform& platform, Composer& composer)
             composer.topPad = firstLabel.topPad;
             printCopy(*printer, composer);
         }
+        return true;
     } catch (const std::exception&) {
         if (printer)
             printer->abandonDocument();
         showPrinterProblem(platform);
+        return false;
     }
 }
 

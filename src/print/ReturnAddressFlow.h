@@ -18,7 +18,16 @@ struct ReturnAddressResult {
     bool focusLine4 = false;
 };
 
+// Whether the composer's lines fit the small labels; a refusal is shown with its beep.
+enum class ReturnAddressLines { Fit, Missing, TooMany };
+ReturnAddressLines refuseUnfitReturnAddress(Platform& platform, const std::array<QString, 5>& lines);
+
 // The return-address command, from its first message to the "Completed" question, asked
 // again as long as the answer is Yes. lines are the composer's five lines.
 ReturnAddressResult runReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
                                            ReturnAddressState state);
+
+// The sheet on screen: the same refusals of the lines, then no question and no printer; Bold
+// and the main window's state stay as they were.
+ReturnAddressResult previewReturnAddressLabels(Platform& platform, const std::array<QString, 5>& lines,
+                                               ReturnAddressState state);

@@ -19,11 +19,6 @@ const std::array<int, 4>& returnAddressColumns()
     return kColumns;
 }
 
-SheetColumns returnAddressLabelColumns()
-{
-    return {4, 0.28125, 1.75, 2.0625};
-}
-
 void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>& lines)
 {
     for (int i = 0; i < 5; ++i)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/TextMeasure.h"
-#include "print/LabelPositions.h"
 #include "print/PrinterProblem.h"
 
 #include <QString>
@@ -13,9 +12,6 @@ class LinePrinter;
 // The sheet's font, and the character columns at which the four labels of a row start.
 PrintFont returnAddressFont();
 const std::array<int, 4>& returnAddressColumns();
-
-// The sheet's labels, 1 3/4 in wide, four across.
-SheetColumns returnAddressLabelColumns();
 
 // One sheet of 80 return-address labels (4 across, 20 down) of the three lines.
 void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>& lines);

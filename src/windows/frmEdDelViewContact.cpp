@@ -3,12 +3,14 @@
 #include "app/frmLDeded.h"
 #include "help/HelpEntries.h"
 #include "print/ContactDetailsPrintout.h"
+#include "print/PrintPreview.h"
 #include "windows/ComposerHandOver.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStringListModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,9 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
     cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
     cboFindContact->setMaxVisibleItems(20);
+    // A string list is replaced in one go; a combo box's own model makes an item per entry.
+    m_findModel = new QStringListModel(cboFindContact);
+    cboFindContact->setModel(m_findModel);
 
     lblACCompOnLabel = new QLabel(QStringLiteral("Include Company Name in Address?"), central);
     lblACCompOnLabel->setObjectName(QStringLiteral("lblACCompOnLabel"));
@@ -77,6 +82,9 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     mnuEDVPrint = mnuEDVFile->addAction(QStringLiteral("Print"));
     mnuEDVPrint->setObjectName(QStringLiteral("mnuEDVPrint"));
     mnuEDVPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuEDVPreview = mnuEDVFile->addAction(QStringLiteral("Print Preview"));
+    mnuEDVPreview->setObjectName(QStringLiteral("mnuEDVPreview"));
+    mnuEDVPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     buildEditMenu(QStringLiteral("mnuEDV"));
     mnuEDVHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuEDVHelp->setObjectName(QStringLiteral("mnuEDVHelp"));
@@ -102,6 +110,7 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
     connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
+    connect(mnuEDVPreview, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPreview_Click);
     connectHelp(mnuEDVManual, mnuEDVAbout, this, m_platform);
 
     resetForLoad();
@@ -154,8 +163,7 @@ void frmEdDelViewContact::loadFindList(const QVector<FindEntry>& entries)
         texts << entry.text;
         m_findRecords << entry.recordNumber;
     }
-    cboFindContact->clear();
-    cboFindContact->addItems(texts);
+    m_findModel->setStringList(texts);
     cboFindContact->setCurrentIndex(-1);
 }
 
@@ -276,6 +284,11 @@ void frmEdDelViewContact::mnuEDVPrint_Click()
     if (const auto* edit = qobject_cast<QLineEdit*>(focusWidget()))
         selection = edit->selectedText();
     printContactDetails(m_platform, detailsFromBoxes(readBoxes()), selection);
+}
+
+void frmEdDelViewContact::mnuEDVPreview_Click()
+{
+    previewContactDetails(m_platform, detailsFromBoxes(readBoxes()));
 }
 
 void frmEdDelViewContact::cmdCancel_Click()

@@ -6,6 +6,7 @@
 #include <QVector>
 
 class QComboBox;
+class QStringListModel;
 
 // The contact browser: one contact of the open file at a time, picked by name or stepped to,
 // edited, saved, deleted. CurrentRecord (the session's) is the record on show.
@@ -28,6 +29,7 @@ public:
     QPushButton* cmdCancel;
     QMenu* mnuEDVFile;
     QAction* mnuEDVPrint;
+    QAction* mnuEDVPreview;
     QMenu* mnuEDVHelp;
     QAction* mnuEDVManual;
     QAction* mnuEDVAbout;
@@ -53,6 +55,7 @@ public slots:
     void cmdPrintLabel_Click();
     void cmdCancel_Click();
     void mnuEDVPrint_Click();
+    void mnuEDVPreview_Click();
     void txtACCompany_Change() override;
 
 protected:
@@ -67,4 +70,5 @@ private:
 
     ContactBrowser m_browser;
     QVector<int> m_findRecords; // record number of each find-list entry, by index
+    QStringListModel* m_findModel = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "platform/TabStops.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
+#include "print/PrintPreview.h"
 #include "windows/TabStopDelegate.h"
 #include "windows/WindowFlow.h"
 #include "windows/frmEdDelViewContact.h"
@@ -142,6 +143,10 @@ void frmViewAll::buildMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint = addItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuPrintPreview = addItem(mnuFile, QStringLiteral("mnuPrintPreview"), QStringLiteral("Print Preview"),
+                              QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    mnuLabelsPreview = addItem(mnuFile, QStringLiteral("mnuLabelsPreview"), QStringLiteral("Print Labels Preview"),
+                               QKeySequence(QStringLiteral("Ctrl+Shift+L")));
     mnuVAEdit = menuBar()->addMenu(QStringLiteral("Edit"));
     mnuVAEdit->setObjectName(QStringLiteral("mnuVAEdit"));
     mnuVAEditCut = addItem(mnuVAEdit, QStringLiteral("mnuVAEditCut"), QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
@@ -169,6 +174,8 @@ void frmViewAll::connectHandlers()
     connect(cmdPrintLabels, &QPushButton::clicked, this, &frmViewAll::cmdPrintLabels_Click);
     connect(cmdViewAllClose, &QPushButton::clicked, this, &frmViewAll::cmdViewAllClose_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
+    connect(mnuPrintPreview, &QAction::triggered, this, &frmViewAll::mnuPrintPreview_Click);
+    connect(mnuLabelsPreview, &QAction::triggered, this, &frmViewAll::mnuLabelsPreview_Click);
     connect(mnuVAEdit, &QMenu::aboutToShow, this, &frmViewAll::mnuVAEdit_Click);
     connect(mnuVAEditCut, &QAction::triggered, this, &frmViewAll::mnuVAEditCut_Click);
     connect(mnuVAEditCopy, &QAction::triggered, this, &frmViewAll::mnuVAEditCopy_Click);
@@ -190,12 +197,14 @@ void frmViewAll::loadState()
 {
     lstAllContacts->clear();
     mnuPrint->setEnabled(false);
+    mnuPrintPreview->setEnabled(false);
     setWindowTitle(QStringLiteral("All Contacts  [") + m_main.txtFileTitle->text() + u']');
     txtViewAllHeader->clear();
     txtViewAllHeader->show();
     lstAllContacts->show();
     cmdACGetReport->setEnabled(true);
     cmdPrintLabels->setEnabled(false);
+    mnuLabelsPreview->setEnabled(false);
     frSortOrder->show();
     lblSearchDisplay->clear();
     lblSearchDisplay->hide();
@@ -277,9 +286,11 @@ void frmViewAll::cmdACGetReport_Click()
     lblSearchDisplay->setVisible(result.searchDisplayVisible);
     lblSearchDisplay->setText(result.searchDisplay);
     cmdPrintLabels->setEnabled(true);
+    mnuLabelsPreview->setEnabled(true);
     lblTotContacts->show();
     lblTotContacts->setText(result.totalCaption);
     mnuPrint->setEnabled(true);
+    mnuPrintPreview->setEnabled(true);
     cmdViewAllClose->setFocus();
     if (result.outcome == ContactList::ListingResult::Listed)
         cmdACGetReport->setEnabled(false);
@@ -304,18 +315,16 @@ void frmViewAll::lstAllContacts_DblClick()
     close();
 }
 
-void frmViewAll::cmdPrintLabels_Click()
+std::vector<int> frmViewAll::listedRecords() const
 {
     std::vector<int> records;
     records.reserve(static_cast<std::size_t>(lstAllContacts->count()));
     for (int i = 0; i < lstAllContacts->count(); ++i)
         records.push_back(lstAllContacts->item(i)->data(RecordRole).toInt());
-    ContactFile& file = m_main.session.file;
-    printListLabels(m_platform, records, [&file](int record) { return file.read(record); });
-    cmdViewAllClose->setFocus();
+    return records;
 }
 
-void frmViewAll::mnuPrint_Click()
+ReportRequest frmViewAll::reportRequest() const
 {
     ReportRequest request;
     request.lines = lineTexts();
@@ -323,7 +332,30 @@ void frmViewAll::mnuPrint_Click()
     request.headingSelection = txtViewAllHeader->selectedText();
     request.headingFocused = headerFocused();
     request.fileTitle = m_main.txtFileTitle->text();
-    printContactReport(m_platform, request);
+    return request;
+}
+
+void frmViewAll::cmdPrintLabels_Click()
+{
+    ContactFile& file = m_main.session.file;
+    printListLabels(m_platform, listedRecords(), [&file](int record) { return file.read(record); });
+    cmdViewAllClose->setFocus();
+}
+
+void frmViewAll::mnuLabelsPreview_Click()
+{
+    ContactFile& file = m_main.session.file;
+    previewListLabels(m_platform, listedRecords(), [&file](int record) { return file.read(record); });
+}
+
+void frmViewAll::mnuPrint_Click()
+{
+    printContactReport(m_platform, reportRequest());
+}
+
+void frmViewAll::mnuPrintPreview_Click()
+{
+    previewContactReport(m_platform, reportRequest());
 }
 
 void frmViewAll::cmdViewAllClose_Click()

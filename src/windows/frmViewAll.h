@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/ContactReport.h"
+
 #include <QMainWindow>
 #include <vector>
 
@@ -53,6 +55,8 @@ public:
 
     QMenu* mnuFile;
     QAction* mnuPrint;
+    QAction* mnuPrintPreview;
+    QAction* mnuLabelsPreview;
     QMenu* mnuVAEdit;
     QAction* mnuVAEditCut;
     QAction* mnuVAEditCopy;
@@ -78,6 +82,8 @@ public slots:
     void lstAllContacts_DblClick();
     void cmdPrintLabels_Click();
     void mnuPrint_Click();
+    void mnuPrintPreview_Click();
+    void mnuLabelsPreview_Click();
     void cmdViewAllClose_Click();
     void mnuVAEdit_Click();
     void mnuVAEditCut_Click();
@@ -97,6 +103,8 @@ private:
     bool headerFocused() const;
     std::vector<int> selectedLines() const;
     QStringList lineTexts() const;
+    std::vector<int> listedRecords() const;
+    ReportRequest reportRequest() const;
     void closeAndShowMain();
 
     Platform& m_platform;

@@ -42,7 +42,8 @@ TEST_F(MainWindowTest, FileMenuHasSeparatorsAfterCloseBirthdaysStatesAndPrint)
     for (QAction* action : window->mnuFile->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items.join(u','), "New,Open,Close,-,Enable Birthday Reminders,Disable Birthday Reminders,-,"
-                                "Return Address Labels,Barcode Labels,State Abbreviations,-,Print,-,Exit");
+                                "Return Address Labels,Return Address Labels Preview,Barcode Labels,State Abbreviations,-,"
+                                "Print,Print Preview,-,Printer Cali&bration...,-,Exit");
     EXPECT_EQ(window->mnuFilePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 }
 

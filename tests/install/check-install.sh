@@ -11,13 +11,17 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 app=org.tessaprint.Tessaprint
-for f in bin/tessaprint lib/tessaprint/tessaprint lib/tessaprint/vedUvuv.pdf \
+for f in bin/tessaprint lib/tessaprint/tessaprint bin/tessaprint-batch lib/tessaprint/tessaprint-batch \
+         lib/tessaprint/vedUvuv.pdf \
          lib/tessaprint/doz_oruvi_zozuvivozuroz.pdf share/applications/$app.desktop \
          share/metainfo/$app.metainfo.xml share/icons/hicolor/256x256/apps/$app.png; do
   [ -s "$prefix/$f" ] || fail "missing $f"
 done
 [ -x "$prefix/bin/tessaprint" ] || fail "the launcher cannot be run"
 [ -x "$prefix/lib/tessaprint/tessaprint" ] || fail "the program cannot be run"
+# The command-line tool runs through its launcher, with no display and nothing set up.
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tessaprint-batch" --help) \
+  | grep -q '^Usage: tessaprint-batch' || fail "the command-line tool does not run from its launcher"
 for pdf in vedUvuv.pdf doz_oruvi_zozuvivozuroz.pdf; do
   pdfinfo "$prefix/lib/tessaprint/$pdf" >/dev/null || fail "$pdf does not open"
 done
@@ -43,7 +47,8 @@ for p in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation; do
   echo "$depends" | grep -q "\b$p\b" || fail "the package does not depend on $p ($depends)"
 done
 dpkg-deb -c "$deb" >"$work/contents"
-for f in ./usr/bin/tessaprint ./usr/lib/tessaprint/tessaprint ./usr/lib/tessaprint/vedUvuv.pdf \
+for f in ./usr/bin/tessaprint ./usr/lib/tessaprint/tessaprint ./usr/bin/tessaprint-batch \
+         ./usr/lib/tessaprint/tessaprint-batch ./usr/lib/tessaprint/vedUvuv.pdf \
          ./usr/share/applications/$app.desktop; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done

@@ -1,6 +1,7 @@
 #include "ComposerFixture.h"
 #include "PdfPrinter.h"
-#include "PdfWords.h"
+#include "support/PdfWords.h"
+#include "print/LabelStock.h"
 #include "platform/QtTextMeasure.h"
 #include "print/LineFit.h"
 #include "print/PrintCommand.h"
@@ -23,15 +24,15 @@ QString word(int length)
 }
 
 // The right edge of the label that holds the word's first letter, in inches from the paper's edge.
-double labelRightEdge(const SheetColumns& sheet, const PdfWord& printed)
+double labelRightEdge(const LabelStock& sheet, const PdfWord& printed)
 {
-    int label = static_cast<int>((printed.xMin - sheet.firstLeft) / sheet.pitch);
+    int label = static_cast<int>((printed.xMin - sheet.left) / sheet.columnPitch);
     label = std::clamp(label, 0, sheet.across - 1);
-    return sheet.firstLeft + label * sheet.pitch + sheet.width;
+    return sheet.left + label * sheet.columnPitch + sheet.width;
 }
 
 // Words whose end passes the right edge of their label.
-int wordsPastTheirLabel(const std::vector<PdfWord>& words, const SheetColumns& sheet)
+int wordsPastTheirLabel(const std::vector<PdfWord>& words, const LabelStock& sheet)
 {
     return static_cast<int>(std::count_if(words.begin(), words.end(), [&](const PdfWord& printed) {
         return printed.xMax > labelRightEdge(sheet, printed);
@@ -64,7 +65,7 @@ TEST(LineFitPdf, ThirtyLabelSheetHoldsWhatTheFitSaysAndNoMore)
         ASSERT_TRUE(platform.messages.empty());
         const std::vector<PdfWord> words = readPdfWords(path);
         ASSERT_EQ(words.size(), 3u);
-        const int past = wordsPastTheirLabel(words, thirtyLabelColumns());
+        const int past = wordsPastTheirLabel(words, kThirtyLabelSheet);
         EXPECT_EQ(past, length == 29 ? 0 : 3);
         EXPECT_EQ(fit.problem == LineFitProblem::None, past == 0);
     }
@@ -86,7 +87,7 @@ TEST(LineFitPdf, ReturnAddressLabelsHoldWhatTheFitSaysAndNoMore)
         ASSERT_EQ(printReturnAddressSheets(platform, {lines[0], lines[1], lines[2]}), PrintOutcome::Printed);
         const std::vector<PdfWord> words = readPdfWords(path);
         ASSERT_EQ(words.size(), 80u);
-        const int past = wordsPastTheirLabel(words, returnAddressLabelColumns());
+        const int past = wordsPastTheirLabel(words, kEightyLabelSheet);
         // The first column has a little more room than the other three.
         EXPECT_EQ(past, length == 23 ? 0 : 60);
         EXPECT_EQ(fit.problem == LineFitProblem::None, past == 0);

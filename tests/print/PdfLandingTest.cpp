@@ -4,7 +4,7 @@
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
 #include "PdfPrinter.h"
-#include "PdfWords.h"
+#include "support/PdfWords.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
@@ -13,13 +13,6 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <gtest/gtest.h>
-
-namespace {
-
-const LabelStock kThirtyLabels{3, 10, 0.15625, 0.5, 2.625, 1.0, 2.78125, 1.0};
-const LabelStock kEightyLabels{4, 20, 0.28125, 0.5, 1.75, 0.5, 2.0625, 0.5};
-
-} // namespace
 
 TEST(PdfLanding, ThirtyLabelSheetPutsEachLabelsTextOnItsLabel)
 {
@@ -38,7 +31,7 @@ TEST(PdfLanding, ThirtyLabelSheetPutsEachLabelsTextOnItsLabel)
         const std::vector<PdfWord> words = readPdfWords(path);
         EXPECT_EQ(words.size(), 30u * 10) << "ten words on each label";
         int labelsWithText = 0;
-        const QStringList problems = checkWordsOnLabels(words, kThirtyLabels, 0.02, labelsWithText);
+        const QStringList problems = checkWordsOnLabels(words, kThirtyLabelSheet, 0.02, labelsWithText);
         EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
         EXPECT_EQ(labelsWithText, 30) << (centered ? "centered" : "left-justified");
     }
@@ -58,7 +51,7 @@ TEST(PdfLanding, ReturnAddressSheetPutsAllEightyOnTheirLabels)
     const std::vector<PdfWord> words = readPdfWords(path);
     EXPECT_EQ(words.size(), 80u * 9);
     int labelsWithText = 0;
-    const QStringList problems = checkWordsOnLabels(words, kEightyLabels, 0.03, labelsWithText);
+    const QStringList problems = checkWordsOnLabels(words, kEightyLabelSheet, 0.03, labelsWithText);
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
     EXPECT_EQ(labelsWithText, 80);
 }
@@ -167,7 +160,7 @@ TEST(PdfLanding, ListLabelsForThirtyOneContactsFillOneSheetAndOneLabelOfTheNext)
     EXPECT_EQ(lastPage, 2);
     for (int page : {1, 2}) {
         int labelsWithText = 0;
-        const QStringList problems = checkWordsOnSheet(words, page, kThirtyLabels, 0.02, labelsWithText);
+        const QStringList problems = checkWordsOnSheet(words, page, kThirtyLabelSheet, 0.02, labelsWithText);
         EXPECT_TRUE(problems.isEmpty()) << "page " << page << ":\n" << problems.join(u'\n').toStdString();
         EXPECT_EQ(labelsWithText, page == 1 ? 30 : 1) << "page " << page;
     }
@@ -293,7 +286,8 @@ TEST(PdfLanding, EnvelopePaperHoldsTheWholeAddressOnOnePage)
         EXPECT_GT((left + right) / 2, page.first / 2);
         // Bold, Large Font and the printer family each raise the block; without them it sits
         // below the top third, where the post expects an address.
-        if (!c.bold && !c.largeFont)
+        if (!c.bold && !c.largeFont) {
             EXPECT_GT(top, page.second / 3);
+        }
     }
 }

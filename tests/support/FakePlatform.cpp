@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 
 #include "platform/AppError.h"
+#include "platform/CalibratedDevice.h"
 
 void FakePrinter::setOrientation(Orientation orientation)
 {
@@ -139,6 +140,28 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         return choice;
     }
 
+    auto printer = std::make_unique<FakePrinter>();
+    printer->name = answer.deviceName;
+    printer->failAtDraw = answer.failAtDraw;
+    printer->dialogPaper = answer.paper;
+    printers.push_back(printer.get());
+
+    PrintChoice choice;
+    choice.printer = calibratedPrinter(*this, keepPrinter(std::move(printer)));
+    choice.copies = answer.copies;
+    choice.selectionChosen = answer.selection;
+    return choice;
+}
+
+std::unique_ptr<PrinterDevice> FakePlatform::previewPrinter()
+{
+    auto printer = std::make_unique<FakePrinter>();
+    previewPrinters.push_back(printer.get());
+    return keepPrinter(std::move(printer));
+}
+
+std::unique_ptr<PrinterDevice> FakePlatform::keepPrinter(std::unique_ptr<FakePrinter> printer)
+{
     // The caller owns the printer it gets; a recording twin stays here for the test.
     class Forwarding : public PrinterDevice {
     public:
@@ -151,6 +174,7 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         double textWidth(const PrintFont& f, const QString& t) override { return m_target->textWidth(f, t); }
         PageGeometry page() override { return m_target->page(); }
         void drawText(const PlacedText& run) override { m_target->drawText(run); }
+        void drawRule(const PlacedRule& rule) override { m_target->drawRule(rule); }
         void newPage() override { m_target->newPage(); }
         void endDocument() override { m_target->endDocument(); }
         void abandonDocument() override { m_target->abandonDocument(); }
@@ -159,19 +183,9 @@ std::optional<PrintChoice> FakePlatform::printDialog(const PrintDialogRequest& r
         FakePrinter* m_target;
     };
 
-    auto printer = std::make_unique<FakePrinter>();
-    printer->name = answer.deviceName;
-    printer->failAtDraw = answer.failAtDraw;
-    printer->dialogPaper = answer.paper;
-    printers.push_back(printer.get());
     FakePrinter* target = printer.get();
     m_keep.push_back(std::move(printer));
-
-    PrintChoice choice;
-    choice.printer = std::make_unique<Forwarding>(target);
-    choice.copies = answer.copies;
-    choice.selectionChosen = answer.selection;
-    return choice;
+    return std::make_unique<Forwarding>(target);
 }
 
 void FakePlatform::writeSetting(const QString& appTitle, const QString& section, const QString& key,

@@ -11,6 +11,7 @@
 // A printout as the line printer sent it: each document's pages of placed text.
 struct FakeDocument {
     std::vector<PlacedText> runs;
+    std::vector<PlacedRule> rules;
     int pages = 1;
     Orientation orientation = Orientation::Portrait;
     std::optional<PaperSize> paper;
@@ -46,6 +47,7 @@ public:
     }
     PageGeometry page() override;
     void drawText(const PlacedText& run) override;
+    void drawRule(const PlacedRule& rule) override { current().rules.push_back(rule); }
     void newPage() override;
     void endDocument() override;
     void abandonDocument() override;
@@ -72,7 +74,8 @@ struct RecordedPrompt {
     QString defaultAnswer;
 };
 
-// Answers from a script and records every message, prompt, beep and printout.
+// Answers from a script and records every message, prompt, beep and printout. Its own printers
+// are printers, not files: like the real dialog's, they come in their stored calibration.
 class FakePlatform : public Platform {
 public:
     FakePlatform();
@@ -105,7 +108,12 @@ public:
     int beeps = 0;
     // Every printer the dialog handed out, in order; they live as long as the platform.
     std::vector<FakePrinter*> printers;
+    // The printers previews were laid out on (the same fake printer the dialog hands out, on
+    // letter paper), and every document shown as a preview.
+    std::vector<FakePrinter*> previewPrinters;
+    std::vector<PreviewDocument> previews;
     QMap<QString, QString> settings; // "section/key" -> value
+    QStringList installedPrinters = {QStringLiteral("Fake Printer")};
     QStringList opened;
     QStringList started;
     // Programs that fail to start.
@@ -127,11 +135,19 @@ public:
     void beep() override { ++beeps; }
     std::optional<FileDialogAnswer> openFileDialog(const FileDialogRequest& request) override;
     std::optional<PrintChoice> printDialog(const PrintDialogRequest& request) override;
+    std::unique_ptr<PrinterDevice> previewPrinter() override;
+    void showPreview(const PreviewDocument& document) override { previews.push_back(document); }
     void clearClipboard() override { clipboard.clear(); }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
     void writeSetting(const QString& appTitle, const QString& section, const QString& key,
                       const QString& value) override;
+    QString readSetting(const QString& appTitle, const QString& section, const QString& key) override
+    {
+        Q_UNUSED(appTitle);
+        return settings.value(section + u'/' + key);
+    }
+    QStringList printerNames() override { return installedPrinters; }
     void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
     bool startProgram(const QString& path) override
     {
@@ -149,6 +165,8 @@ public:
     QDate today() override { return todayDate; }
 
 private:
+    std::unique_ptr<PrinterDevice> keepPrinter(std::unique_ptr<FakePrinter> printer);
+
     QTemporaryDir m_dir;
     std::vector<std::unique_ptr<FakePrinter>> m_keep;
 };

@@ -1,4 +1,4 @@
-#include "PdfWords.h"
+#include "support/PdfWords.h"
 
 #include <QDir>
 #include <QProcess>

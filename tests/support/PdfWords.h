@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/LabelStock.h"
+
 #include <QString>
 #include <utility>
 #include <vector>
@@ -21,11 +23,6 @@ std::pair<double, double> readPdfPageSize(const QString& pdfPath);
 // Where the print tests leave their PDFs: TESSAPRINT_ARTIFACTS when set, else a temporary folder.
 QString pdfOutputPath(const QString& fileName, const QString& temporaryFolder);
 
-// A label stock: the first label's top-left corner, its size and the pitch between labels.
-struct LabelStock {
-    int across, down;
-    double left, top, width, height, columnPitch, rowPitch;
-};
 
 // Every word must sit inside one label (within tolerance); returns what went wrong, and
 // fills labelsWithText with the number of labels that hold a word.
