@@ -11,7 +11,7 @@ struct LabelStock {
 };
 
 // The 30-label address sheet (1 in x 2 5/8 in, three across, ten down).
-inline constexpr LabelStock kThirtyLabelSheet{3, 10, 0.15625, 0.5, 2.625, 1.0, 2.78125, 1.0};
+inline constexpr LabelStock kThirtyLabelSheet{3, 10, 0.1875, 0.5, 2.625, 1.0, 2.75, 1.0};
 // The 80-label return-address sheet (1/2 in x 1 3/4 in, four across, twenty down).
 inline constexpr LabelStock kEightyLabelSheet{4, 20, 0.28125, 0.5, 1.75, 0.5, 2.0625, 0.5};
 

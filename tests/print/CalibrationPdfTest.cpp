@@ -148,7 +148,7 @@ TEST(CalibrationPdf, AFileIsNeverCalibratedEvenUnderACalibratedPrintersName)
 
 TEST(CalibrationPdf, TheSheetsRulesLandOnTheStockAndMoveWithTheCalibration)
 {
-    const double kLeft = 0.15625, kTop = 0.5, kWidth = 2.625, kColumnPitch = 2.78125;
+    const double kLeft = 0.1875, kTop = 0.5, kWidth = 2.625, kColumnPitch = 2.75;
     QTemporaryDir folder;
     const struct {
         PrinterCalibration calibration;
@@ -183,10 +183,10 @@ TEST(CalibrationPdf, TheSheetsRulesLandOnTheStockAndMoveWithTheCalibration)
             {kLeft + 1.0, kTop},                      // top edge of label 1
             {kLeft, kTop + 0.5},                      // its left edge
             {kLeft + kWidth, kTop + 0.7},             // its right edge
-            {8.34375 - 1.0, 10.5},                    // bottom edge of label 30
-            {8.34375, 10.0},                          // its right edge
+            {8.3125 - 1.0, 10.5},                    // bottom edge of label 30
+            {8.3125, 10.0},                          // its right edge
             {kLeft, kTop - kCrosshairArm + 0.05},     // the top-left crosshair, above the labels
-            {8.34375, 10.5 + kCrosshairArm - 0.05},   // the bottom-right one, below them
+            {8.3125, 10.5 + kCrosshairArm - 0.05},   // the bottom-right one, below them
         };
         for (const auto& point : inked)
             EXPECT_LT(page.darkestNear(point[0] + dx, point[1] + dy), 128)

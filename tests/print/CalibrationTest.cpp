@@ -261,7 +261,7 @@ TEST(CalibrationSheet, OutlinesEveryLabelCrossesTheCornersAndNumbersEachLabel)
         EXPECT_NEAR(inchesY(rightEdge.y2), top + stock.height, 1e-9) << position;
     }
     // Each crosshair: a level and an upright arm crossing at a corner of the label area.
-    const double corners[4][2] = {{0.15625, 0.5}, {8.34375, 0.5}, {0.15625, 10.5}, {8.34375, 10.5}};
+    const double corners[4][2] = {{0.1875, 0.5}, {8.3125, 0.5}, {0.1875, 10.5}, {8.3125, 10.5}};
     for (int i = 0; i < 4; ++i) {
         const PlacedRule& level = sheet.rules[120 + i * 2];
         const PlacedRule& upright = sheet.rules[120 + i * 2 + 1];
@@ -349,6 +349,6 @@ TEST(CalibrationSheet, APreviewShowsItsRulesUnmoved)
     const PreviewPage& page = platform.previews[0].pages.at(0);
     ASSERT_EQ(page.rules.size(), 128u);
     // The preview is laid out as a file is: the first label's top edge at its paper place.
-    EXPECT_NEAR(page.rules[0].x1 + PagePlacement::kOriginLeft, 0.15625 * 72, 1e-9);
+    EXPECT_NEAR(page.rules[0].x1 + PagePlacement::kOriginLeft, 0.1875 * 72, 1e-9);
     EXPECT_NEAR(page.rules[0].y1 + PagePlacement::kOriginTop, 0.5 * 72, 1e-9);
 }

@@ -253,10 +253,10 @@ TEST(PrintPreview, OutlinesAreTheStockWhereItLiesOnThePage)
         std::size_t count;
         QRectF first, last; // points
     } cases[] = {
-        {PreviewStock::ThirtyLabels, letter, 30, {11.25, 36, 189, 72}, {11.25 + 2 * 200.25, 36 + 9 * 72, 189, 72}},
+        {PreviewStock::ThirtyLabels, letter, 30, {13.5, 36, 189, 72}, {13.5 + 2 * 198, 36 + 9 * 72, 189, 72}},
         {PreviewStock::EightyLabels, letter, 80, {20.25, 36, 126, 36}, {20.25 + 3 * 148.5, 36 + 19 * 36, 126, 36}},
         // A quarter turn counter-clockwise: the sheet's top-left label ends up at the page's bottom left.
-        {PreviewStock::ThirtyLabels, lying, 30, {792 - 108, 11.25, 72, 189}, {792 - 36 - 10 * 72, 11.25 + 400.5, 72, 189}},
+        {PreviewStock::ThirtyLabels, lying, 30, {792 - 108, 13.5, 72, 189}, {792 - 36 - 10 * 72, 13.5 + 396, 72, 189}},
         {PreviewStock::Envelope, envelope, 1, {0, 0, 684, 297}, {0, 0, 684, 297}},
         {PreviewStock::Envelope, lying, 0, {}, {}},
         {PreviewStock::Plain, letter, 0, {}, {}},
