@@ -1,7 +1,7 @@
 #include "platform/CalibratedDevice.h"
 
 CalibratedDevice::CalibratedDevice(std::unique_ptr<PrinterDevice> device, const PrinterCalibration& calibration)
-    : m_device(std::move(device)), m_calibration(calibration)
+    : ForwardingDevice(std::move(device)), m_calibration(calibration)
 {
 }
 
@@ -10,7 +10,7 @@ void CalibratedDevice::drawText(const PlacedText& run)
     PlacedText moved = run;
     moved.x = m_calibration.mapX(run.x);
     moved.y = m_calibration.mapY(run.y);
-    m_device->drawText(moved);
+    inner().drawText(moved);
 }
 
 void CalibratedDevice::drawRule(const PlacedRule& rule)
@@ -20,7 +20,7 @@ void CalibratedDevice::drawRule(const PlacedRule& rule)
     moved.y1 = m_calibration.mapY(rule.y1);
     moved.x2 = m_calibration.mapX(rule.x2);
     moved.y2 = m_calibration.mapY(rule.y2);
-    m_device->drawRule(moved);
+    inner().drawRule(moved);
 }
 
 std::unique_ptr<CalibratedDevice> calibratedPrinter(Platform& platform, std::unique_ptr<PrinterDevice> printer)

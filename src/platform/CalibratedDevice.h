@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/PrinterCalibration.h"
-#include "platform/PrinterDevice.h"
+#include "platform/ForwardingDevice.h"
 
 #include <memory>
 
@@ -9,31 +9,17 @@ class Platform;
 
 // A printer whose output is moved and stretched by its calibration; everything but the
 // positions of text and rules goes through untouched.
-class CalibratedDevice : public PrinterDevice {
+class CalibratedDevice : public ForwardingDevice {
 public:
     CalibratedDevice(std::unique_ptr<PrinterDevice> device, const PrinterCalibration& calibration);
 
     const PrinterCalibration& calibration() const { return m_calibration; }
-    PrinterDevice& device() { return *m_device; }
+    PrinterDevice& device() { return inner(); }
 
-    QString deviceName() const override { return m_device->deviceName(); }
-    void setOrientation(Orientation orientation) override { m_device->setOrientation(orientation); }
-    void setPaperSize(PaperSize size) override { m_device->setPaperSize(size); }
-    void feedEnvelope(double widthInches, double heightInches) override
-    {
-        m_device->feedEnvelope(widthInches, heightInches);
-    }
-    PageGeometry page() override { return m_device->page(); }
-    double averageCharWidth(const PrintFont& font) override { return m_device->averageCharWidth(font); }
-    double textWidth(const PrintFont& font, const QString& text) override { return m_device->textWidth(font, text); }
     void drawText(const PlacedText& run) override;
     void drawRule(const PlacedRule& rule) override;
-    void newPage() override { m_device->newPage(); }
-    void endDocument() override { m_device->endDocument(); }
-    void abandonDocument() override { m_device->abandonDocument(); }
 
 private:
-    std::unique_ptr<PrinterDevice> m_device;
     PrinterCalibration m_calibration;
 };
 

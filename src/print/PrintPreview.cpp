@@ -1,5 +1,6 @@
 #include "print/PrintPreview.h"
 
+#include "platform/ForwardingDevice.h"
 #include "print/LabelStock.h"
 #include "print/PrintCommand.h"
 
@@ -25,30 +26,19 @@ std::vector<QRectF> sheetOutlines(const LabelStock& stock, const PageGeometry& p
 
 // The printer a preview's print code draws on: measured and laid out by the preview printer,
 // its documents kept in the record instead of being sent.
-class RecordingPrinter : public PrinterDevice {
+class RecordingPrinter : public ForwardingDevice {
 public:
     RecordingPrinter(std::unique_ptr<PrinterDevice> layout, PreviewStock stock, PreviewPlatform::Record& record)
-        : m_layout(std::move(layout)), m_stock(stock), m_record(record)
+        : ForwardingDevice(std::move(layout)), m_stock(stock), m_record(record)
     {
     }
-
-    QString deviceName() const override { return m_layout->deviceName(); }
-    void setOrientation(Orientation orientation) override { m_layout->setOrientation(orientation); }
-    void setPaperSize(PaperSize size) override { m_layout->setPaperSize(size); }
-    void feedEnvelope(double widthInches, double heightInches) override
-    {
-        m_layout->feedEnvelope(widthInches, heightInches);
-    }
-    PageGeometry page() override { return m_layout->page(); }
-    double averageCharWidth(const PrintFont& font) override { return m_layout->averageCharWidth(font); }
-    double textWidth(const PrintFont& font, const QString& text) override { return m_layout->textWidth(font, text); }
 
     void drawText(const PlacedText& run) override
     {
         open();
         PreviewPage& current = m_pages.back();
         // The paper as it is when the text goes onto it.
-        const PageGeometry now = m_layout->page();
+        const PageGeometry now = inner().page();
         if (!sameGeometry(now, current.geometry)) {
             std::vector<PlacedRule> rules = std::move(current.rules);
             current = startPage(std::move(current.runs));
@@ -87,7 +77,7 @@ private:
     PreviewPage startPage(std::vector<PlacedText> runs)
     {
         PreviewPage page;
-        page.geometry = m_layout->page();
+        page.geometry = inner().page();
         page.outlines = stockOutlines(m_stock, page.geometry);
         page.runs = std::move(runs);
         return page;
@@ -100,7 +90,6 @@ private:
         }
     }
 
-    std::unique_ptr<PrinterDevice> m_layout;
     PreviewStock m_stock;
     PreviewPlatform::Record& m_record;
     std::vector<PreviewPage> m_pages; // of the open document

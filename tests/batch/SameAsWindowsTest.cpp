@@ -6,6 +6,7 @@
 #include "contacts/ContactFile.h"
 #include "platform/QtPrinterDevice.h"
 #include "support/FakePlatform.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "windows/frmViewAll.h"
 
@@ -26,20 +27,6 @@
 
 namespace {
 
-// "Print to File" in the print dialog, as the user picks it; with a device name, on that printer.
-FakePlatform::PrintAnswer pdfAnswer(const QString& path, int copies = 1, const QString& deviceName = QString())
-{
-    FakePlatform::PrintAnswer answer;
-    answer.copies = copies;
-    answer.device = [path, deviceName] {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        printer->setPageSize(QPageSize(QPageSize::Letter));
-        return std::make_unique<QtPrinterDevice>(std::move(printer), deviceName);
-    };
-    return answer;
-}
 
 void expectSamePdf(const QString& windows, const QString& tool)
 {
@@ -118,7 +105,7 @@ protected:
             window.txtLMLeftPad->setText(c.indent);
         if (!c.padRows.isEmpty())
             window.txtLMToppad->setText(c.padRows);
-        fake.printAnswers.push_back(pdfAnswer(pdf, c.copies, c.deviceName));
+        fake.printAnswers.push_back(pdfAnswer(pdf, QPageSize::Letter, c.deviceName, c.copies));
         window.cmdLMStart->click();
         EXPECT_TRUE(fake.messages.empty()) << fake.messages.front().text.toStdString();
     }

@@ -3,6 +3,7 @@
 #include "print/CalibrationSheet.h"
 #include "print/LinePrinter.h"
 #include "support/FakePlatform.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 
 #include <QFile>
@@ -13,14 +14,6 @@
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    return printer;
-}
 
 // Two words at the top, two down the page; each word a run of its own, so that where it
 // starts is where its run was placed.

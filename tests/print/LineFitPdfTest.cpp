@@ -1,5 +1,5 @@
 #include "ComposerFixture.h"
-#include "PdfPrinter.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "print/LabelStock.h"
 #include "platform/QtTextMeasure.h"

@@ -3,7 +3,7 @@
 #include "contacts/ContactList.h"
 #include "print/ContactReport.h"
 #include "print/ListLabels.h"
-#include "PdfPrinter.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "platform/QtPrinterDevice.h"
 #include "print/PrintCommand.h"

@@ -1,5 +1,6 @@
 #include "ComposerFixture.h"
 #include "ListFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "platform/AppError.h"
 #include "platform/PagePlacement.h"
@@ -315,14 +316,6 @@ public:
     std::unique_ptr<PrinterDevice> previewPrinter() override { return QtPlatform().previewPrinter(); }
 };
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    return printer;
-}
 } // namespace
 
 TEST(PrintPreview, PaintedPreviewPutsEveryWordWherePrintingToAFilePutsIt)
