@@ -172,9 +172,7 @@ std::optional<Composer> composerFor(Platform& platform, const Request& request)
         PositionRange held;
         const PositionAnswer judged = judgePositionAnswer(request.position, held);
         if (judged.refusal) {
-            platform.beep();
-            platform.messageBox(judged.refusal->text, judged.refusal->title, MessageButtons::Ok,
-                                judged.refusal->information ? MessageIcon::Information : MessageIcon::Exclamation);
+            showPositionRefusal(platform, *judged.refusal);
             return std::nullopt;
         }
         const PositionDialogResult& result = judged.result;

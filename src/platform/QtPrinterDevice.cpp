@@ -14,9 +14,7 @@
 #include <QPen>
 #include <QTextOption>
 
-namespace {
-
-QFont qtFont(const PrintFont& font)
+QFont printerFont(const PrintFont& font)
 {
     QFont qfont(font.name);
     qfont.setPointSizeF(font.pointSize);
@@ -24,6 +22,8 @@ QFont qtFont(const PrintFont& font)
     qfont.setItalic(font.italic);
     return qfont;
 }
+
+namespace {
 
 double toDevice(const QPrinter& printer, double points)
 {
@@ -52,15 +52,10 @@ void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metri
 
 } // namespace
 
-QFont printerFont(const PrintFont& font)
-{
-    return qtFont(font);
-}
-
 void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
 {
     for (const PlacedText& run : runs) {
-        const QFont font = qtFont(run.font);
+        const QFont font = printerFont(run.font);
         painter.setFont(font);
         const QFontMetricsF metrics(font, &printer);
         const QPointF topLeft(toDevice(printer, PagePlacement::kOriginLeft + run.x),
@@ -161,12 +156,12 @@ double QtPrinterDevice::toPoints(double pixels) const
 
 double QtPrinterDevice::averageCharWidth(const PrintFont& font)
 {
-    return toPoints(QFontMetricsF(qtFont(font), m_printer.get()).averageCharWidth());
+    return toPoints(QFontMetricsF(printerFont(font), m_printer.get()).averageCharWidth());
 }
 
 double QtPrinterDevice::textWidth(const PrintFont& font, const QString& text)
 {
-    return toPoints(QFontMetricsF(qtFont(font), m_printer.get()).horizontalAdvance(text));
+    return toPoints(QFontMetricsF(printerFont(font), m_printer.get()).horizontalAdvance(text));
 }
 
 void QtPrinterDevice::openDocument()

@@ -55,14 +55,6 @@ FitLayout returnAddressLayout(TextMeasure& measure)
     return layout;
 }
 
-// How the line rule prints text: centring spaces first, below 0 printing none.
-int centringSpaces(const QString& text, bool centered)
-{
-    if (!centered)
-        return 0;
-    return static_cast<int>(std::max(0.0, roundHalfEven(15 - text.size() / 2.0)));
-}
-
 QString withoutTrailingSpaces(const QString& text)
 {
     qsizetype end = text.size();
@@ -75,7 +67,7 @@ LineFitProblem problemAt(const QString& text, const FitPlace& place, const FitLa
                          bool checkNext)
 {
     const double charWidth = measure.averageCharWidth(layout.font);
-    const QString spaces(centringSpaces(text, layout.centered), u' ');
+    const QString spaces(std::max(0, centringSpaces(text, layout.centered)), u' ');
     const double start = columnX(place.column, charWidth);
     // Spaces print no ink: only the visible text must stay on the label.
     const QString ink = withoutTrailingSpaces(text);

@@ -33,6 +33,13 @@ PositionAnswer judgePositionAnswer(const QString& answer, PositionRange& held)
     return judged;
 }
 
+void showPositionRefusal(Platform& platform, const PositionMessage& refusal)
+{
+    platform.beep();
+    platform.messageBox(refusal.text, refusal.title, MessageButtons::Ok,
+                        refusal.information ? MessageIcon::Information : MessageIcon::Exclamation);
+}
+
 PositionDialogResult runPositionDialog(Platform& platform, const PositionRange& current)
 {
     PositionRange held = current;
@@ -41,8 +48,6 @@ PositionDialogResult runPositionDialog(Platform& platform, const PositionRange& 
             platform.inputBox(positionPrompt(), positionPromptTitle(), QStringLiteral("1")), held);
         if (!judged.refusal)
             return judged.result;
-        platform.beep();
-        platform.messageBox(judged.refusal->text, judged.refusal->title, MessageButtons::Ok,
-                            judged.refusal->information ? MessageIcon::Information : MessageIcon::Exclamation);
+        showPositionRefusal(platform, *judged.refusal);
     }
 }

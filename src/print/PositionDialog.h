@@ -26,6 +26,8 @@ struct PositionAnswer {
     std::optional<PositionMessage> refusal;
 };
 PositionAnswer judgePositionAnswer(const QString& answer, PositionRange& held);
+// A refused entry's beep and message.
+void showPositionRefusal(Platform& platform, const PositionMessage& refusal);
 
 // The dialog of the Label stock option: asks for a position or range until an entry passes,
 // answering each refused one with its message. current is the range the window holds, which

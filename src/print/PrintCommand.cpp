@@ -25,9 +25,7 @@ bool isSpecialFamily(const QString& deviceName)
 
 void printComposerLine(LinePrinter& printer, const QString& text, int indent, bool centered)
 {
-    // Centred in the 30 columns from the indent; a line longer than that starts at the indent.
-    const int spaces = centered ? toInt16(15 - text.size() / 2.0) : 0;
-    printer.printLine({{indent, spaces, text}});
+    printer.printLine({{indent, centringSpaces(text, centered), text}});
 }
 
 void printPadRows(LinePrinter& printer, int padRows)
@@ -160,6 +158,12 @@ bool refuse(Platform& platform, const QString& text, const QString& title,
 }
 
 } // namespace
+
+int centringSpaces(const QString& text, bool centered)
+{
+    // Centred in the 30 columns from the indent; a line longer than that starts at the indent.
+    return centered ? toInt16(15 - text.size() / 2.0) : 0;
+}
 
 QStringList specialPrinterFamilies()
 {

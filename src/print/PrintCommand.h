@@ -12,6 +12,9 @@ class Platform;
 // whose name contains one of these is printed for as that family.
 QStringList specialPrinterFamilies();
 
+// The spaces printed before a composer line: below 0 the line printer prints none.
+int centringSpaces(const QString& text, bool centered);
+
 // The main window's Print: the checks, the print dialog, then one document per copy of the
 // label range or the envelope. Reports through the platform's message boxes and writes back
 // into composer what a print run changes (start position, margin boxes, Bold). True when every

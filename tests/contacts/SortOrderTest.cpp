@@ -40,10 +40,11 @@ QStringList handPicked()
     };
 }
 
-// Texts drawn from a few letters in both cases, so long shared prefixes and case ties abound.
-QStringList drawn(int count, quint32 seed)
+// Texts drawn from a few letters in both cases, so long shared prefixes and case ties abound;
+// the same texts on every run.
+QStringList drawn(int count)
 {
-    QRandomGenerator random(seed);
+    QRandomGenerator random(7);
     const QString letters = QStringLiteral("aAbBéÉ ,\t");
     QStringList texts;
     for (int i = 0; i < count; ++i) {
@@ -72,7 +73,7 @@ TEST(SortOrder, KeysGiveTheOrderOfTheComparisonItself)
         const char* name;
         QStringList texts;
     } inputs[] = {{"hand-picked", handPicked()},
-                  {"drawn", drawn(3000, 7)},
+                  {"drawn", drawn(3000)},
                   {"with surrogate pairs", withSurrogates}};
 
     const struct {
