@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -61,7 +61,7 @@ void BM_GetReport(benchmark::State& state)
                 QCoreApplication::processEvents();
             },
             [&] { list->cmdACGetReport->click(); });
-    if (list->lstAllContacts->count() != size)
+    if (list->lstAllContactsLines->rowCount() != size)
         throw std::runtime_error("the list does not hold every contact");
     list->cmdViewAllClose->click();
 }

@@ -14,36 +14,32 @@ Layout makeLayout()
 {
     struct Def {
         const char* name;
-        int width;
         QString Contact::*member;
     };
     const Def defs[Contact::FieldCount] = {
-        {"FirstName", 11, &Contact::FirstName},
-        {"MiddleInitial", 1, &Contact::MiddleInitial},
-        {"LastName", 16, &Contact::LastName},
-        {"Street1", 30, &Contact::Street1},
-        {"Street2", 15, &Contact::Street2},
-        {"City", 16, &Contact::City},
-        {"State", 2, &Contact::State},
-        {"Zip", 10, &Contact::Zip},
-        {"Country", 19, &Contact::Country},
-        {"HomePhone", 15, &Contact::HomePhone},
-        {"CellPhone", 15, &Contact::CellPhone},
-        {"WorkPhone", 13, &Contact::WorkPhone},
-        {"Email", 50, &Contact::Email},
-        {"Birthdate", 8, &Contact::Birthdate},
-        {"Category", 80, &Contact::Category},
-        {"Notes", 160, &Contact::Notes},
-        {"Company", 30, &Contact::Company},
-        {"IncludeCompany", 1, &Contact::IncludeCompany},
-        {"BirthdayReminder", 1, &Contact::BirthdayReminder},
+        {"FirstName", &Contact::FirstName},
+        {"MiddleInitial", &Contact::MiddleInitial},
+        {"LastName", &Contact::LastName},
+        {"Street1", &Contact::Street1},
+        {"Street2", &Contact::Street2},
+        {"City", &Contact::City},
+        {"State", &Contact::State},
+        {"Zip", &Contact::Zip},
+        {"Country", &Contact::Country},
+        {"HomePhone", &Contact::HomePhone},
+        {"CellPhone", &Contact::CellPhone},
+        {"WorkPhone", &Contact::WorkPhone},
+        {"Email", &Contact::Email},
+        {"Birthdate", &Contact::Birthdate},
+        {"Category", &Contact::Category},
+        {"Notes", &Contact::Notes},
+        {"Company", &Contact::Company},
+        {"IncludeCompany", &Contact::IncludeCompany},
+        {"BirthdayReminder", &Contact::BirthdayReminder},
     };
     Layout layout;
-    int offset = 0;
-    for (int i = 0; i < Contact::FieldCount; ++i) {
-        layout.fields[i] = {defs[i].name, defs[i].width, offset, defs[i].member};
-        offset += defs[i].width + 1; // the separator (or, after the last field, CR)
-    }
+    for (int i = 0; i < Contact::FieldCount; ++i)
+        layout.fields[i] = {defs[i].name, Contact::FieldWidths[i], Contact::fieldOffset(i), defs[i].member};
     return layout;
 }
 

@@ -34,6 +34,17 @@ struct Contact {
     QString IncludeCompany;   // 1, "1" or "0"
     QString BirthdayReminder; // 1, "1" or "0"
 
+    // Field widths in record order; each field is followed by one byte, '|' or (the last) CR.
+    static constexpr int FieldWidths[FieldCount] = {11, 1, 16, 30, 15, 16, 2, 10, 19, 15,
+                                                    15, 13, 50, 8, 80, 160, 30, 1, 1};
+    static constexpr int fieldOffset(int i)
+    {
+        int offset = 0;
+        for (int f = 0; f < i; ++f)
+            offset += FieldWidths[f] + 1;
+        return offset;
+    }
+
     // Field i (0-based, in record order) by index, for code that walks all fields.
     struct FieldInfo {
         const char* name; // the field's own name: "FirstName", ...

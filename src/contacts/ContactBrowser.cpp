@@ -32,14 +32,16 @@ QVector<FindEntry> loadFindList(ContactFile& file)
     entries.reserve(file.recordCount());
     // Only the three name fields are decoded.
     Contact names; // its fields keep their storage from one record to the next
+    SortKeys keys = SortKeys::caseInsensitive();
+    keys.reserve(file.recordCount());
     file.forEachRecord([&](int n, const char* bytes) {
         Contact::fieldFromRecord(bytes, 0, names.FirstName);
         Contact::fieldFromRecord(bytes, 1, names.MiddleInitial);
         Contact::fieldFromRecord(bytes, 2, names.LastName);
         entries.push_back({findEntryText(names), n});
+        keys.add(entries.back().text);
     });
-    const auto textAt = [&entries](qsizetype i) -> const QString& { return entries[i].text; };
-    applyOrder(entries, caseInsensitiveOrder(entries.size(), textAt));
+    applyOrder(entries, keys.order([&entries](qsizetype i) -> const QString& { return entries[i].text; }));
     return entries;
 }
 

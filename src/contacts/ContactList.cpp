@@ -3,6 +3,7 @@
 #include "contacts/FieldText.h"
 #include "contacts/SortOrder.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/Windows1252.h"
 #include "platform/Numbers.h"
 #include "platform/Platform.h"
 
@@ -13,24 +14,44 @@ namespace ContactList {
 
 namespace {
 
-void appendMiddle(QString& line, const QString& middleInitial)
+QByteArrayView fieldBytes(const char* record, int i)
 {
-    if (middleInitial.isEmpty())
-        return;
-    const char16_t code = middleInitial.at(0).unicode();
-    if (code >= u'A' && code <= u'Z') {
-        line += middleInitial.at(0);
-        line += QLatin1String(". ");
-    }
+    return QByteArrayView(record + Contact::fieldOffset(i), Contact::FieldWidths[i]);
 }
 
-void appendPhone(QString& line, const QString& phone)
+// A space byte is a space character in 1252, so trimming the bytes trims the text.
+QByteArrayView trimSpaceBytes(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && bytes[begin] == ' ')
+        ++begin;
+    while (end > begin && bytes[end - 1] == ' ')
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+QChar* writeMiddle(QChar* out, QByteArrayView middleInitial)
+{
+    const char code = middleInitial.isEmpty() ? ' ' : middleInitial[0];
+    if (code >= 'A' && code <= 'Z') {
+        *out++ = QChar(char16_t(code));
+        *out++ = u'.';
+        *out++ = u' ';
+    }
+    return out;
+}
+
+constexpr int BlankPhoneWidth = 22;
+
+QChar* writePhone(QChar* out, QByteArrayView phone)
 {
     // A number written with its area code in parentheses reads as 0 and shows blank.
-    if (leadingNumber(phone) >= 1)
-        line += phone;
-    else
-        line += QString(22, u' ');
+    QChar* start = out;
+    out = decodeWindows1252(phone, out);
+    if (leadingNumber(QStringView(start, out)) >= 1)
+        return out;
+    return std::fill_n(start, BlankPhoneWidth, QChar(u' '));
 }
 
 const QString* searchedField(const Contact& record, int mode)
@@ -74,6 +95,11 @@ const QCollator& listCollator()
     return collator;
 }
 
+TextAt textOf(const std::vector<ListLine>& lines)
+{
+    return [&lines](qsizetype i) -> const QString& { return lines[std::size_t(i)].text; };
+}
+
 } // namespace
 
 const std::vector<SearchOption>& searchOptions()
@@ -108,50 +134,69 @@ QString heading()
            + QStringLiteral("Email Address");
 }
 
+QString listLine(const char* record, int sortOrder)
+{
+    const QByteArrayView first = trimSpaceBytes(fieldBytes(record, 0));
+    const QByteArrayView middle = fieldBytes(record, 1);
+    const QByteArrayView last = trimSpaceBytes(fieldBytes(record, 2));
+    const int columns[] = {5, 6, 7}; // City, State, Zip
+    // ", " and " " or " " alone, then "M. "; six TABs; each phone shown at most 22 wide.
+    qsizetype longest = first.size() + last.size() + 6 + 6 + 2 * BlankPhoneWidth;
+    for (int i : columns)
+        longest += fieldBytes(record, i).size();
+    longest += fieldBytes(record, 12).size();
+    // Decoded straight into the line: one allocation a line counts at 100,000 of them.
+    QString line(longest, Qt::Uninitialized);
+    QChar* out = line.data();
+    const auto put = [&out](QLatin1StringView text) {
+        for (char c : text)
+            *out++ = QChar(char16_t(c));
+    };
+    if (sortOrder == ByLastName) {
+        out = decodeWindows1252(last, out);
+        put(QLatin1StringView(", "));
+        out = decodeWindows1252(first, out);
+        put(QLatin1StringView(" "));
+        out = writeMiddle(out, middle);
+    } else {
+        out = decodeWindows1252(first, out);
+        put(QLatin1StringView(" "));
+        out = writeMiddle(out, middle);
+        out = decodeWindows1252(last, out);
+    }
+    for (int i : columns) {
+        *out++ = u'\t';
+        out = decodeWindows1252(fieldBytes(record, i), out);
+    }
+    *out++ = u'\t';
+    out = writePhone(out, fieldBytes(record, 9));
+    *out++ = u'\t';
+    out = writePhone(out, fieldBytes(record, 10));
+    *out++ = u'\t';
+    out = decodeWindows1252(fieldBytes(record, 12), out);
+    Q_ASSERT(out - line.constData() <= longest);
+    line.truncate(out - line.constData());
+    return line;
+}
+
 QString listLine(const Contact& record, int sortOrder)
 {
-    const QStringView first = trimSpacesView(record.FirstName);
-    const QStringView last = trimSpacesView(record.LastName);
-    // Built in place: one allocation a line counts when the file holds 100,000 of them.
-    QString line;
-    line.reserve(first.size() + last.size() + record.City.size() + record.State.size() + record.Zip.size()
-                 + record.Email.size() + 2 * 22 + 16);
-    if (sortOrder == ByLastName) {
-        line += last;
-        line += QLatin1String(", ");
-        line += first;
-        line += u' ';
-        appendMiddle(line, record.MiddleInitial);
-    } else {
-        line += first;
-        line += u' ';
-        appendMiddle(line, record.MiddleInitial);
-        line += last;
-    }
-    const QChar tab(u'\t');
-    for (const QString* field : {&record.City, &record.State, &record.Zip}) {
-        line += tab;
-        line += *field;
-    }
-    line += tab;
-    appendPhone(line, record.HomePhone);
-    line += tab;
-    appendPhone(line, record.CellPhone);
-    line += tab;
-    line += record.Email;
-    return line;
+    return listLine(record.toRecord().constData(), sortOrder);
+}
+
+bool fieldMatches(QStringView field, int searchMode, const QString& searchText)
+{
+    const QStringView value = trimSpacesView(field);
+    if (value.isEmpty())
+        return false;
+    // ZIP codes are compared exactly; every other field ignores letter case.
+    return value.contains(searchText, searchMode == Zip ? Qt::CaseSensitive : Qt::CaseInsensitive);
 }
 
 bool matches(const Contact& record, int searchMode, const QString& searchText)
 {
     const QString* field = searchedField(record, searchMode);
-    if (!field)
-        return true;
-    const QStringView value = trimSpacesView(*field);
-    if (value.isEmpty())
-        return false;
-    // ZIP codes are compared exactly; every other field ignores letter case.
-    return value.contains(searchText, searchMode == Zip ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    return !field || fieldMatches(*field, searchMode, searchText);
 }
 
 bool lineBefore(const QString& a, const QString& b)
@@ -161,8 +206,7 @@ bool lineBefore(const QString& a, const QString& b)
 
 void sortLines(std::vector<ListLine>& lines)
 {
-    const auto textAt = [&lines](qsizetype i) -> const QString& { return lines[std::size_t(i)].text; };
-    applyOrder(lines, collatedOrder(qsizetype(lines.size()), textAt, listCollator()));
+    applyOrder(lines, collatedOrder(qsizetype(lines.size()), textOf(lines), listCollator()));
 }
 
 int sortedPosition(const QStringList& sortedTexts, const QString& text)
@@ -198,19 +242,21 @@ ListingResult getReport(Platform& platform, ContactSession& session, const Searc
 {
     ListingResult result;
     try {
-        // Only the fields a line shows and the searched one are decoded.
-        static const int shown[] = {0, 1, 2, 5, 6, 7, 9, 10, 12};
+        // A line is made from the record's bytes; only the searched field is decoded apart.
         const int searchedIndex = searchedFieldIndex(search.mode);
-        Contact record; // its fields keep their storage from one record to the next
+        QString searched; // keeps its storage from one record to the next
+        SortKeys keys(listCollator());
+        keys.reserve(session.file.recordCount());
         session.file.forEachRecord([&](int n, const char* bytes) {
-            for (int i : shown)
-                Contact::fieldFromRecord(bytes, i, record.field(i));
-            if (searchedIndex >= 0)
-                Contact::fieldFromRecord(bytes, searchedIndex, record.field(searchedIndex));
-            if (matches(record, search.mode, search.text))
-                result.lines.push_back({listLine(record, search.sortOrder), n});
+            if (searchedIndex >= 0) {
+                Contact::fieldFromRecord(bytes, searchedIndex, searched);
+                if (!fieldMatches(searched, search.mode, search.text))
+                    return;
+            }
+            result.lines.push_back({listLine(bytes, search.sortOrder), n});
+            keys.add(result.lines.back().text);
         });
-        sortLines(result.lines);
+        applyOrder(result.lines, keys.order(textOf(result.lines)));
     } catch (...) {
         const AppError error = asAppError(std::current_exception());
         result.outcome = showErrorMessage(platform, error) == MessageAnswer::Retry ? ListingResult::Retry

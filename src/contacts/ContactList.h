@@ -42,9 +42,13 @@ QString heading();
 // One record's line: name part, then City, State, Zip, home, cell and Email, TAB-separated,
 // the fields padded as stored so that the columns line up.
 QString listLine(const Contact& record, int sortOrder);
+// The same from a record's 513 bytes as the file holds them.
+QString listLine(const char* record, int sortOrder);
 
 // Whether the record is listed by this search.
 bool matches(const Contact& record, int searchMode, const QString& searchText);
+// The same for the searched field's value as stored.
+bool fieldMatches(QStringView field, int searchMode, const QString& searchText);
 
 struct ListLine {
     QString text;

@@ -2,6 +2,9 @@
 
 #include <QStringView>
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 // Unicode of the bytes 0x80-0x9F.
@@ -51,9 +54,33 @@ QString fromWindows1252(const QByteArray& bytes)
 void fromWindows1252(QByteArrayView bytes, QString& text)
 {
     text.resize(bytes.size());
-    QChar* out = text.data();
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = (u >= 0x80 && u <= 0x9F) ? QChar(high[u - 0x80]) : QChar(char16_t(u));
+    decodeWindows1252(bytes, text.data());
+}
+
+QChar* decodeWindows1252(QByteArrayView bytes, QChar* out)
+{
+    const auto* __restrict in = reinterpret_cast<const unsigned char*>(bytes.data());
+    auto* __restrict units = reinterpret_cast<char16_t*>(out);
+    const qsizetype n = bytes.size();
+    // Outside 0x80-0x9F the bytes are Latin-1: widened in loops the compiler vectorizes, and
+    // only a text holding one of those bytes is looked up byte by byte.
+    for (qsizetype i = 0; i < n; ++i)
+        units[i] = in[i];
+    // Eight bytes at a time: is any at 0x80 or above?
+    bool high1252 = false;
+    qsizetype i = 0;
+    for (; i + 8 <= n && !high1252; i += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in + i, 8);
+        high1252 = (eight & 0x8080808080808080ull) != 0;
     }
+    for (; i < n && !high1252; ++i)
+        high1252 = in[i] >= 0x80;
+    if (high1252) {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (in[i] - 0x80u < 0x20u)
+                units[i] = high[in[i] - 0x80];
+        }
+    }
+    return out + n;
 }

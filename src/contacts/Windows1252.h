@@ -15,3 +15,5 @@ QByteArray toWindows1252(const QString& text);
 QString fromWindows1252(const QByteArray& bytes);
 // The same into `text`, whose storage is reused: for loops over many records.
 void fromWindows1252(QByteArrayView bytes, QString& text);
+// The same written at `out`, which must have room for every byte; returns the end.
+QChar* decodeWindows1252(QByteArrayView bytes, QChar* out);

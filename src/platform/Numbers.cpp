@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-double leadingNumber(const QString& text)
+double leadingNumber(QStringView text)
 {
-    int i = 0;
-    const int n = text.size();
+    qsizetype i = 0;
+    const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     double sign = 1;

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
 // The leading-number rule for numbers typed into boxes or stored in fields: leading blanks
 // are skipped, an optional sign and the digits after it are taken; no digits give 0.
-double leadingNumber(const QString& text);
+double leadingNumber(QStringView text);
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double value);

@@ -21,7 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -121,10 +121,13 @@ void frmViewAll::buildControls()
     txtViewAllHeader->setFrame(false);
     layout->addWidget(txtViewAllHeader);
 
-    lstAllContacts = new QListWidget(central);
+    lstAllContacts = new QListView(central);
+    lstAllContactsLines = new ContactLinesModel(lstAllContacts);
+    lstAllContacts->setModel(lstAllContactsLines);
     lstAllContacts->setObjectName(QStringLiteral("lstAllContacts"));
     lstAllContacts->setToolTip(QStringLiteral("Double-click contact to view or edit details"));
     lstAllContacts->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstAllContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstAllContacts->setUniformItemSizes(true);
     QFont listFont(QStringLiteral("MS Sans Serif"));
     listFont.setPointSizeF(9.75);
@@ -170,7 +173,7 @@ void frmViewAll::connectHandlers()
     connect(optFnameSort, &QRadioButton::clicked, this, &frmViewAll::optFnameSort_Click);
     connect(optLnameSort, &QRadioButton::clicked, this, &frmViewAll::optLnameSort_Click);
     connect(cmdACGetReport, &QPushButton::clicked, this, &frmViewAll::cmdACGetReport_Click);
-    connect(lstAllContacts, &QListWidget::itemDoubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
+    connect(lstAllContacts, &QListView::doubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
     connect(cmdPrintLabels, &QPushButton::clicked, this, &frmViewAll::cmdPrintLabels_Click);
     connect(cmdViewAllClose, &QPushButton::clicked, this, &frmViewAll::cmdViewAllClose_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
@@ -195,7 +198,7 @@ void frmViewAll::open()
 
 void frmViewAll::loadState()
 {
-    lstAllContacts->clear();
+    lstAllContactsLines->clear();
     mnuPrint->setEnabled(false);
     mnuPrintPreview->setEnabled(false);
     setWindowTitle(QStringLiteral("All Contacts  [") + m_main.txtFileTitle->text() + u']');
@@ -266,22 +269,14 @@ void frmViewAll::cmdACGetReport_Click()
     txtViewAllHeader->setText(ContactList::heading());
     txtViewAllHeader->setCursorPosition(0);
 
-    const ContactList::ListingResult result =
+    ContactList::ListingResult result =
         ContactList::getReport(m_platform, m_main.session, {SearchMode, SearchText, SortOrder});
     if (result.outcome == ContactList::ListingResult::Retry)
         return;
     if (result.outcome == ContactList::ListingResult::Cancel)
         return closeAndShowMain();
 
-    // Filled in one go: item by item is slow for a large file.
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(result.lines.size()));
-    for (const ContactList::ListLine& line : result.lines)
-        texts << line.text;
-    const int first = lstAllContacts->count();
-    lstAllContacts->addItems(texts);
-    for (std::size_t i = 0; i < result.lines.size(); ++i)
-        lstAllContacts->item(first + static_cast<int>(i))->setData(RecordRole, result.lines[i].record);
+    lstAllContactsLines->append(std::move(result.lines));
 
     lblSearchDisplay->setVisible(result.searchDisplayVisible);
     lblSearchDisplay->setText(result.searchDisplay);
@@ -298,16 +293,16 @@ void frmViewAll::cmdACGetReport_Click()
 
 void frmViewAll::lstAllContacts_DblClick()
 {
-    QListWidgetItem* current = lstAllContacts->currentItem();
-    if (!current)
+    const QModelIndex current = lstAllContacts->currentIndex();
+    if (!current.isValid())
         return;
     const ContactList::OpenedContact opened =
-        ContactList::openListedContact(m_platform, m_main.session, current->data(RecordRole).toInt());
+        ContactList::openListedContact(m_platform, m_main.session, current.data(RecordRole).toInt());
     if (opened.outcome == ContactList::OpenedContact::Retry)
         return;
     if (opened.outcome == ContactList::OpenedContact::Cancel)
         return closeAndShowMain();
-    lstAllContacts->clear();
+    lstAllContactsLines->clear();
     frmEdDelViewContact* browser = m_main.contactBrowser();
     showInstead(this, browser);
     browser->openOnRecord(m_main.session.CurrentRecord, opened.record);
@@ -315,19 +310,10 @@ void frmViewAll::lstAllContacts_DblClick()
     close();
 }
 
-std::vector<int> frmViewAll::listedRecords() const
-{
-    std::vector<int> records;
-    records.reserve(static_cast<std::size_t>(lstAllContacts->count()));
-    for (int i = 0; i < lstAllContacts->count(); ++i)
-        records.push_back(lstAllContacts->item(i)->data(RecordRole).toInt());
-    return records;
-}
-
 ReportRequest frmViewAll::reportRequest() const
 {
     ReportRequest request;
-    request.lines = lineTexts();
+    request.lines = lstAllContactsLines->texts();
     request.selected = selectedLines();
     request.headingSelection = txtViewAllHeader->selectedText();
     request.headingFocused = headerFocused();
@@ -338,14 +324,14 @@ ReportRequest frmViewAll::reportRequest() const
 void frmViewAll::cmdPrintLabels_Click()
 {
     ContactFile& file = m_main.session.file;
-    printListLabels(m_platform, listedRecords(), [&file](int record) { return file.read(record); });
+    printListLabels(m_platform, lstAllContactsLines->records(), [&file](int record) { return file.read(record); });
     cmdViewAllClose->setFocus();
 }
 
 void frmViewAll::mnuLabelsPreview_Click()
 {
     ContactFile& file = m_main.session.file;
-    previewListLabels(m_platform, listedRecords(), [&file](int record) { return file.read(record); });
+    previewListLabels(m_platform, lstAllContactsLines->records(), [&file](int record) { return file.read(record); });
 }
 
 void frmViewAll::mnuPrint_Click()
@@ -366,14 +352,14 @@ void frmViewAll::cmdViewAllClose_Click()
 void frmViewAll::closeAndShowMain()
 {
     // The main window takes over even with a contact current, so two windows never show at once.
-    lstAllContacts->clear();
+    lstAllContactsLines->clear();
     returnTo(this, &m_main, m_main.txtLMLine1);
     close();
 }
 
 void frmViewAll::closeEvent(QCloseEvent* event)
 {
-    lstAllContacts->clear();
+    lstAllContactsLines->clear();
     event->accept();
     if (!isVisible())
         return;
@@ -409,15 +395,6 @@ std::vector<int> frmViewAll::selectedLines() const
     return indexes;
 }
 
-QStringList frmViewAll::lineTexts() const
-{
-    QStringList texts;
-    texts.reserve(lstAllContacts->count());
-    for (int i = 0; i < lstAllContacts->count(); ++i)
-        texts << lstAllContacts->item(i)->text();
-    return texts;
-}
-
 void frmViewAll::mnuVAEdit_Click()
 {
     mnuVAEditCut->setEnabled(true);
@@ -434,7 +411,7 @@ void frmViewAll::mnuVAEditCopy_Click()
     if (headerFocused())
         m_platform.setClipboardText(txtViewAllHeader->selectedText());
     else
-        m_platform.setClipboardText(ContactList::clipboardText(lineTexts(), selectedLines()));
+        m_platform.setClipboardText(ContactList::clipboardText(lstAllContactsLines->texts(), selectedLines()));
 }
 
 void frmViewAll::mnuVAEditCut_Click()
@@ -447,9 +424,9 @@ void frmViewAll::mnuVAEditCut_Click()
         return;
     }
     const std::vector<int> selected = selectedLines();
-    const QString text = ContactList::clipboardText(lineTexts(), selected);
+    const QString text = ContactList::clipboardText(lstAllContactsLines->texts(), selected);
     for (auto it = selected.rbegin(); it != selected.rend(); ++it)
-        delete lstAllContacts->takeItem(*it);
+        lstAllContactsLines->removeLine(*it);
     m_platform.setClipboardText(text);
 }
 
@@ -460,13 +437,11 @@ void frmViewAll::mnuVAEditPaste_Click()
         txtViewAllHeader->insert(clipboard);
         return;
     }
-    QStringList texts = lineTexts();
+    QStringList texts = lstAllContactsLines->texts();
     for (const QString& line : ContactList::pastedLines(clipboard)) {
         const int at = ContactList::sortedPosition(texts, line);
         texts.insert(at, line);
-        auto* item = new QListWidgetItem(line);
-        item->setData(RecordRole, 0);
-        lstAllContacts->insertItem(at, item);
+        lstAllContactsLines->insertLine(at, {line, 0});
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/ContactReport.h"
+#include "windows/ContactLinesModel.h"
 
 #include <QMainWindow>
 #include <vector>
@@ -11,8 +12,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -25,7 +25,7 @@ class frmViewAll : public QMainWindow {
 
 public:
     // Each line of lstAllContacts carries its record number under this role (0 for a pasted line).
-    static constexpr int RecordRole = Qt::UserRole + 1;
+    static constexpr int RecordRole = ContactLinesModel::RecordRole;
 
     frmViewAll(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
 
@@ -49,7 +49,8 @@ public:
     QPushButton* cmdPrintLabels;
     QPushButton* cmdViewAllClose;
     QLineEdit* txtViewAllHeader;
-    QListWidget* lstAllContacts;
+    QListView* lstAllContacts;
+    ContactLinesModel* lstAllContactsLines; // what lstAllContacts shows
     QLabel* lblSearchDisplay;
     QLabel* lblTotContacts;
 
@@ -102,8 +103,6 @@ private:
     void loadState();
     bool headerFocused() const;
     std::vector<int> selectedLines() const;
-    QStringList lineTexts() const;
-    std::vector<int> listedRecords() const;
     ReportRequest reportRequest() const;
     void closeAndShowMain();
 

@@ -41,6 +41,20 @@ const QString kEmail = QStringLiteral("js@example.com") + QString(36, u' ');
 TEST(ContactList, LinesShowTheNameThenPaddedColumnsSeparatedBySixTabs)
 {
     const Contact blank = asRead(Contact::blank());
+    // Every shown field at its full width: the longest line there is.
+    Contact full = Contact::blank();
+    full.FirstName = QStringLiteral("Maximiliana");
+    full.MiddleInitial = QStringLiteral("Q");
+    full.LastName = QStringLiteral("Wolfeschlegelste");
+    full.City = QStringLiteral("Rancho Cucamonga");
+    full.State = QStringLiteral("CA");
+    full.Zip = QStringLiteral("91730-1234");
+    full.HomePhone = QStringLiteral("909-555-0101 x9");
+    full.CellPhone = QStringLiteral("909-555-0199 x8");
+    full.Email = QString(38, u'm') + QStringLiteral("@example.com");
+    full = asRead(full);
+    const QString fullTail = QStringLiteral("\tRancho Cucamonga\tCA\t91730-1234\t909-555-0101 x9\t909-555-0199 x8\t")
+                             + full.Email;
     const struct {
         Contact record;
         int sortOrder;
@@ -53,6 +67,8 @@ TEST(ContactList, LinesShowTheNameThenPaddedColumnsSeparatedBySixTabs)
         {person("John", " ", "Smith", "(217) 555-0101", "5550199"), ByLastName,
          "Smith, John " + kTail + kBlankPhone + "\t5550199        \t" + kEmail},
         {person("Ann", "7", "Lee", "0", "-5"), ByFirstName, "Ann Lee" + kTail + kBlankPhone + "\t" + kBlankPhone + "\t" + kEmail},
+        {full, ByFirstName, "Maximiliana Q. Wolfeschlegelste" + fullTail},
+        {full, ByLastName, "Wolfeschlegelste, Maximiliana Q. " + fullTail},
         {blank, ByFirstName,
          " \t" + QString(16, u' ') + "\t  \t" + QString(10, u' ') + "\t" + kBlankPhone + "\t" + kBlankPhone + "\t"
              + QString(50, u' ')},

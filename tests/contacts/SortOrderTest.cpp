@@ -42,13 +42,13 @@ QStringList handPicked()
 
 // Texts drawn from a few letters in both cases, so long shared prefixes and case ties abound;
 // the same texts on every run.
-QStringList drawn(int count)
+QStringList drawn(int count, const QString& start = QString())
 {
     QRandomGenerator random(7);
     const QString letters = QStringLiteral("aAbBéÉ ,\t");
     QStringList texts;
     for (int i = 0; i < count; ++i) {
-        QString text;
+        QString text = start;
         const int length = int(random.bounded(20));
         for (int k = 0; k < length; ++k)
             text += letters.at(int(random.bounded(letters.size())));
@@ -69,12 +69,19 @@ QCollator collatorFor(const QLocale& locale, Qt::CaseSensitivity cs)
 TEST(SortOrder, KeysGiveTheOrderOfTheComparisonItself)
 {
     const QStringList withSurrogates = handPicked() + QStringList{QStringLiteral("𝒜lpha"), QStringLiteral("alpha")};
+    // Past the twelfth unit the texts are told apart one by one: the same name in many cases.
+    const QStringList surrogatesLate = handPicked()
+                                       + QStringList{QStringLiteral("Mary Ann Smith𝒜"), QStringLiteral("MARY ANN SMITH𝒶"),
+                                                     QStringLiteral("Mary Ann Smithα"), QStringLiteral("Mary Ann SmithA")};
     const struct {
         const char* name;
         QStringList texts;
     } inputs[] = {{"hand-picked", handPicked()},
                   {"drawn", drawn(3000)},
-                  {"with surrogate pairs", withSurrogates}};
+                  {"drawn after one long name", drawn(3000, QStringLiteral("Mary Ann SMI"))},
+                  {"drawn after a name cut short", drawn(3000, QStringLiteral("Mary Ann"))},
+                  {"with surrogate pairs", withSurrogates},
+                  {"with surrogate pairs past the twelfth unit", surrogatesLate}};
 
     const struct {
         const char* name;

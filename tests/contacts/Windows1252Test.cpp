@@ -30,3 +30,20 @@ TEST(Windows1252, UnmappableCharactersBecomeOneQuestionMarkEach)
     // A CJK character, a Cyrillic one and an emoji (a surrogate pair in QString).
     EXPECT_EQ(toWindows1252(QString::fromUtf8("a中Жb😀c")), QByteArray("a??b?c"));
 }
+
+TEST(Windows1252, AHighByteDecodesWhereverItStandsInAText)
+{
+    // Texts are checked for such bytes several at a time: one in any place must still be seen.
+    for (const char high : {'\x80', '\x99', '\x9F', '\xE9'}) {
+        const QString one = fromWindows1252(QByteArray(1, high));
+        for (int length = 1; length <= 20; ++length) {
+            for (int at = 0; at < length; ++at) {
+                QByteArray bytes(length, 'a');
+                bytes[at] = high;
+                QString expected(length, u'a');
+                expected[at] = one.at(0);
+                EXPECT_EQ(fromWindows1252(bytes), expected) << "length " << length << ", at " << at;
+            }
+        }
+    }
+}

@@ -3,7 +3,6 @@
 #include "windows/frmViewAll.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
