@@ -4,6 +4,7 @@
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/SortOrder.h"
+#include "contacts/Windows1252.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
@@ -11,18 +12,24 @@
 
 #include <algorithm>
 
-QString findEntryText(const Contact& record)
+QString findEntryText(const char* record)
 {
-    const QStringView first = QStringView(record.FirstName).trimmed();
-    const QStringView middle = QStringView(record.MiddleInitial).trimmed();
-    const QStringView last = QStringView(record.LastName).trimmed();
-    QString text;
-    text.reserve(first.size() + middle.size() + last.size() + 2);
-    text += first;
-    text += u' ';
-    text += middle;
-    text += u' ';
-    text += last;
+    // The three name fields lie side by side at the start of the record.
+    constexpr int NameBytes = Contact::fieldOffset(3);
+    QChar decoded[NameBytes];
+    decodeWindows1252(QByteArrayView(record, NameBytes), decoded);
+    const auto name = [&decoded](int i) {
+        return QStringView(decoded + Contact::fieldOffset(i), Contact::FieldWidths[i]).trimmed();
+    };
+    const QStringView first = name(0);
+    const QStringView middle = name(1);
+    const QStringView last = name(2);
+    QString text(first.size() + middle.size() + last.size() + 2, Qt::Uninitialized);
+    QChar* out = std::copy(first.begin(), first.end(), text.data());
+    *out++ = u' ';
+    out = std::copy(middle.begin(), middle.end(), out);
+    *out++ = u' ';
+    std::copy(last.begin(), last.end(), out);
     return text;
 }
 
@@ -30,15 +37,10 @@ QVector<FindEntry> loadFindList(ContactFile& file)
 {
     QVector<FindEntry> entries;
     entries.reserve(file.recordCount());
-    // Only the three name fields are decoded.
-    Contact names; // its fields keep their storage from one record to the next
     SortKeys keys = SortKeys::caseInsensitive();
     keys.reserve(file.recordCount());
     file.forEachRecord([&](int n, const char* bytes) {
-        Contact::fieldFromRecord(bytes, 0, names.FirstName);
-        Contact::fieldFromRecord(bytes, 1, names.MiddleInitial);
-        Contact::fieldFromRecord(bytes, 2, names.LastName);
-        entries.push_back({findEntryText(names), n});
+        entries.push_back({findEntryText(bytes), n});
         keys.add(entries.back().text);
     });
     applyOrder(entries, keys.order([&entries](qsizetype i) -> const QString& { return entries[i].text; }));

@@ -18,7 +18,8 @@ struct FindEntry {
     int recordNumber = 0;
     bool operator==(const FindEntry&) const = default;
 };
-QString findEntryText(const Contact& record);
+// From a record's 513 bytes as the file holds them.
+QString findEntryText(const char* record);
 // Records 1..RecordCount in one read, sorted by their text ignoring case; entries of equal
 // text stay in record order.
 QVector<FindEntry> loadFindList(ContactFile& file);

@@ -32,6 +32,7 @@ bool packPrefix(const QString& text, bool fold, Prefix& prefix)
     const char16_t* units = QStringView(text).utf16();
     const qsizetype n = std::min<qsizetype>(text.size(), 3 * PerWord);
     std::fill(std::begin(prefix.words), std::end(prefix.words), 0);
+    prefix.size = std::uint32_t(text.size());
     for (qsizetype k = 0; k < n; ++k) {
         const char16_t unit = units[k];
         if (QChar::isSurrogate(unit))
@@ -70,6 +71,10 @@ std::vector<qsizetype> sortByPrefixes(std::vector<Prefix> prefixes, int packedUn
             if (a.words[w] != b.words[w])
                 return a.words[w] < b.words[w];
         }
+        // Texts the words hold whole differ at most in their length (the shorter is missing
+        // units the other has as 0): told apart without touching them. Names often repeat.
+        if (a.size <= std::uint32_t(packedUnits) && b.size <= std::uint32_t(packedUnits))
+            return a.size != b.size ? a.size < b.size : a.index < b.index;
         const int c = compareFrom(textAt(a.index), textAt(b.index), packedUnits, fold);
         return c != 0 ? c < 0 : a.index < b.index; // equal texts keep their order
     });
@@ -113,7 +118,7 @@ void SortKeys::add(const QString& text)
     // Names in Latin letters fold below 0x100: 24 units of 8 bits tell far more of them apart
     // than 12 of 16 bits. One text that does not fit sends every text to 16 bits in order().
     Prefix& prefix = m_prefixes.emplace_back();
-    prefix.index = qsizetype(m_prefixes.size()) - 1;
+    prefix.index = std::uint32_t(m_prefixes.size() - 1);
     if (m_narrow)
         m_narrow = packPrefix<8>(text, m_fold, prefix);
 }
@@ -132,7 +137,7 @@ std::vector<qsizetype> SortKeys::order(const TextAt& textAt)
     std::vector<Prefix> wide(m_prefixes.size());
     bool surrogates = false;
     for (std::size_t i = 0; i < wide.size() && !surrogates; ++i) {
-        wide[i].index = qsizetype(i);
+        wide[i].index = std::uint32_t(i);
         surrogates = !packPrefix<16>(textAt(qsizetype(i)), m_fold, wide[i]);
     }
     if (!surrogates)

@@ -35,7 +35,8 @@ public:
     // The first folded units of a text packed into words that compare as the units do.
     struct Prefix {
         std::uint64_t words[3] = {0, 0, 0};
-        qsizetype index = 0;
+        std::uint32_t index = 0;
+        std::uint32_t size = 0; // the text's length
     };
 
 private:

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cerrno>
 #include <cstring>
 
@@ -86,10 +88,20 @@ bool isTrimmedByte(char b)
 char* copyTrimmed(char* out, const char* from, int width)
 {
     const char* end = from + width;
-    // Padding is spaces: skip it eight at a time first.
-    static constexpr char spaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    while (end - from >= 8 && std::memcmp(end - 8, spaces, 8) == 0)
-        end -= 8;
+    // Padding is spaces: skipped eight at a time, the last of them found in one word.
+    constexpr std::uint64_t Spaces = 0x2020202020202020ull;
+    while (end - from >= 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, end - 8, 8);
+        const std::uint64_t differ = eight ^ Spaces;
+        if (differ == 0) {
+            end -= 8;
+            continue;
+        }
+        if constexpr (std::endian::native == std::endian::little)
+            end -= std::countl_zero(differ) / 8; // the bytes after the last that is not a space
+        break;
+    }
     while (end > from && isTrimmedByte(end[-1]))
         --end;
     while (from < end && isTrimmedByte(*from))

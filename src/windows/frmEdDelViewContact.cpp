@@ -5,12 +5,12 @@
 #include "print/ContactDetailsPrintout.h"
 #include "print/PrintPreview.h"
 #include "windows/ComposerHandOver.h"
+#include "windows/RecordLinesModel.h"
 #include "windows/WindowFlow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QStringListModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +31,7 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
     cboFindContact->setMaxVisibleItems(20);
     // A string list is replaced in one go; a combo box's own model makes an item per entry.
-    m_findModel = new QStringListModel(cboFindContact);
+    m_findModel = new RecordLinesModel(cboFindContact);
     cboFindContact->setModel(m_findModel);
 
     lblACCompOnLabel = new QLabel(QStringLiteral("Include Company Name in Address?"), central);
@@ -131,13 +131,13 @@ void frmEdDelViewContact::open()
     loadFindList({});
     showInstead(&m_main, this);
     setCaption(QStringLiteral("Contact Information"));
-    const BrowserResult result = m_browser.load();
+    BrowserResult result = m_browser.load();
     if (result.outcome == BrowserResult::Cancel) {
         returnToMain();
         return;
     }
     if (result.findList)
-        loadFindList(*result.findList);
+        loadFindList(std::move(*result.findList));
     cboFindContact->setFocus();
 }
 
@@ -150,20 +150,18 @@ void frmEdDelViewContact::openOnRecord(int recordNumber, const Contact& record)
 
 int frmEdDelViewContact::findRecordAt(int index) const
 {
-    return index >= 0 && index < m_findRecords.size() ? m_findRecords[index] : 0;
+    const auto& entries = m_findModel->lines();
+    return index >= 0 && index < int(entries.size()) ? entries[std::size_t(index)].record : 0;
 }
 
-void frmEdDelViewContact::loadFindList(const QVector<FindEntry>& entries)
+void frmEdDelViewContact::loadFindList(QVector<FindEntry> entries)
 {
-    QStringList texts;
-    texts.reserve(entries.size());
-    m_findRecords.clear();
-    m_findRecords.reserve(entries.size());
-    for (const FindEntry& entry : entries) {
-        texts << entry.text;
-        m_findRecords << entry.recordNumber;
-    }
-    m_findModel->setStringList(texts);
+    std::vector<ContactList::ListLine> lines;
+    lines.reserve(std::size_t(entries.size()));
+    for (FindEntry& entry : entries)
+        lines.push_back({std::move(entry.text), entry.recordNumber});
+    m_findModel->clear();
+    m_findModel->append(std::move(lines));
     cboFindContact->setCurrentIndex(-1);
 }
 
@@ -185,7 +183,7 @@ void frmEdDelViewContact::showRecord(const ContactBoxes& shown)
     }
 }
 
-void frmEdDelViewContact::apply(const BrowserResult& result)
+void frmEdDelViewContact::apply(BrowserResult result)
 {
     switch (result.outcome) {
     case BrowserResult::Retry:
@@ -195,10 +193,8 @@ void frmEdDelViewContact::apply(const BrowserResult& result)
         return;
     case BrowserResult::Deleted: {
         const int picked = cboFindContact->currentIndex();
-        if (picked >= 0) {
-            cboFindContact->removeItem(picked);
-            m_findRecords.remove(picked);
-        }
+        if (picked >= 0)
+            m_findModel->removeLine(picked);
         clearBoxes();
         cmdCancel->setFocus();
         cmdCancel_Click();
@@ -211,7 +207,7 @@ void frmEdDelViewContact::apply(const BrowserResult& result)
     if (result.boxes)
         showRecord(*result.boxes);
     if (result.findList)
-        loadFindList(*result.findList);
+        loadFindList(std::move(*result.findList));
     if (result.enableEditing)
         setEditingEnabled(true);
     if (result.enableBdayOff)
@@ -259,13 +255,12 @@ void frmEdDelViewContact::cmdLast_Click()
 
 void frmEdDelViewContact::cmdSave_Click()
 {
-    const BrowserResult result = m_browser.save(readBoxes(), !m_main.mnuFileBdayOn->isEnabled());
+    BrowserResult result = m_browser.save(readBoxes(), !m_main.mnuFileBdayOn->isEnabled());
     // The clean-ups show in the boxes whatever the outcome; the record stays on show.
     if (result.boxes)
         writeBoxes(*result.boxes);
-    BrowserResult rest = result;
-    rest.boxes.reset();
-    apply(rest);
+    result.boxes.reset();
+    apply(std::move(result));
 }
 
 void frmEdDelViewContact::cmdDelete_Click()

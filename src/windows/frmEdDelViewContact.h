@@ -6,7 +6,7 @@
 #include <QVector>
 
 class QComboBox;
-class QStringListModel;
+class RecordLinesModel;
 
 // The contact browser: one contact of the open file at a time, picked by name or stepped to,
 // edited, saved, deleted. CurrentRecord (the session's) is the record on show.
@@ -62,13 +62,12 @@ protected:
     void closeBoxPressed() override { cmdCancel_Click(); }
 
 private:
-    void apply(const BrowserResult& result);
+    void apply(BrowserResult result);
     void showRecord(const ContactBoxes& boxes);
-    void loadFindList(const QVector<FindEntry>& entries);
+    void loadFindList(QVector<FindEntry> entries);
     void setEditingEnabled(bool enabled);
     void resetForLoad();
 
     ContactBrowser m_browser;
-    QVector<int> m_findRecords; // record number of each find-list entry, by index
-    QStringListModel* m_findModel = nullptr;
+    RecordLinesModel* m_findModel = nullptr; // what cboFindContact lists
 };

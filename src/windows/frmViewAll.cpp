@@ -122,7 +122,7 @@ void frmViewAll::buildControls()
     layout->addWidget(txtViewAllHeader);
 
     lstAllContacts = new QListView(central);
-    lstAllContactsLines = new ContactLinesModel(lstAllContacts);
+    lstAllContactsLines = new RecordLinesModel(lstAllContacts);
     lstAllContacts->setModel(lstAllContactsLines);
     lstAllContacts->setObjectName(QStringLiteral("lstAllContacts"));
     lstAllContacts->setToolTip(QStringLiteral("Double-click contact to view or edit details"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/ContactReport.h"
-#include "windows/ContactLinesModel.h"
+#include "windows/RecordLinesModel.h"
 
 #include <QMainWindow>
 #include <vector>
@@ -25,7 +25,7 @@ class frmViewAll : public QMainWindow {
 
 public:
     // Each line of lstAllContacts carries its record number under this role (0 for a pasted line).
-    static constexpr int RecordRole = ContactLinesModel::RecordRole;
+    static constexpr int RecordRole = RecordLinesModel::RecordRole;
 
     frmViewAll(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
 
@@ -50,7 +50,7 @@ public:
     QPushButton* cmdViewAllClose;
     QLineEdit* txtViewAllHeader;
     QListView* lstAllContacts;
-    ContactLinesModel* lstAllContactsLines; // what lstAllContacts shows
+    RecordLinesModel* lstAllContactsLines; // what lstAllContacts shows
     QLabel* lblSearchDisplay;
     QLabel* lblTotContacts;
 

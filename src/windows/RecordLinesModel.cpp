@@ -1,11 +1,11 @@
-#include "windows/ContactLinesModel.h"
+#include "windows/RecordLinesModel.h"
 
-int ContactLinesModel::rowCount(const QModelIndex& parent) const
+int RecordLinesModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
 }
 
-QVariant ContactLinesModel::data(const QModelIndex& index, int role) const
+QVariant RecordLinesModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
@@ -21,7 +21,7 @@ QVariant ContactLinesModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void ContactLinesModel::append(std::vector<ContactList::ListLine> lines)
+void RecordLinesModel::append(std::vector<ContactList::ListLine> lines)
 {
     if (lines.empty())
         return;
@@ -38,21 +38,21 @@ void ContactLinesModel::append(std::vector<ContactList::ListLine> lines)
     endInsertRows();
 }
 
-void ContactLinesModel::insertLine(int row, ContactList::ListLine line)
+void RecordLinesModel::insertLine(int row, ContactList::ListLine line)
 {
     beginInsertRows(QModelIndex(), row, row);
     m_lines.insert(m_lines.begin() + row, std::move(line));
     endInsertRows();
 }
 
-void ContactLinesModel::removeLine(int row)
+void RecordLinesModel::removeLine(int row)
 {
     beginRemoveRows(QModelIndex(), row, row);
     m_lines.erase(m_lines.begin() + row);
     endRemoveRows();
 }
 
-void ContactLinesModel::clear()
+void RecordLinesModel::clear()
 {
     if (m_lines.empty())
         return;
@@ -62,7 +62,7 @@ void ContactLinesModel::clear()
     endResetModel();
 }
 
-QStringList ContactLinesModel::texts() const
+QStringList RecordLinesModel::texts() const
 {
     QStringList texts;
     texts.reserve(rowCount());
@@ -71,7 +71,7 @@ QStringList ContactLinesModel::texts() const
     return texts;
 }
 
-std::vector<int> ContactLinesModel::records() const
+std::vector<int> RecordLinesModel::records() const
 {
     std::vector<int> records;
     records.reserve(m_lines.size());

@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <vector>
 
-// The contact list's lines and the record number each carries, kept in one vector: a list
-// widget would make an item per line, which at 100,000 contacts costs more than reading them.
-class ContactLinesModel : public QAbstractListModel {
+// A list's lines and the record number each carries, kept in one vector and moved in: an item
+// or a string list copy per line would cost more, at 100,000 contacts, than reading them.
+class RecordLinesModel : public QAbstractListModel {
 public:
     // A line's record number (0 for a pasted line).
     static constexpr int RecordRole = Qt::UserRole + 1;
 
-    explicit ContactLinesModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
+    explicit RecordLinesModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -1,4 +1,4 @@
-#include "windows/ContactLinesModel.h"
+#include "windows/RecordLinesModel.h"
 
 #include <QListView>
 #include <gtest/gtest.h>
@@ -17,10 +17,10 @@ QStringList shown(const QListView& view)
 
 // The list holds 100,000 lines through this model: what a view shows and each line's record
 // must follow every change, and the view must be told of each, or rows go stale or vanish.
-TEST(ContactLinesModel, AViewFollowsAppendInsertRemoveAndClear)
+TEST(RecordLinesModel, AViewFollowsAppendInsertRemoveAndClear)
 {
     QListView view;
-    auto* model = new ContactLinesModel(&view);
+    auto* model = new RecordLinesModel(&view);
     view.setModel(model);
     view.setSelectionMode(QAbstractItemView::ExtendedSelection);
 
@@ -36,7 +36,7 @@ TEST(ContactLinesModel, AViewFollowsAppendInsertRemoveAndClear)
     model->append({{QStringLiteral("Di"), 4}}); // after lines already listed
     EXPECT_EQ(shown(view), (QStringList{"Al", "pasted", "Cy", "Di"}));
     EXPECT_EQ(model->records(), (std::vector<int>{3, 0, 1, 4}));
-    EXPECT_EQ(model->index(3, 0).data(ContactLinesModel::RecordRole).toInt(), 4);
+    EXPECT_EQ(model->index(3, 0).data(RecordLinesModel::RecordRole).toInt(), 4);
 
     model->removeLine(0);
     EXPECT_EQ(model->texts(), (QStringList{"pasted", "Cy", "Di"}));
