@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -84,8 +86,8 @@ bool isTrimmedByte(char b)
     return u == 0x20 || (u >= 0x09 && u <= 0x0D) || u == 0xA0;
 }
 
-// Copies the field without the white space around it; returns the end of what it wrote.
-char* copyTrimmed(char* out, const char* from, int width)
+// The field without the white space around it.
+QByteArrayView trimmedField(const char* from, int width)
 {
     const char* end = from + width;
     // Padding is spaces: skipped eight at a time, the last of them found in one word.
@@ -106,17 +108,32 @@ char* copyTrimmed(char* out, const char* from, int width)
         --end;
     while (from < end && isTrimmedByte(*from))
         ++from;
-    std::memcpy(out, from, size_t(end - from));
-    return out + (end - from);
+    return QByteArrayView(from, end - from);
 }
 
-// Characters [from, from + count) of a text of `size`, as QString::mid cuts them.
-char* copyPart(char* out, const char* text, qsizetype size, qsizetype from, qsizetype count)
+// Copies field Field of the record without the white space around it; returns the end of
+// what it kept. The field's whole width is written, a copy of fixed size the compiler makes
+// without a call; the next column writes over what lies past the end.
+template <int Field>
+char* copyTrimmed(char* out, const char* record)
 {
-    if (from >= size)
+    constexpr int Width = Contact::FieldWidths[Field];
+    const char* field = record + Contact::fieldOffset(Field);
+    const QByteArrayView kept = trimmedField(field, Width);
+    if (kept.data() == field)
+        std::memcpy(out, field, Width);
+    else // white space before the text: rare
+        std::memmove(out, kept.data(), size_t(kept.size()));
+    return out + kept.size();
+}
+
+// Characters [from, from + count) of a text, as QString::mid cuts them.
+char* copyPart(char* out, QByteArrayView text, qsizetype from, qsizetype count)
+{
+    if (from >= text.size())
         return out;
-    const qsizetype n = std::min(count, size - from);
-    std::memcpy(out, text + from, size_t(n));
+    const qsizetype n = std::min(count, text.size() - from);
+    std::memcpy(out, text.data() + from, size_t(n));
     return out + n;
 }
 
@@ -126,45 +143,40 @@ constexpr int kBirthdateField = 13;
 // Every field, the separators and the two dashes of a birth date fit in this.
 constexpr int kMaxLineBytes = Contact::RecordLength + 8;
 
-// Writes the line for `record` at `out`; returns its end.
-struct Column {
-    int field, offset, width;
-};
-const std::array<Column, 18>& exportColumns()
+template <int Field>
+char* writeColumn(char* out, const char* record)
 {
-    static const std::array<Column, 18> columns = [] {
-        std::array<Column, 18> c{};
-        for (int i = 0; i < 18; ++i)
-            c[i] = {kExportFields[i], Contact::fieldInfo(kExportFields[i]).offset,
-                    Contact::fieldInfo(kExportFields[i]).width};
-        return c;
-    }();
-    return columns;
+    if constexpr (Field != kBirthdateField) {
+        return copyTrimmed<Field>(out, record);
+    } else {
+        // As birthdateForExport: characters 5-6, "-", 7-8, "-", 1-4 of the trimmed value.
+        const QByteArrayView b = trimmedField(record + Contact::fieldOffset(Field), Contact::FieldWidths[Field]);
+        if (b.isEmpty())
+            return out;
+        out = copyPart(out, b, 4, 2);
+        *out++ = '-';
+        out = copyPart(out, b, 6, 2);
+        *out++ = '-';
+        return copyPart(out, b, 0, 4);
+    }
 }
 
+template <std::size_t... Column>
+char* writeColumns(char* out, const char* record, char separator, std::index_sequence<Column...>)
+{
+    const auto column = [&](auto field, bool first) {
+        if (!first)
+            *out++ = separator;
+        out = writeColumn<decltype(field)::value>(out, record);
+    };
+    (column(std::integral_constant<int, kExportFields[Column]>{}, Column == 0), ...);
+    return out;
+}
+
+// Writes the line for `record` at `out`; returns its end.
 char* writeExportLine(char* out, const char* record, char separator)
 {
-    bool firstColumn = true;
-    for (const Column& info : exportColumns()) {
-        if (!firstColumn)
-            *out++ = separator;
-        firstColumn = false;
-        if (info.field != kBirthdateField) {
-            out = copyTrimmed(out, record + info.offset, info.width);
-            continue;
-        }
-        // As birthdateForExport: characters 5-6, "-", 7-8, "-", 1-4 of the trimmed value.
-        char b[8];
-        const qsizetype size = copyTrimmed(b, record + info.offset, info.width) - b;
-        if (size == 0)
-            continue;
-        out = copyPart(out, b, size, 4, 2);
-        *out++ = '-';
-        out = copyPart(out, b, size, 6, 2);
-        *out++ = '-';
-        out = copyPart(out, b, size, 0, 4);
-    }
-    return out;
+    return writeColumns(out, record, separator, std::make_index_sequence<std::size(kExportFields)>{});
 }
 
 // Appends the line and its CR LF to `block`.
