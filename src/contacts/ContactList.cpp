@@ -148,19 +148,16 @@ QString listLine(const char* record, int sortOrder)
     // Decoded straight into the line: one allocation a line counts at 100,000 of them.
     QString line(longest, Qt::Uninitialized);
     QChar* out = line.data();
-    const auto put = [&out](QLatin1StringView text) {
-        for (char c : text)
-            *out++ = QChar(char16_t(c));
-    };
     if (sortOrder == ByLastName) {
         out = decodeWindows1252(last, out);
-        put(QLatin1StringView(", "));
+        *out++ = u',';
+        *out++ = u' ';
         out = decodeWindows1252(first, out);
-        put(QLatin1StringView(" "));
+        *out++ = u' ';
         out = writeMiddle(out, middle);
     } else {
         out = decodeWindows1252(first, out);
-        put(QLatin1StringView(" "));
+        *out++ = u' ';
         out = writeMiddle(out, middle);
         out = decodeWindows1252(last, out);
     }

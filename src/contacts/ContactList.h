@@ -15,7 +15,7 @@ class Platform;
 //
 //   ListingResult r = getReport(platform, session, {mode, text, sortOrder});
 //   if (r.outcome == ListingResult::Cancel) closeWindow();
-//   list->addItems(texts of r.lines)          // already sorted, each carrying its record number
+//   model->append(std::move(r.lines))          // already sorted, each carrying its record number
 namespace ContactList {
 
 // SearchMode codes.

@@ -49,6 +49,7 @@ private:
     std::vector<QCollatorSortKey> m_collatorKeys;
 };
 
+// The same in one call, for texts already made.
 std::vector<qsizetype> collatedOrder(qsizetype count, const TextAt& textAt, const QCollator& collator);
 std::vector<qsizetype> caseInsensitiveOrder(qsizetype count, const TextAt& textAt);
 

@@ -30,7 +30,7 @@ frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QW
     cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
     cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
     cboFindContact->setMaxVisibleItems(20);
-    // A string list is replaced in one go; a combo box's own model makes an item per entry.
+    // Entries are moved in at once; a combo box's own model makes an item per entry.
     m_findModel = new RecordLinesModel(cboFindContact);
     cboFindContact->setModel(m_findModel);
 
