@@ -4,10 +4,16 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/Compaction.h"
+#include "contacts/ContactBrowser.h"
+#include "contacts/ContactList.h"
+#include "contacts/ContactSession.h"
 #include "contacts/ContactFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -15,6 +21,17 @@ QByteArray readAllOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each record number once, 1 to count.
+bool everyRecordOnce(std::vector<int> records, int count)
+{
+    std::sort(records.begin(), records.end());
+    for (int i = 0; i < int(records.size()); ++i) {
+        if (records[std::size_t(i)] != i + 1)
+            return false;
+    }
+    return int(records.size()) == count;
 }
 
 } // namespace
@@ -43,6 +60,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Contact one = file.read(n);
         FUZZ_CHECK(n > count || one == all[n - 1]);
     }
+    // The find list and the contact list hold every record once, in their order.
+    const QVector<FindEntry> found = loadFindList(file);
+    std::vector<int> records;
+    for (int i = 0; i < found.size(); ++i) {
+        records.push_back(found[i].recordNumber);
+        FUZZ_CHECK(i == 0 || QString::compare(found[i - 1].text, found[i].text, Qt::CaseInsensitive) <= 0);
+    }
+    FUZZ_CHECK(everyRecordOnce(records, count));
+    ContactSession session;
+    session.file.open(path);
+    for (const int order : {ContactList::ByFirstName, ContactList::ByLastName}) {
+        const ContactList::ListingResult listed = ContactList::getReport(platform, session, {ContactList::All, {}, order});
+        records.clear();
+        for (std::size_t i = 0; i < listed.lines.size(); ++i) {
+            const ContactList::ListLine& line = listed.lines[i];
+            records.push_back(line.record);
+            FUZZ_CHECK(i == 0 || !ContactList::lineBefore(line.text, listed.lines[i - 1].text));
+            FUZZ_CHECK(line.text == ContactList::listLine(all[line.record - 1], order));
+        }
+        FUZZ_CHECK(everyRecordOnce(records, count));
+    }
+    session.file.close();
+
     runBirthdayCheck(platform, file);
 
     // Reminders off: every record keeps every byte but its switch.
