@@ -151,6 +151,10 @@ int exportContacts(Platform& platform, const Request& request)
     if (openContactFile(platform, session, request) != kDone)
         return kRefused;
     const ExportResult result = ::exportContacts(platform, session.file, {request.exportKind, session.txtFileNam});
+    // The message above names the program's folder; --folder chose another.
+    if (result.outcome == ExportResult::Created && !request.folder.isEmpty())
+        platform.messageBox(QStringLiteral("The file is ") + QDir::toNativeSeparators(result.path) + u'.',
+                            QStringLiteral("Export file created"), MessageButtons::Ok, MessageIcon::None);
     return statusOf(result.outcome == ExportResult::Created);
 }
 

@@ -335,6 +335,12 @@ TEST(BatchCommands, ListingsSayWhenNothingIsFoundAndExportGoesToTheFolder)
     r.exportKind = ExportKind::Text;
     EXPECT_EQ(runCommand(fake, r, {}), kDone);
     EXPECT_TRUE(QFileInfo::exists(QDir(out.path()).filePath(QStringLiteral("DODU_Club.txt"))));
+    EXPECT_TRUE(fake.messages.back().text.endsWith(QStringLiteral("This file is named DODU_Club.txt")));
+    r.folder = out.path(); // the folder the tool hands the platform as the program's
+    EXPECT_EQ(runCommand(fake, r, {}), kDone);
+    EXPECT_EQ(fake.messages.back().text,
+              "The file is " + QDir::toNativeSeparators(QDir(out.path()).filePath(QStringLiteral("DODU_Club.txt"))) + ".")
+        << "the message before it names the program's folder";
     r.folder = QDir(out.path()).filePath(QStringLiteral("missing"));
     EXPECT_EQ(runCommand(fake, r, {}), kRefused);
     EXPECT_EQ(fake.messages.back().text, "There is no folder " + r.folder + ".");
