@@ -1,11 +1,15 @@
 // The record decoder: any 513 bytes (or fewer) decode, and writing the contact back gives the
-// same bytes in every field, with the separators and line end put right.
+// same bytes in every field, with the separators and line end put right. The lines made
+// straight from the bytes (export, list, find list) are those of the decoded contact.
 #include "FuzzPlatform.h"
 
 #include "contacts/Birthdate.h"
 #include "contacts/BirthdayReminders.h"
 #include "contacts/Contact.h"
+#include "contacts/ContactBrowser.h"
+#include "contacts/ContactList.h"
 #include "contacts/Windows1252.h"
+#include "exchange/ContactExport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -25,6 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_CHECK(record.endsWith("\r\n"));
     FUZZ_CHECK(Contact::fromRecord(record) == contact);
+
+    for (const char separator : {',', '|'})
+        FUZZ_CHECK(exportLineBytes(record.constData(), separator)
+                   == toWindows1252(exportLine(contact, QChar(separator))));
+    for (const int order : {ContactList::ByFirstName, ContactList::ByLastName})
+        FUZZ_CHECK(ContactList::listLine(record.constData(), order).count(u'\t') >= 6); // a field may hold a TAB
+    const QString found = findEntryText(record.constData());
+    FUZZ_CHECK(found.startsWith(QStringView(contact.FirstName).trimmed()));
+    FUZZ_CHECK(found.endsWith(QStringView(contact.LastName).trimmed()));
 
     // What the readers do with a decoded record must not fail either.
     (void)birthdayReminderText(contact, QDate(2026, 6, 1));
