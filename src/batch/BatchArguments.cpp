@@ -94,6 +94,7 @@ std::vector<QCommandLineOption> optionsOf(Command command)
     if (command == Command::Import) {
         options.push_back(valued(QStringLiteral("csv"), QStringLiteral("file")));
         options.emplace_back(QStringLiteral("create"));
+        options.push_back(valued(QStringLiteral("wait"), QStringLiteral("seconds")));
     }
     if (command == Command::Export) {
         options.push_back(valued(QStringLiteral("format"), QStringLiteral("format")));
@@ -228,6 +229,12 @@ QString readOptions(const QCommandLineParser& parser, Request& r)
             return QStringLiteral("import needs the file to import: --csv FILE");
         r.csvFile = value("csv");
         r.create = has("create");
+        if (has("wait")) {
+            const std::optional<int> wait = wholeNumber(value("wait"), 0, 3600);
+            if (!wait)
+                return QStringLiteral("--wait is a number of seconds from 0 to 3600, not '%1'").arg(value("wait"));
+            r.waitSeconds = *wait;
+        }
     }
     if (r.command == Command::Export) {
         if (has("format")) {
@@ -391,12 +398,14 @@ QString commandHelp(Command command)
                               "Prints the report of the contacts found, one line each.\n\n")
                + search + output;
     case Command::Import:
-        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT --csv FILE [--create]\n\n"
+        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT --csv FILE [--create] [--wait SECONDS]\n\n"
                               "Adds the contacts of a CSV file exported by an e-mail program (or by export) that\n"
                               "are not on file yet.\n\n"
                               "  --file FILE.DAT     the contact file\n"
                               "  --csv FILE          the file to import\n"
-                              "  --create            create the contact file when there is none\n");
+                              "  --create            create the contact file when there is none\n"
+                              "  --wait SECONDS      while another Tessaprint has the file open, wait this long\n"
+                              "                      for it (default 5), then give up having written nothing\n");
     case Command::Export:
         return QStringLiteral("Usage: tessaprint-batch export --file FILE.DAT [--format csv|text] [--folder DIR]\n\n"
                               "Writes every contact to ZAZE_NAME.csv (comma-separated) or DODU_NAME.txt\n"

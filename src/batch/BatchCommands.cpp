@@ -3,6 +3,7 @@
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileCommands.h"
+#include "contacts/FileErrors.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
 #include "print/ContactReport.h"
@@ -13,9 +14,11 @@
 #include "print/ReturnAddressFlow.h"
 #include "print/ReturnAddressSheet.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 namespace Batch {
 
@@ -52,8 +55,30 @@ int checkTarget(Platform& platform, const PrintTarget& target, const PrinterLook
     return kDone;
 }
 
+// The file for a writer, under its lock: while another Tessaprint holds it, tries again until
+// the wait is over, then refuses having written nothing.
+void openForWriting(ContactFile& file, const QString& path, int waitSeconds)
+{
+    const QDeadlineTimer deadline{std::chrono::seconds(waitSeconds)};
+    for (;;) {
+        try {
+            file.open(path);
+            return;
+        } catch (const FileErrors::FileInUse& inUse) {
+            if (deadline.hasExpired())
+                throw AppError::refusal(inUse.number(), inUse.description(),
+                                        inUse.sentence(QFileInfo(path).fileName())
+                                            + QStringLiteral(" Nothing was written: close it there, or wait "
+                                                             "longer (--wait SECONDS), and try again."),
+                                        QStringLiteral("Contact file in use"));
+            QThread::msleep(100);
+        }
+    }
+}
+
 // The contact file as File > Open leaves the session, without the dialog and the birthday
-// check; a missing file is created only when asked (File > New).
+// check; a missing file is created only when asked (File > New). Only the import writes: it
+// waits for the file's lock; the others read without it, whoever holds it.
 int openContactFile(Platform& platform, ContactSession& session, const Request& request)
 {
     const QFileInfo info(request.contactFile);
@@ -64,7 +89,10 @@ int openContactFile(Platform& platform, ContactSession& session, const Request& 
         return refuse(platform, QStringLiteral("There is no contact file %1.").arg(request.contactFile),
                       QStringLiteral("No contact file"));
     try {
-        session.file.open(info.absoluteFilePath());
+        if (request.command == Command::Import)
+            openForWriting(session.file, info.absoluteFilePath(), request.waitSeconds);
+        else
+            session.file.openReadOnly(info.absoluteFilePath(), QString());
     } catch (...) {
         showErrorMessage(platform, asAppError(std::current_exception()));
         return kRefused;

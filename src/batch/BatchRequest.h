@@ -42,6 +42,7 @@ struct Request {
     // list-labels, report, import, export.
     QString contactFile;
     bool create = false; // import: a missing contact file is created
+    int waitSeconds = 5; // import: how long to wait while another Tessaprint holds the file
     int searchMode = ContactList::All;
     QString searchText;
     int sortOrder = ContactList::ByFirstName;

@@ -1,5 +1,6 @@
 #include "contacts/BirthdayReminders.h"
 
+#include "contacts/Compaction.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
 #include "platform/Platform.h"
@@ -13,13 +14,12 @@ namespace {
 ReminderMenus rewriteAll(Platform& platform, ContactFile& file, ReminderMenus current, bool on)
 {
     try {
-        const QVector<Contact> records = file.readAll();
-        const QString value = on ? QStringLiteral("1") : QStringLiteral("0");
-        for (int n = 1; n <= records.size(); ++n) {
-            Contact contact = records[n - 1];
-            contact.BirthdayReminder = value;
-            file.write(n, contact);
-        }
+        // One rewrite of the whole file: after a crash at any moment it is all old or all new.
+        const char value = on ? '1' : '0';
+        rewriteContactFile(file, [value](int, char* record) {
+            record[Contact::fieldOffset(Contact::FieldCount - 1)] = value;
+            return true;
+        });
     } catch (...) {
         showErrorMessage(platform, asAppError(std::current_exception()));
         return current;

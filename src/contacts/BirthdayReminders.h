@@ -24,11 +24,11 @@ struct ReminderMenus {
     bool operator==(const ReminderMenus&) const = default;
 };
 
-// mnuFileBdayOn: every record's BirthdayReminder := "1" (read, set, write back; no other byte
-// changes), then "Birthday Reminders have been turned on." titled "Birthday reminders enabled"
-// (information, OK); returns ReminderMenus::on(). A file error shows the program's error
-// message (Retry and Cancel both just end the command) and returns `current` unchanged;
-// records already rewritten keep "1".
+// mnuFileBdayOn: every record's BirthdayReminder := "1" in one rewrite of the whole file
+// (Compaction.h: all old or all new, whatever happens; no other field changes), then "Birthday
+// Reminders have been turned on." titled "Birthday reminders enabled" (information, OK); returns
+// ReminderMenus::on(). A file error shows the program's error message (Retry and Cancel both
+// just end the command) and returns `current` unchanged, the file as it was.
 //   menus = enableBirthdayReminders(platform, session.file, menus);
 ReminderMenus enableBirthdayReminders(Platform& platform, ContactFile& file, ReminderMenus current);
 // mnuFileBdayOff: the same with "0", "Birthday Reminders have been turned off.",

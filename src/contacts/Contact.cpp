@@ -111,3 +111,11 @@ void Contact::fieldFromRecord(const char* record, int i, QString& text)
     const FieldInfo& info = fieldInfo(i);
     fromWindows1252(QByteArrayView(record + info.offset, info.width), text);
 }
+
+void Contact::normaliseRecord(char* record)
+{
+    for (int i = 0; i + 1 < FieldCount; ++i)
+        record[fieldOffset(i) + FieldWidths[i]] = '|';
+    record[RecordLength - 2] = '\r';
+    record[RecordLength - 1] = '\n';
+}

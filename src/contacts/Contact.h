@@ -66,6 +66,9 @@ struct Contact {
     static Contact fromRecord(const QByteArray& bytes);
     // The same from exactly RecordLength bytes.
     static Contact fromRecordBytes(const char* record);
+    // Every separator "|" and CR LF at the end of 513 raw bytes, whatever they held there: the
+    // record as a writer writes it (the same bytes a decode and encode would give).
+    static void normaliseRecord(char* record);
     // Field i of a raw record, decoded with its padding (as fromRecord gives it).
     static QString fieldFromRecord(const char* record, int i);
     // The same into `text`, reusing its storage.

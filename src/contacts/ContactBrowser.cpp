@@ -75,6 +75,7 @@ BrowserResult ContactBrowser::pick(int recordNumber)
     return guarded([this, recordNumber] {
         const Contact record = m_session.file.read(recordNumber);
         m_session.CurrentRecord = recordNumber;
+        m_shown = record.toRecord();
         BrowserResult result;
         result.boxes = boxesFromRecord(record);
         result.enableEditing = true;
@@ -86,6 +87,7 @@ BrowserResult ContactBrowser::openOnRecord(int recordNumber, const Contact& reco
 {
     return guarded([this, recordNumber, &record] {
         m_session.CurrentRecord = recordNumber;
+        m_shown = record.toRecord();
         BrowserResult result;
         result.boxes = boxesFromRecord(record);
         result.enableEditing = true;
@@ -127,15 +129,35 @@ BrowserResult ContactBrowser::step(BrowserStep step)
             target = current - 1;
             break;
         }
-        result.boxes = boxesFromRecord(m_session.file.read(target));
+        const Contact record = m_session.file.read(target);
+        result.boxes = boxesFromRecord(record);
         result.findList = loadFindList(m_session.file);
         m_session.CurrentRecord = target;
+        m_shown = record.toRecord();
         return result;
     });
 }
 
+void ContactBrowser::requireShownRecord()
+{
+    const int current = m_session.CurrentRecord;
+    if (current >= 1 && !m_shown.isEmpty() && m_session.file.read(current).toRecord() != m_shown)
+        throw AppError::refusal(
+            63, QStringLiteral("Bad record number"),
+            QStringLiteral("This contact has been changed or removed in the contact file by another program since "
+                           "it was shown here, so nothing was changed.\r\n\r\nChoose the contact again to see it "
+                           "as it is now."),
+            QStringLiteral("Contact changed"));
+}
+
 BrowserResult ContactBrowser::save(const ContactBoxes& boxes, bool remindersOn)
 {
+    const BrowserResult checked = guarded([this] {
+        requireShownRecord();
+        return BrowserResult();
+    });
+    if (checked.outcome != BrowserResult::Done)
+        return checked;
     const ContactSaveResult saved =
         saveChangedContact(m_platform, m_session.file, m_session.CurrentRecord, boxes, remindersOn);
     BrowserResult result;
@@ -145,6 +167,11 @@ BrowserResult ContactBrowser::save(const ContactBoxes& boxes, bool remindersOn)
     switch (saved.outcome) {
     case ContactSaveResult::Saved:
         result.outcome = BrowserResult::Done;
+        try {
+            m_shown = m_session.file.read(m_session.CurrentRecord).toRecord();
+        } catch (...) {
+            m_shown.clear(); // not known: the next save or delete goes by the file alone
+        }
         break;
     case ContactSaveResult::Refused:
         result.outcome = BrowserResult::Refused;
@@ -166,6 +193,7 @@ BrowserResult ContactBrowser::remove()
         const int current = m_session.CurrentRecord;
         if (current < 1 || current > m_session.file.recordCount())
             throw AppError::badRecordNumber();
+        requireShownRecord();
 
         const MessageAnswer answer = m_platform.messageBox(
             QStringLiteral("WARNING!  This will delete entire contact from your file.\r\n"
@@ -193,4 +221,5 @@ BrowserResult ContactBrowser::remove()
 void ContactBrowser::close()
 {
     m_session.CurrentRecord = 0;
+    m_shown.clear();
 }

@@ -78,8 +78,11 @@ private:
     // Runs a command; any error shows the program's message and gives Retry or Cancel.
     template <typename F>
     BrowserResult guarded(F&& command);
+    // Before a save or delete: record CurrentRecord still holds what is shown, or a refusal.
+    void requireShownRecord();
 
     Platform& m_platform;
     ContactSession& m_session;
+    QByteArray m_shown; // the record CurrentRecord held when it was shown
 };
 

@@ -1,17 +1,32 @@
 #include "contacts/ContactFile.h"
 
 #include "contacts/FileErrors.h"
+#include "contacts/FileLock.h"
+#include "contacts/ReplacingFile.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 int lastError()
 {
     return errno ? errno : EIO;
+}
+
+bool statPath(const QString& path, struct stat& st)
+{
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+qint64 mtimeNs(const struct stat& st)
+{
+    return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 } // namespace
@@ -37,6 +52,8 @@ void ContactFile::open(const QString& path)
             throw FileErrors::fromErrno(error);
         }
         m_readOnly = true;
+    } else {
+        openLocked(path);
     }
     if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
         close();
@@ -44,6 +61,68 @@ void ContactFile::open(const QString& path)
         throw FileErrors::tooLarge();
     }
     m_path = path;
+    m_target = ReplacingFile::targetOf(path);
+    remember();
+    // Holding the lock, nobody else can be rewriting this file: any temporary is a leftover.
+    if (!m_readOnly)
+        ReplacingFile::removeLeftovers(m_target);
+}
+
+void ContactFile::openLocked(const QString& path)
+{
+    // Another process may replace the file between our open and our lock (its delete renames a
+    // new file into place, then lets go of the old one): the lock counts only on the file the
+    // path names once we hold it.
+    for (int attempt = 0;; ++attempt) {
+        if (!FileLock::tryLock(m_file.handle())) {
+            m_file.close();
+            m_file.setFileName(QString());
+            throw FileErrors::FileInUse(FileLock::holderOf(path));
+        }
+        struct stat held {}, named {};
+        if (::fstat(m_file.handle(), &held) == 0 && statPath(path, named) && held.st_dev == named.st_dev
+            && held.st_ino == named.st_ino)
+            return;
+        m_file.close();
+        if (attempt == 10) {
+            m_file.setFileName(QString());
+            throw FileErrors::pathFileAccess();
+        }
+        m_file.setFileName(path);
+        errno = 0;
+        if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+            const int error = lastError();
+            m_file.setFileName(QString());
+            throw FileErrors::fromErrno(error);
+        }
+    }
+}
+
+void ContactFile::openReadOnly(const QString& path, const QString& heldBy)
+{
+    close();
+    if (path.isEmpty())
+        throw FileErrors::badFile();
+    if (QFileInfo(path).isDir())
+        throw FileErrors::pathFileAccess();
+    m_file.setFileName(path);
+    errno = 0;
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        const int error = lastError();
+        m_file.setFileName(QString());
+        throw FileErrors::fromErrno(error);
+    }
+    if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
+        close();
+        m_file.setFileName(QString());
+        throw FileErrors::tooLarge();
+    }
+    m_path = path;
+    m_target = ReplacingFile::targetOf(path);
+    m_readOnly = true;
+    m_heldElsewhere = true;
+    m_heldBy = heldBy;
+    remember();
 }
 
 void ContactFile::close()
@@ -51,7 +130,105 @@ void ContactFile::close()
     if (m_file.isOpen())
         m_file.close();
     m_path.clear();
+    m_target.clear();
     m_readOnly = false;
+    m_heldElsewhere = false;
+    m_heldBy.clear();
+    m_seen = Identity();
+}
+
+void ContactFile::adopt(int descriptor)
+{
+    m_file.close();
+    if (!m_file.open(descriptor, QIODevice::ReadWrite | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        throw FileErrors::badFile();
+    }
+    remember();
+}
+
+void ContactFile::remember()
+{
+    struct stat st {};
+    if (::fstat(m_file.handle(), &st) != 0)
+        return;
+    m_seen = {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size), mtimeNs(st)};
+}
+
+bool ContactFile::hasOtherNames() const
+{
+    struct stat st {};
+    return isOpen() && ::fstat(m_file.handle(), &st) == 0 && st.st_nlink > 1;
+}
+
+void ContactFile::followReplacement() const
+{
+    if (!m_heldElsewhere)
+        return;
+    struct stat named {};
+    if (!statPath(m_path, named))
+        return;
+    if (quint64(named.st_dev) == m_seen.device && quint64(named.st_ino) == m_seen.inode)
+        return;
+    QFile next(m_path);
+    if (!next.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    m_file.close();
+    m_file.open(::dup(next.handle()), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    const_cast<ContactFile*>(this)->remember();
+}
+
+void ContactFile::requireWritable()
+{
+    requireOpen();
+    if (m_heldElsewhere) {
+        const QString name = QFileInfo(m_path).fileName();
+        throw AppError::refusal(
+            70, QStringLiteral("Permission denied"),
+            QStringLiteral("%1 is open read-only here, because another Tessaprint has it open for changes%2. "
+                           "Nothing was written.\r\n\r\nClose the file in the other Tessaprint, then open it "
+                           "here again to make changes.")
+                .arg(name, m_heldBy.isEmpty() ? QString() : QStringLiteral(" (") + m_heldBy + u')'),
+            QStringLiteral("Contact file is read-only"));
+    }
+    if (m_readOnly)
+        throw FileErrors::permissionDenied();
+    struct stat held {}, named {};
+    errno = 0;
+    if (!statPath(m_path, named)) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            throw FileErrors::fileNotFound();
+        throw FileErrors::fromErrno(lastError());
+    }
+    if (::fstat(m_file.handle(), &held) != 0)
+        throw FileErrors::fromErrno(lastError());
+    const Identity now{quint64(held.st_dev), quint64(held.st_ino), qint64(held.st_size), mtimeNs(held)};
+    if (held.st_dev != named.st_dev || held.st_ino != named.st_ino || now != m_seen)
+        throwStale();
+}
+
+void ContactFile::throwStale()
+{
+    const QString name = QFileInfo(m_path).fileName();
+    const QString path = m_path;
+    throw AppError::refusal(
+        75, QStringLiteral("Path/File access error"),
+        QStringLiteral("%1 was changed by another program after Tessaprint opened it, so nothing was written "
+                       "(the other program's changes are kept).\r\n\r\nOpen the file again now, to see "
+                       "those changes?")
+            .arg(name),
+        QStringLiteral("Contact file changed"), [this, path] {
+            try {
+                open(path);
+            } catch (const FileErrors::FileInUse& inUse) {
+                try {
+                    openReadOnly(path, inUse.holder());
+                } catch (...) {
+                }
+            } catch (...) {
+                // Still closed: the next command says there is no file.
+            }
+        });
 }
 
 int ContactFile::recordCountForLength(qint64 length)
@@ -64,6 +241,7 @@ int ContactFile::recordCountForLength(qint64 length)
 int ContactFile::recordCount() const
 {
     requireOpen();
+    followReplacement();
     return recordCountForLength(m_file.size());
 }
 
@@ -71,6 +249,7 @@ Contact ContactFile::read(int n)
 {
     requireRecordNumber(n);
     requireOpen();
+    followReplacement();
     const qint64 offset = qint64(n - 1) * Contact::RecordLength;
     if (offset >= m_file.size())
         return Contact::blank();
@@ -125,13 +304,26 @@ void ContactFile::forEachRecord(const std::function<void(int n, const char* reco
 void ContactFile::write(int n, const Contact& contact)
 {
     requireRecordNumber(n);
-    requireOpen();
-    if (m_readOnly)
-        throw FileErrors::permissionDenied();
-    if (!QFileInfo::exists(m_path))
-        throw FileErrors::fileNotFound();
-    const qint64 offset = qint64(n - 1) * Contact::RecordLength;
+    requireWritable();
     const qint64 oldSize = m_file.size();
+    const int count = recordCountForLength(oldSize);
+    if (n > count + 1)
+        throw AppError::badRecordNumber();
+    qint64 offset = qint64(n - 1) * Contact::RecordLength;
+    QByteArray bytes = contact.toRecord();
+    if (offset > oldSize) {
+        // An append after a torn record that counts: complete it first, as read() shows it.
+        offset -= Contact::RecordLength;
+        QByteArray torn(Contact::RecordLength, ' ');
+        errno = 0;
+        if (!m_file.seek(offset))
+            throw FileErrors::fromErrno(lastError());
+        const QByteArray fragment = m_file.read(oldSize - offset);
+        // Its own bytes stay as they are; the missing ones become what a writer writes there.
+        Contact::normaliseRecord(torn.data());
+        std::memcpy(torn.data(), fragment.constData(), fragment.size());
+        bytes.prepend(torn);
+    }
     // What the record held, so that a write that fails half-way can be undone.
     QByteArray before;
     if (offset < oldSize) {
@@ -144,12 +336,14 @@ void ContactFile::write(int n, const Contact& contact)
     if (!m_file.seek(offset))
         throw FileErrors::fromErrno(lastError());
     try {
-        m_seam.write(m_file, contact.toRecord());
+        m_seam.write(m_file, bytes);
         m_seam.flush(m_file);
     } catch (...) {
         restore(offset, before, oldSize);
+        remember();
         throw;
     }
+    remember();
 }
 
 void ContactFile::restore(qint64 offset, const QByteArray& before, qint64 oldSize)
@@ -165,7 +359,8 @@ void ContactFile::restore(qint64 offset, const QByteArray& before, qint64 oldSiz
 
 void ContactFile::append(const Contact& contact)
 {
-    write(recordCount() + 1, contact);
+    requireOpen();
+    write(recordCountForLength(m_file.size()) + 1, contact);
 }
 
 void ContactFile::requireOpen() const

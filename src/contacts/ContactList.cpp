@@ -273,13 +273,22 @@ ListingResult getReport(Platform& platform, ContactSession& session, const Searc
     return result;
 }
 
-OpenedContact openListedContact(Platform& platform, ContactSession& session, int recordNumber)
+OpenedContact openListedContact(Platform& platform, ContactSession& session, int recordNumber,
+                                const QString& shownLine)
 {
     OpenedContact opened;
     try {
-        session.file.close();
-        session.file.open(session.txtFileNam);
         opened.record = session.file.read(recordNumber);
+        // Record numbers are positions: after another program removed or changed contacts,
+        // the number may name someone else.
+        const QByteArray bytes = opened.record.toRecord();
+        if (shownLine != listLine(bytes.constData(), ByFirstName) && shownLine != listLine(bytes.constData(), ByLastName))
+            throw AppError::refusal(
+                63, QStringLiteral("Bad record number"),
+                QStringLiteral("This contact has been changed or removed in the contact file since the list was "
+                               "made, so it was not opened.\r\n\r\nPress Get report to list the contacts as "
+                               "they are now."),
+                QStringLiteral("Contact not found"));
         session.CurrentRecord = recordNumber;
     } catch (...) {
         const AppError error = asAppError(std::current_exception());

@@ -95,9 +95,12 @@ struct OpenedContact {
     Contact record;
 };
 
-// Double-click: closes and reopens the contact file by its path, reads the record and makes it
-// CurrentRecord. A pasted line's record 0 fails as an invalid record number.
-OpenedContact openListedContact(Platform& platform, ContactSession& session, int recordNumber);
+// Double-click: reads the record and makes it CurrentRecord. A pasted line's record 0 fails as an
+// invalid record number. A record that no longer gives shownLine (another program removed or
+// changed contacts since the listing) is not opened: a message says so and the window stays.
+// The file stays open meanwhile, so its lock is never let go.
+OpenedContact openListedContact(Platform& platform, ContactSession& session, int recordNumber,
+                                const QString& shownLine);
 
 // Copy and Cut: CR LF before each selected line's text, in index order.
 QString clipboardText(const QStringList& texts, const std::vector<int>& selectedIndexes);

@@ -15,6 +15,8 @@ struct ContactSession {
     int CurrentRecord = 0; // record shown in the contact browser; 0 when none
 
     bool isOpen() const { return file.isOpen(); }
+    // Open without the right to change it: another Tessaprint holds it.
+    bool isReadOnly() const { return file.isHeldElsewhere(); }
     // Back to the no-file state: handle closed, names empty, CurrentRecord 0.
     void reset();
 };

@@ -10,6 +10,15 @@ QString errorMessageText(const AppError& error, const QString& suffix)
 
 MessageAnswer showErrorMessage(Platform& platform, const AppError& error, const QString& suffix)
 {
+    if (error.isRefusal()) {
+        const bool offers = bool(error.offer());
+        const MessageAnswer answer = platform.messageBox(error.refusalText(), error.refusalTitle(),
+                                                         offers ? MessageButtons::YesNo : MessageButtons::Ok,
+                                                         MessageIcon::Exclamation);
+        if (offers && answer == MessageAnswer::Yes)
+            error.offer()();
+        return MessageAnswer::Retry;
+    }
     const MessageAnswer answer = platform.messageBox(errorMessageText(error, suffix), QStringLiteral("Error"),
                                                      MessageButtons::RetryCancel, MessageIcon::None);
     return answer == MessageAnswer::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;

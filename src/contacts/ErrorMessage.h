@@ -17,7 +17,8 @@ inline const QString defaultErrorSuffix = QStringLiteral(".  Try again, or notif
 
 QString errorMessageText(const AppError& error, const QString& suffix = defaultErrorSuffix);
 
-// Shows the message; returns Retry or Cancel (anything but Retry counts as Cancel).
+// Shows the message; returns Retry or Cancel (anything but Retry counts as Cancel). A refusal
+// (AppError::refusal) shows its own text and gives Retry: the window stays as it is.
 MessageAnswer showErrorMessage(Platform& platform, const AppError& error,
                                const QString& suffix = defaultErrorSuffix);
 

@@ -2,14 +2,15 @@
 
 #include "contacts/BirthdayReminders.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/FileErrors.h"
 #include "contacts/InstallerFile.h"
 #include "platform/Platform.h"
 
 #include <QFileInfo>
 
-QString windowCaption(const QString& fileTitle)
+QString windowCaption(const QString& fileTitle, bool readOnly)
 {
-    return QStringLiteral("Tessaprint  [") + fileTitle + u']';
+    return QStringLiteral("Tessaprint  [") + fileTitle + u']' + (readOnly ? QStringLiteral("  (read-only)") : QString());
 }
 
 QString fileTitleFromName(const QString& fileName)
@@ -30,6 +31,25 @@ QString dialogFolder(Platform& platform)
     const QString folder = platform.programFolder();
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable() ? folder : platform.documentsFolder();
+}
+
+// Another Tessaprint holding the file: say so, and offer to read it without changing it.
+bool openOrAskReadOnly(Platform& platform, ContactFile& file, const QString& path)
+{
+    try {
+        file.open(path);
+        return true;
+    } catch (const FileErrors::FileInUse& inUse) {
+        const MessageAnswer answer = platform.messageBox(
+            inUse.sentence(QFileInfo(path).fileName())
+                + QStringLiteral("\r\n\r\nOpen it read-only? You can browse, list, print and export its contacts, "
+                                 "but not change them. No closes it here."),
+            QStringLiteral("Contact file in use"), MessageButtons::YesNo, MessageIcon::Exclamation);
+        if (answer != MessageAnswer::Yes)
+            return false;
+        file.openReadOnly(path, inUse.holder());
+        return true;
+    }
 }
 
 FileCommandResult noFile(ContactSession& session, FileCommandResult::Outcome outcome)
@@ -60,13 +80,14 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         // Open (creating, never truncating), names, caption, contact commands.
         const QString path = answer->path;
         const QString name = answer->fileName.isEmpty() ? QFileInfo(path).fileName() : answer->fileName;
-        session.file.open(path);
+        if (!openOrAskReadOnly(platform, session.file, path))
+            return noFile(session, FileCommandResult::Cancelled);
         session.txtFileNam = path;
         session.txtFileTitle = fileTitleFromName(name);
 
         FileCommandResult result;
         result.result = FileCommandResult::Opened;
-        result.caption = windowCaption(session.txtFileTitle);
+        result.caption = windowCaption(session.txtFileTitle, session.isReadOnly());
         result.contactCommandsEnabled = true;
 
         if (command == Command::New) {

@@ -23,6 +23,9 @@ class Platform;
 //
 //   Exit: fileClose(session), then close the window; its unload calls closeAtProgramEnd().
 //
+// A file another Tessaprint holds: "Contact file in use" asks whether to open it read-only
+// (Yes: Opened, every write then refused with a message; No: Cancelled).
+//
 // Every result other than Opened is the no-file state: caption "Tessaprint", everything
 // disabled, session reset. fileClose returns Closed. A cancelled dialog returns Cancelled in
 // that state (the old file was already closed before the dialog, so nothing may still describe it).
@@ -52,7 +55,7 @@ FileCommandResult fileClose(ContactSession& session);
 // The main window's unload: close the file, then unins000.DAK back to unins000.DAT.
 void closeAtProgramEnd(Platform& platform, ContactSession& session);
 
-// "Tessaprint  [" + title + "]".
-QString windowCaption(const QString& fileTitle);
+// "Tessaprint  [" + title + "]", and "  (read-only)" after it when another Tessaprint holds the file.
+QString windowCaption(const QString& fileTitle, bool readOnly = false);
 // The file's name with every ".DAT" removed (case-sensitive: ".dat" stays).
 QString fileTitleFromName(const QString& fileName);

@@ -11,6 +11,17 @@ AppError permissionDenied() { return AppError(70, QStringLiteral("Permission den
 AppError pathFileAccess() { return AppError(75, QStringLiteral("Path/File access error")); }
 AppError tooLarge() { return AppError(7, QStringLiteral("Out of memory")); }
 
+FileInUse::FileInUse(const QString& holder)
+    : AppError(55, QStringLiteral("File already open")), m_holder(holder)
+{
+}
+
+QString FileInUse::sentence(const QString& fileName) const
+{
+    return fileName + QStringLiteral(" is open in another Tessaprint")
+        + (m_holder.isEmpty() ? QString() : QStringLiteral(" (") + m_holder + u')') + u'.';
+}
+
 AppError fromErrno(int error)
 {
     switch (error) {

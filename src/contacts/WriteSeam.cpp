@@ -7,14 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -24,39 +18,12 @@ int lastError()
     return errno ? errno : EIO;
 }
 
-void syncToDisk(QFile& file)
-{
-    const int fd = file.handle();
-    if (fd < 0)
-        return;
-#ifdef Q_OS_WIN
-    if (_commit(fd) != 0)
-        throw FileErrors::fromErrno(lastError());
-#else
-    errno = 0;
-    if (::fsync(fd) != 0)
-        throw FileErrors::fromErrno(lastError());
-#endif
-}
-
-#ifndef Q_OS_WIN
-// So that the rename itself survives a power cut; failure here is not an error of the rename.
-void syncFolder(const QString& path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-#endif
-
 } // namespace
 
 void WriteSeam::write(QFile& file, const QByteArray& bytes)
 {
-    if (++m_writes == m_failWrite) {
+    observe(Step::Write, ++m_writes);
+    if (m_writes == m_failWrite) {
         if (m_tear)
             file.write(bytes.left(bytes.size() / 2));
         throw FileErrors::diskFull();
@@ -67,32 +34,45 @@ void WriteSeam::write(QFile& file, const QByteArray& bytes)
         throw FileErrors::fromErrno(lastError());
 }
 
-void WriteSeam::flush(QFile& file, bool toDisk)
+void WriteSeam::flush(QFile& file)
 {
-    if (++m_flushes == m_failFlush)
+    observe(Step::Flush, ++m_flushes);
+    if (m_flushes == m_failFlush)
         throw FileErrors::diskFull();
     errno = 0;
     if (!file.flush())
         throw FileErrors::fromErrno(lastError());
-    if (toDisk)
-        syncToDisk(file);
+}
+
+void WriteSeam::sync(QFile& file)
+{
+    observe(Step::Sync, ++m_syncs);
+    if (m_syncs == m_failSync)
+        throw FileErrors::diskFull();
+    if (file.handle() < 0)
+        throw FileErrors::badFile();
+    errno = 0;
+    if (::fsync(file.handle()) != 0)
+        throw FileErrors::fromErrno(lastError());
 }
 
 void WriteSeam::rename(const QString& from, const QString& to)
 {
-    if (++m_renames == m_failRename)
+    observe(Step::Rename, ++m_renames);
+    if (m_renames == m_failRename)
         throw FileErrors::pathFileAccess();
     if (m_refuseAcrossFolders && QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath())
         throw FileErrors::fromErrno(EXDEV);
-#ifdef Q_OS_WIN
-    if (!MoveFileExW(reinterpret_cast<const wchar_t*>(from.utf16()),
-                     reinterpret_cast<const wchar_t*>(to.utf16()),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileErrors::pathFileAccess();
-#else
     errno = 0;
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
         throw FileErrors::fromErrno(lastError());
-    syncFolder(to);
-#endif
+
+    // So that the rename itself survives a power cut. The new file is already in place and
+    // whole; a folder that cannot be synced is no reason to report the change as failed.
+    const QByteArray folder = QFile::encodeName(QFileInfo(to).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }

@@ -3,6 +3,7 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileErrors.h"
+#include "contacts/ReplacingFile.h"
 #include "contacts/Windows1252.h"
 #include "platform/Platform.h"
 
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -33,19 +35,6 @@ QString birthdateForExport(const QString& stored)
     if (b.isEmpty())
         return b;
     return b.mid(4, 2) + u'-' + b.mid(6, 2) + u'-' + b.left(4);
-}
-
-AppError lastFileError()
-{
-    return FileErrors::fromErrno(errno ? errno : EIO);
-}
-
-void writeLine(QFile& file, const QString& line)
-{
-    errno = 0;
-    const QByteArray bytes = toWindows1252(line) + "\r\n";
-    if (file.write(bytes) != bytes.size())
-        throw lastFileError();
 }
 
 bool sameFolder(const QString& a, const QString& b)
@@ -210,7 +199,6 @@ QString exportBaseName(const QString& contactPath)
 ExportResult exportContacts(Platform& platform, ContactFile& contacts, const ExportRequest& request)
 {
     ExportResult result;
-    QFile out;
     try {
         const bool csv = request.kind == ExportKind::Csv;
         const QChar separator = csv ? u',' : u'|';
@@ -220,32 +208,29 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
             + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
 
         // The program folder; a folder that cannot be written sends the file beside the contact file.
+        // The file is written whole beside its final name and renamed into place, so an export
+        // that is interrupted leaves the previous one as it was.
         const QString programFolder = platform.programFolder();
         const QString contactFolder = QFileInfo(request.contactPath).absolutePath();
-        out.setFileName(QDir(programFolder).filePath(name));
-        errno = 0;
+        std::optional<ReplacingFile> out;
         bool beside = false;
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            const AppError first = lastFileError();
+        try {
+            out.emplace(QDir(programFolder).filePath(name), contacts.seam());
+        } catch (const AppError&) {
             if (sameFolder(programFolder, contactFolder))
-                throw first;
-            out.setFileName(QDir(contactFolder).filePath(name));
-            errno = 0;
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                throw first;
+                throw;
+            out.emplace(QDir(contactFolder).filePath(name), contacts.seam());
             beside = true;
         }
-        result.path = out.fileName();
+        result.path = QDir(beside ? contactFolder : programFolder).filePath(name);
 
-        writeLine(out, exportHeader(separator));
+        out->write(toWindows1252(exportHeader(separator)) + "\r\n");
         // Lines gather into blocks of about a megabyte, each written at once.
         constexpr qsizetype BlockBytes = 1 << 20;
         QByteArray block;
         block.reserve(BlockBytes + Contact::RecordLength * 2);
         const auto writeBlock = [&] {
-            errno = 0;
-            if (out.write(block) != block.size())
-                throw lastFileError();
+            out->write(block);
             block.clear();
         };
         int written = 0;
@@ -257,10 +242,7 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
                 writeBlock();
         });
         writeBlock();
-        errno = 0;
-        if (!out.flush())
-            throw lastFileError();
-        out.close();
+        out->commit();
 
         if (written == 0 || count == 0) {
             platform.messageBox(QStringLiteral("Export file could not be created.  There were no contacts on file."),
@@ -280,7 +262,6 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
         result.outcome = ExportResult::Created;
         return result;
     } catch (...) {
-        out.close();
         const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()));
         result.outcome = answer == MessageAnswer::Retry ? ExportResult::ErrorRetry : ExportResult::ErrorCancel;
         return result;

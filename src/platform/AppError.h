@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 // A run-time error numbered as the classic BASIC errors, which is what users and the
@@ -16,6 +17,23 @@ public:
     int number() const { return m_number; }
     QString description() const { return m_description; }
 
+    // A refusal: nothing was done, for a reason the user can act on. The handler's error message
+    // shows this text and title instead of the numbered message, and the window stays as it is.
+    // With an offer, the message asks Yes/No and Yes runs it.
+    static AppError refusal(int number, const QString& description, const QString& text, const QString& title,
+                            std::function<void()> offer = {})
+    {
+        AppError error(number, description);
+        error.m_refusalText = text;
+        error.m_refusalTitle = title;
+        error.m_offer = std::move(offer);
+        return error;
+    }
+    bool isRefusal() const { return !m_refusalText.isEmpty(); }
+    QString refusalText() const { return m_refusalText; }
+    QString refusalTitle() const { return m_refusalTitle; }
+    const std::function<void()>& offer() const { return m_offer; }
+
     static AppError overflow() { return AppError(6, QStringLiteral("Overflow")); }
     static AppError badRecordNumber() { return AppError(63, QStringLiteral("Bad record number")); }
     static AppError printerError() { return AppError(482, QStringLiteral("Printer error")); }
@@ -23,4 +41,6 @@ public:
 private:
     int m_number;
     QString m_description;
+    QString m_refusalText, m_refusalTitle;
+    std::function<void()> m_offer;
 };

@@ -297,7 +297,8 @@ void frmViewAll::lstAllContacts_DblClick()
     if (!current.isValid())
         return;
     const ContactList::OpenedContact opened =
-        ContactList::openListedContact(m_platform, m_main.session, current.data(RecordRole).toInt());
+        ContactList::openListedContact(m_platform, m_main.session, current.data(RecordRole).toInt(),
+                                       current.data(Qt::DisplayRole).toString());
     if (opened.outcome == ContactList::OpenedContact::Retry)
         return;
     if (opened.outcome == ContactList::OpenedContact::Cancel)

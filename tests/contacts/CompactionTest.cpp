@@ -121,10 +121,12 @@ TEST_F(CompactionTest, FilesThatLookLikeTheTemporaryOneAddNothingAndStay)
     QByteArray leftover;
     for (int i = 0; i < 10; ++i)
         leftover.append(makeContact(QStringLiteral("Ghost%1").arg(i), QStringLiteral("Old")).toRecord());
-    const QStringList lookalikes{dataFolder + QStringLiteral("/Tempf"), dataFolder + QStringLiteral("/.Friends.DAT.Tempf-abcdef"),
+    const QStringList lookalikes{dataFolder + QStringLiteral("/Tempf"), dataFolder + QStringLiteral("/.Friends.DAT.Tempf-abc"),
                                  programFolder + QStringLiteral("/Tempf")};
     for (const QString& lookalike : lookalikes)
         writeBytes(lookalike, leftover);
+    // The program's own name, left by an interrupted deletion that nobody holds any more: removed.
+    writeBytes(dataFolder + QStringLiteral("/.Friends.DAT.Tempf-abcdef"), leftover);
     compactContactFile(file, 1);
     const QByteArray after = readBytes(path);
     EXPECT_EQ(after, original.mid(513));

@@ -129,6 +129,14 @@ TEST_F(ContactFileTest, AFragmentOf257BytesOrMoreIsARecordPaddedWithSpaces)
     EXPECT_EQ(second.FirstName.trimmed(), QStringLiteral("Bob"));
     EXPECT_EQ(second.Notes, QString(160, u' '));
     EXPECT_EQ(file.readAll().size(), 2);
+
+    // An append completes the torn record as it reads, instead of leaving a hole of NUL bytes.
+    file.append(makeContact(QStringLiteral("Cy"), QStringLiteral("Day")));
+    const QByteArray after = readBytes(path);
+    EXPECT_EQ(after.size(), 3 * 513);
+    EXPECT_FALSE(after.contains('\0'));
+    EXPECT_EQ(file.read(2), second);
+    EXPECT_EQ(after.mid(2 * 513 - 2, 2), QByteArray("\r\n"));
 }
 
 TEST_F(ContactFileTest, OpeningNeverTruncatesAndCreatesMissingFiles)

@@ -230,15 +230,22 @@ TEST(ContactList, FailuresAskRetryOrCancelAndOpeningSetsTheCurrentRecord)
     testing_contacts::writeContacts(session.txtFileNam, 3);
     session.file.open(session.txtFileNam);
     platform.messages.clear();
-    OpenedContact opened = openListedContact(platform, session, 2);
+    const QString second = listLine(session.file.read(2), ByLastName);
+    OpenedContact opened = openListedContact(platform, session, 2, second);
     EXPECT_EQ(opened.outcome, OpenedContact::Opened);
     EXPECT_EQ(opened.record.FirstName.trimmed(), QStringLiteral("Name2"));
     EXPECT_EQ(session.CurrentRecord, 2);
     EXPECT_TRUE(session.file.isOpen());
 
-    OpenedContact pasted = openListedContact(platform, session, 0);
+    OpenedContact pasted = openListedContact(platform, session, 0, QStringLiteral("pasted"));
     EXPECT_EQ(pasted.outcome, OpenedContact::Retry);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains(QStringLiteral("Error number 63 -- Bad record number")));
     EXPECT_EQ(session.CurrentRecord, 2) << "a failed opening leaves the current record";
+
+    // A stale line (its record number now names someone else) opens nobody.
+    OpenedContact stale = openListedContact(platform, session, 3, second);
+    EXPECT_EQ(stale.outcome, OpenedContact::Retry);
+    EXPECT_EQ(platform.messages.back().title, QStringLiteral("Contact not found"));
+    EXPECT_EQ(session.CurrentRecord, 2);
 }

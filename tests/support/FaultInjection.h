@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-// Fails every write, flush and rename an operation on the contact file performs, one at a time,
+// Fails every write, flush, sync and rename an operation on the contact file performs, one at a time,
 // and checks what a user relies on: each record afterwards is its old or its new self (nothing
 // torn, nothing lost), the error message was shown, and the program goes on.
 //
@@ -81,7 +81,7 @@ struct FaultCase {
 };
 
 struct FaultReport {
-    int writes = 0, flushes = 0, renames = 0;
+    int writes = 0, flushes = 0, syncs = 0, renames = 0;
     QByteArray after; // the file after the clean run
     int faultsInjected = 0;
 };
@@ -124,7 +124,7 @@ inline ::testing::AssertionResult isOldOrNew(FaultCase::Change change, const QBy
     return ::testing::AssertionFailure();
 }
 
-enum class Fault { Write, TornWrite, Flush, Rename };
+enum class Fault { Write, TornWrite, Flush, Sync, Rename };
 
 inline const char* faultName(Fault fault)
 {
@@ -132,6 +132,7 @@ inline const char* faultName(Fault fault)
     case Fault::Write: return "write";
     case Fault::TornWrite: return "torn write";
     case Fault::Flush: return "flush";
+    case Fault::Sync: return "sync";
     case Fault::Rename: return "rename";
     }
     return "?";
@@ -143,6 +144,7 @@ inline void arm(WriteSeam& seam, Fault fault, int n)
     case Fault::Write: seam.failAtWrite(n); break;
     case Fault::TornWrite: seam.tearAtWrite(n); break;
     case Fault::Flush: seam.failAtFlush(n); break;
+    case Fault::Sync: seam.failAtSync(n); break;
     case Fault::Rename: seam.failAtRename(n); break;
     }
 }
@@ -151,6 +153,7 @@ inline void disarm(WriteSeam& seam)
 {
     seam.failAtWrite(0);
     seam.failAtFlush(0);
+    seam.failAtSync(0);
     seam.failAtRename(0);
 }
 
@@ -162,10 +165,11 @@ inline FaultReport checkEveryFault(const FaultCase& c)
         if (c.script)
             c.script(clean);
         WriteSeam& seam = clean.session.file.seam();
-        const int w = seam.writes(), f = seam.flushes(), r = seam.renames();
+        const int w = seam.writes(), f = seam.flushes(), y = seam.syncs(), r = seam.renames();
         c.run(clean);
         report.writes = seam.writes() - w;
         report.flushes = seam.flushes() - f;
+        report.syncs = seam.syncs() - y;
         report.renames = seam.renames() - r;
         report.after = clean.contents();
         for (const RecordedMessage& m : clean.platform.messages)
@@ -180,6 +184,7 @@ inline FaultReport checkEveryFault(const FaultCase& c)
         {Fault::Write, report.writes, FileErrors::diskFull()},
         {Fault::TornWrite, report.writes, FileErrors::diskFull()},
         {Fault::Flush, report.flushes, FileErrors::diskFull()},
+        {Fault::Sync, report.syncs, FileErrors::diskFull()},
         {Fault::Rename, report.renames, FileErrors::pathFileAccess()},
     };
     for (const auto& kind : kinds) {
