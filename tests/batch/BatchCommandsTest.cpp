@@ -3,6 +3,7 @@
 #include "contacts/ContactFile.h"
 #include "support/FakePlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -299,18 +300,29 @@ TEST(BatchCommands, ImportedRecordsKeepTheFilesReminderSwitch)
     file.open(dat);
     ASSERT_EQ(file.recordCount(), 2);
     EXPECT_EQ(file.read(2).BirthdayReminder, "0");
+
+    // While another program holds the file (this one, through `file`), the import waits, then
+    // gives up having written nothing.
+    r.waitSeconds = 0;
+    FakePlatform held;
+    EXPECT_EQ(runCommand(held, r, {}), kRefused);
+    ASSERT_EQ(held.messages.size(), 1u);
+    EXPECT_EQ(held.messages[0].text,
+              QStringLiteral("Quiet.DAT is open in another Tessaprint (test_batch, process %1). Nothing was written: "
+                             "close it there, or wait longer (--wait SECONDS), and try again.")
+                  .arg(QCoreApplication::applicationPid()));
+    EXPECT_EQ(file.recordCount(), 2);
 }
 
 TEST(BatchCommands, ListingsSayWhenNothingIsFoundAndExportGoesToTheFolder)
 {
     QTemporaryDir folder;
     const QString dat = QDir(folder.path()).filePath(QStringLiteral("Club.DAT"));
-    {
-        ContactFile file;
-        file.open(dat);
-        file.append(person(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("Reno")));
-        file.append(person(QStringLiteral("Bo"), QStringLiteral("Ng"), QStringLiteral("Elko")));
-    }
+    // Held open for writing all along: the listings and the export only read, whoever holds it.
+    ContactFile held;
+    held.open(dat);
+    held.append(person(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("Reno")));
+    held.append(person(QStringLiteral("Bo"), QStringLiteral("Ng"), QStringLiteral("Elko")));
     for (Command command : {Command::ListLabels, Command::Report}) {
         FakePlatform fake;
         Request r = onFile(command, dat);

@@ -226,3 +226,30 @@ TEST_F(ContactBrowserTest, NoToTheQuestionAndAFailedDeleteLeaveTheFile)
     EXPECT_TRUE(session.file.isOpen());
 }
 
+
+TEST_F(ContactBrowserTest, ARecordAnotherProgramChangedIsNeitherSavedOverNorDeleted)
+{
+    openContacts(3);
+    ContactBoxes boxes = *browser.pick(2).boxes;
+    {
+        QFile other(path);
+        ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+        other.seek(513);
+        other.write("Changed    ");
+    }
+    const QByteArray changed = readBytes(path);
+    boxes[B::txtACCity] = QStringLiteral("Reno");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        fake.messageAnswers = {MessageAnswer::Yes};
+        const BrowserResult r = attempt == 0 ? browser.save(boxes, true) : browser.remove();
+        EXPECT_EQ(r.outcome, BrowserResult::Retry);
+        EXPECT_EQ(fake.messages.back().title, QStringLiteral("Contact changed"));
+        EXPECT_EQ(readBytes(path), changed);
+    }
+    // Shown again, the file itself is still another program's: opened again on Yes, then saved.
+    boxes = *browser.pick(2).boxes;
+    fake.messageAnswers = {MessageAnswer::Yes};
+    EXPECT_EQ(browser.save(boxes, true).outcome, BrowserResult::Retry);
+    EXPECT_EQ(fake.messages.back().title, QStringLiteral("Contact file changed"));
+    EXPECT_EQ(browser.save(boxes, true).outcome, BrowserResult::Done);
+}

@@ -101,6 +101,13 @@ TEST(OneWriter, AnotherProgramHoldingTheFileLeavesItReadOnlyHereUntilItDies)
     file.open(path);
     file.append(makeContact(QStringLiteral("New"), QStringLiteral("One")));
     EXPECT_EQ(file.recordCount(), 6);
+
+    // A reader follows the holder's delete to the file now at the path.
+    ContactFile reader;
+    reader.openReadOnly(path, QString());
+    compactContactFile(file, 1);
+    EXPECT_EQ(reader.recordCount(), 5);
+    EXPECT_EQ(reader.read(1).FirstName.trimmed(), QStringLiteral("Name2"));
 }
 
 TEST(OneWriter, AKillAtAnyStepOfAWholeFileChangeLeavesItAllOldOrAllNew)
