@@ -43,7 +43,7 @@ bool openOrAskReadOnly(Platform& platform, ContactFile& file, const QString& pat
         const MessageAnswer answer = platform.messageBox(
             inUse.sentence(QFileInfo(path).fileName())
                 + QStringLiteral("\r\n\r\nOpen it read-only? You can browse, list, print and export its contacts, "
-                                 "but not change them. No closes it here."),
+                                 "but not change them."),
             QStringLiteral("Contact file in use"), MessageButtons::YesNo, MessageIcon::Exclamation);
         if (answer != MessageAnswer::Yes)
             return false;
