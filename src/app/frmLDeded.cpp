@@ -422,7 +422,7 @@ void frmLDeded::cmdLMClear_Click()
 
 void frmLDeded::cmdLMExit_Click()
 {
-    closeContactFile();
+    closeAtUnload();
     setWindowTitle(QStringLiteral("Tessaprint"));
     disableContactCommands();
     txtFileTitle->hide();
@@ -445,61 +445,89 @@ void frmLDeded::applyFileResult(const FileCommandResult& result)
                           mnuSrchContacts})
         item->setEnabled(result.contactCommandsEnabled);
     setReminderMenus({result.bdayOnEnabled, result.bdayOffEnabled});
-    txtFileNam->setText(session.txtFileNam);
-    txtFileTitle->setText(session.txtFileTitle);
+    txtFileNam->setText(m_session.txtFileNam);
+    txtFileTitle->setText(m_session.txtFileTitle);
     if (result.result == FileCommandResult::Quit)
         close();
 }
 
 void frmLDeded::mnuFileNew_Click()
 {
-    applyFileResult(fileNew(m_platform, session));
+    applyFileResult(fileNew(m_platform, m_session));
 }
 
 void frmLDeded::mnuFileOpen_Click()
 {
     // The window shows the new file before the birthday reminders come up.
     const FileCommandResult result =
-        fileOpen(m_platform, session, [this](const FileCommandResult& opened) { applyFileResult(opened); });
+        fileOpen(m_platform, m_session, [this](const FileCommandResult& opened) { applyFileResult(opened); });
     applyFileResult(result);
 }
 
 void frmLDeded::mnuFileClose_Click()
 {
-    applyFileResult(fileClose(session));
+    applyFileResult(fileClose(m_session));
     txtFileTitle->hide();
 }
 
 ReminderMenus frmLDeded::reminderMenus() const
 {
-    return {mnuFileBdayOn->isEnabled(), mnuFileBdayOff->isEnabled()};
+    return m_session.reminders;
 }
 
 void frmLDeded::setReminderMenus(const ReminderMenus& menus)
 {
+    m_session.reminders = menus;
     mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
     mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
 }
 
 void frmLDeded::mnuFileBdayOn_Click()
 {
-    setReminderMenus(enableBirthdayReminders(m_platform, session.file, reminderMenus()));
+    setReminderMenus(enableBirthdayReminders(m_platform, m_session.file, reminderMenus()));
 }
 
 void frmLDeded::mnuFileBdayOff_Click()
 {
-    setReminderMenus(disableBirthdayReminders(m_platform, session.file, reminderMenus()));
+    setReminderMenus(disableBirthdayReminders(m_platform, m_session.file, reminderMenus()));
+}
+
+void frmLDeded::handOverTo(QWidget* next)
+{
+    showInstead(this, next);
+}
+
+void frmLDeded::returnHere(QWidget* closing)
+{
+    // A contact saved meanwhile may have switched reminders on.
+    setReminderMenus(m_session.reminders);
+    returnTo(closing, this, txtLMLine1);
+}
+
+void frmLDeded::closeContactFile()
+{
+    mnuFileClose_Click();
+}
+
+void frmLDeded::takeComposerLines(QWidget* closing, const std::array<QString, 5>& lines)
+{
+    returnHere(closing);
+    chkBold->setChecked(false);
+    chkBold->hide();
+    QLineEdit* boxes[] = {txtLMLine1, txtLMLine2, txtLMline3, txtLMLine4, txtLMLine5};
+    for (int i = 0; i < 5; ++i)
+        boxes[i]->setText(lines[i]);
 }
 
 // Also puts back the installer's unins000.DAT should a file dialog have left it renamed.
-void frmLDeded::closeContactFile()
+void frmLDeded::closeAtUnload()
 {
-    closeAtProgramEnd(m_platform, session);
+    closeAtProgramEnd(m_platform, m_session);
 }
 
 void frmLDeded::closeEvent(QCloseEvent* event)
 {
-    closeContactFile();
+    closeAtUnload();
     disableContactCommands();
     mnuSrchContacts->setEnabled(false);
     txtFileTitle->hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -30,7 +31,7 @@ class LineFitHint;
 class frmCalibrate;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
-class frmLDeded : public QMainWindow {
+class frmLDeded : public QMainWindow, public MainWindowLink {
     Q_OBJECT
 
 public:
@@ -39,7 +40,14 @@ public:
 
     // The contact windows, each created on first use and owned by this window.
     frmNewContact* newContactWindow();
-    frmEdDelViewContact* contactBrowser();
+    frmEdDelViewContact* contactBrowser() override;
+
+    // What the other windows may ask of this one.
+    ContactSession& session() override { return m_session; }
+    void handOverTo(QWidget* next) override;
+    void returnHere(QWidget* closing) override;
+    void closeContactFile() override;
+    void takeComposerLines(QWidget* closing, const std::array<QString, 5>& lines) override;
 
     // Controls.
     QLabel* lblLMHeader;
@@ -127,9 +135,6 @@ public:
     // The composer as the controls hold it now: what Print reads.
     Composer composerState() const;
 
-    // The contact file session every contact window works through.
-    ContactSession session;
-
     // The contact list window, created on first use.
     frmViewAll* contactList();
     // Created on first use.
@@ -191,11 +196,13 @@ private:
     void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
     std::array<QString, 5> composerLines() const;
 
-    void closeContactFile();
+    void closeAtUnload();
     void closeOtherWindows();
     void writePlacement();
 
     Platform& m_platform;
+    // The contact file session every contact window works through.
+    ContactSession m_session;
     frmNewContact* m_newContactWindow = nullptr;
     frmEdDelViewContact* m_contactBrowser = nullptr;
     frmViewAll* m_contactList = nullptr;

@@ -6,4 +6,5 @@ void ContactSession::reset()
     txtFileNam.clear();
     txtFileTitle.clear();
     CurrentRecord = 0;
+    reminders = ReminderMenus::none();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contacts/BirthdayReminders.h"
 #include "contacts/ContactFile.h"
 
 #include <QString>
@@ -13,10 +14,13 @@ struct ContactSession {
     QString txtFileNam;   // full path of the open file; empty when none
     QString txtFileTitle; // file name without folder, every ".DAT" removed; empty when none
     int CurrentRecord = 0; // record shown in the contact browser; 0 when none
+    // The program-wide reminder state that every save writes; the main window's two File menu
+    // items show it.
+    ReminderMenus reminders = ReminderMenus::none();
 
     bool isOpen() const { return file.isOpen(); }
     // Open without the right to change it: another Tessaprint holds it.
     bool isReadOnly() const { return file.isHeldElsewhere(); }
-    // Back to the no-file state: handle closed, names empty, CurrentRecord 0.
+    // Back to the no-file state: handle closed, names empty, CurrentRecord 0, no reminder state.
     void reset();
 };

@@ -1,6 +1,7 @@
 #include "windows/ContactFieldsWindow.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "windows/EditCommands.h"
@@ -59,7 +60,7 @@ QPushButton* makeWindowButton(const QString& name, const QString& caption, const
     return button;
 }
 
-ContactFieldsWindow::ContactFieldsWindow(Platform& platform, frmLDeded& main, QWidget* parent)
+ContactFieldsWindow::ContactFieldsWindow(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_main(main)
 {
     auto* central = new QWidget(this);
@@ -206,7 +207,7 @@ void ContactFieldsWindow::chainTabOrder(const QList<QWidget*>& chain)
 
 void ContactFieldsWindow::setCaption(const QString& prefix)
 {
-    setWindowTitle(prefix + QStringLiteral("  [") + m_main.txtFileTitle->text() + u']');
+    setWindowTitle(prefix + QStringLiteral("  [") + m_main.session().txtFileTitle + u']');
 }
 
 ContactBoxes ContactFieldsWindow::readBoxes() const
@@ -233,7 +234,7 @@ void ContactFieldsWindow::clearBoxes()
 
 void ContactFieldsWindow::returnToMain()
 {
-    returnTo(this, &m_main, m_main.txtLMLine1);
+    m_main.returnHere(this);
 }
 
 void ContactFieldsWindow::closeEvent(QCloseEvent* event)

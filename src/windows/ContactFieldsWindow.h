@@ -6,7 +6,7 @@
 #include <array>
 
 class Platform;
-class frmLDeded;
+class MainWindowLink;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -21,7 +21,7 @@ class ContactFieldsWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    ContactFieldsWindow(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    ContactFieldsWindow(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QLineEdit* txtACFName;
     QLineEdit* txtACMiddleInit;
@@ -85,7 +85,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Platform& m_platform;
-    frmLDeded& m_main;
+    MainWindowLink& m_main;
 
 private:
     std::array<QLineEdit*, ContactBoxes::Count> m_boxes{};

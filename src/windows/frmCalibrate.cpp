@@ -1,6 +1,7 @@
 #include "windows/frmCalibrate.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "platform/Platform.h"
 #include "print/CalibrationCommand.h"
 #include "windows/WindowFlow.h"
@@ -35,7 +36,7 @@ QLineEdit* box(QWidget* parent, const QString& name)
 
 } // namespace
 
-frmCalibrate::frmCalibrate(Platform& platform, frmLDeded& main, QWidget* parent)
+frmCalibrate::frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QWidget(parent, Qt::Window), m_platform(platform), m_main(main)
 {
     setObjectName(QStringLiteral("frmCalibrate"));
@@ -136,7 +137,7 @@ void frmCalibrate::closeEvent(QCloseEvent* event)
 {
     // Hidden already when the program ends and the main window closes every window.
     if (isVisible())
-        returnTo(this, &m_main, m_main.txtLMLine1);
+        m_main.returnHere(this);
     event->accept();
 }
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class Platform;
-class frmLDeded;
+class MainWindowLink;
 struct CalibrationResult;
 class QComboBox;
 class QLabel;
@@ -16,7 +16,7 @@ class frmCalibrate : public QWidget {
     Q_OBJECT
 
 public:
-    frmCalibrate(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QLabel* lblCalPrinter;
     QComboBox* cboCalPrinter;
@@ -47,5 +47,5 @@ private:
     void apply(const CalibrationResult& result);
 
     Platform& m_platform;
-    frmLDeded& m_main;
+    MainWindowLink& m_main;
 };

@@ -1,10 +1,10 @@
 #include "windows/frmEdDelViewContact.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "help/HelpEntries.h"
 #include "print/ContactDetailsPrintout.h"
 #include "print/PrintPreview.h"
-#include "windows/ComposerHandOver.h"
 #include "windows/RecordLinesModel.h"
 #include "windows/WindowFlow.h"
 
@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmEdDelViewContact::frmEdDelViewContact(Platform& platform, frmLDeded& main, QWidget* parent)
-    : ContactFieldsWindow(platform, main, parent), m_browser(platform, main.session)
+frmEdDelViewContact::frmEdDelViewContact(Platform& platform, MainWindowLink& main, QWidget* parent)
+    : ContactFieldsWindow(platform, main, parent), m_browser(platform, main.session())
 {
     setObjectName(QStringLiteral("frmEdDelViewContact"));
     QWidget* central = centralWidget();
@@ -129,7 +129,7 @@ void frmEdDelViewContact::open()
 {
     resetForLoad();
     loadFindList({});
-    showInstead(&m_main, this);
+    m_main.handOverTo(this);
     setCaption(QStringLiteral("Contact Information"));
     BrowserResult result = m_browser.load();
     if (result.outcome == BrowserResult::Cancel) {
@@ -146,6 +146,7 @@ void frmEdDelViewContact::openOnRecord(int recordNumber, const Contact& record)
     setCaption(QStringLiteral("Contact Information"));
     resetForLoad();
     apply(m_browser.openOnRecord(recordNumber, record));
+    cboFindContact->setFocus();
 }
 
 int frmEdDelViewContact::findRecordAt(int index) const
@@ -211,7 +212,7 @@ void frmEdDelViewContact::apply(BrowserResult result)
     if (result.enableEditing)
         setEditingEnabled(true);
     if (result.enableBdayOff)
-        m_main.mnuFileBdayOff->setEnabled(true);
+        m_main.session().reminders.bdayOffEnabled = true;
     if (result.focus)
         box(*result.focus)->setFocus();
     if (result.focusCancel)
@@ -255,7 +256,7 @@ void frmEdDelViewContact::cmdLast_Click()
 
 void frmEdDelViewContact::cmdSave_Click()
 {
-    BrowserResult result = m_browser.save(readBoxes(), !m_main.mnuFileBdayOn->isEnabled());
+    BrowserResult result = m_browser.save(readBoxes(), m_main.session().reminders.remindersOn());
     // The clean-ups show in the boxes whatever the outcome; the record stays on show.
     if (result.boxes)
         writeBoxes(*result.boxes);
@@ -270,7 +271,7 @@ void frmEdDelViewContact::cmdDelete_Click()
 
 void frmEdDelViewContact::cmdPrintLabel_Click()
 {
-    sendToComposer(this, m_main, composerLinesFor(detailsFromBoxes(readBoxes())));
+    m_main.takeComposerLines(this, composerLinesFor(detailsFromBoxes(readBoxes())));
 }
 
 void frmEdDelViewContact::mnuEDVPrint_Click()

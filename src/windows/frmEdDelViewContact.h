@@ -14,7 +14,7 @@ class frmEdDelViewContact : public ContactFieldsWindow {
     Q_OBJECT
 
 public:
-    frmEdDelViewContact(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmEdDelViewContact(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QComboBox* cboFindContact;
     QLabel* lblACCompOnLabel;

@@ -1,6 +1,7 @@
 #include "windows/frmLMExport.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "help/HelpEntries.h"
 #include "exchange/ContactExport.h"
 #include "windows/WindowFlow.h"
@@ -35,7 +36,7 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
 
 } // namespace
 
-frmLMExport::frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent)
+frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main)
 {
     setObjectName(QStringLiteral("frmLMExport"));
@@ -107,7 +108,7 @@ frmLMExport::frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent)
 void frmLMExport::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        setWindowTitle(QStringLiteral("Export Contacts  [") + m_main.txtFileTitle->text() + u']');
+        setWindowTitle(QStringLiteral("Export Contacts  [") + m_main.session().txtFileTitle + u']');
         unchooseBoth(optExpCGCSV, optExpCGTXT);
         cmdExpCreate->setEnabled(false);
     }
@@ -118,7 +119,7 @@ void frmLMExport::closeEvent(QCloseEvent* event)
 {
     // Hidden already when the program ends and the main window closes every window.
     if (isVisible())
-        returnTo(this, &m_main, m_main.txtLMLine1);
+        m_main.returnHere(this);
     event->accept();
 }
 
@@ -137,9 +138,9 @@ void frmLMExport::cmdExpCreate_Click()
     ExportResult result;
     {
         BusyCursor busy;
-        result = exportContacts(m_platform, m_main.session.file,
+        result = exportContacts(m_platform, m_main.session().file,
                                 {optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text,
-                                 m_main.txtFileNam->text()});
+                                 m_main.session().txtFileNam});
     }
     if (result.outcome == ExportResult::ErrorCancel)
         close();
@@ -156,6 +157,6 @@ void frmLMExport::cmdExpCancel_Click()
 // longer offers commands for a file that is gone.
 void frmLMExport::mnuETFileExit_Click()
 {
-    m_main.mnuFileClose->trigger();
+    m_main.closeContactFile();
     close();
 }

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 class Platform;
-class frmLDeded;
+class MainWindowLink;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -16,7 +16,7 @@ class frmLMExport : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmLMExport(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmLMExport(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QLabel* lblExpBanner;
     QLabel* lblExport;
@@ -45,5 +45,5 @@ protected:
 
 private:
     Platform& m_platform;
-    frmLDeded& m_main;
+    MainWindowLink& m_main;
 };

@@ -1,6 +1,7 @@
 #include "windows/frmLMImport.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "help/HelpEntries.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
@@ -43,7 +44,7 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const
 
 } // namespace
 
-frmLMImport::frmLMImport(Platform& platform, frmLDeded& main, QWidget* parent)
+frmLMImport::frmLMImport(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main)
 {
     setObjectName(QStringLiteral("frmLMImport"));
@@ -104,7 +105,7 @@ frmLMImport::frmLMImport(Platform& platform, frmLDeded& main, QWidget* parent)
 void frmLMImport::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        setWindowTitle(QStringLiteral("Import Contacts  [") + m_main.txtFileTitle->text() + u']');
+        setWindowTitle(QStringLiteral("Import Contacts  [") + m_main.session().txtFileTitle + u']');
         csvPath.clear();
         csvTitle.clear();
         txtImpFilename->clear();
@@ -118,7 +119,7 @@ void frmLMImport::closeEvent(QCloseEvent* event)
 {
     // Hidden already when the program ends and the main window closes every window.
     if (isVisible())
-        returnTo(this, &m_main, m_main.txtLMLine1);
+        m_main.returnHere(this);
     event->accept();
 }
 
@@ -141,7 +142,7 @@ void frmLMImport::cmdStartImport_Click()
     ImportResult result;
     {
         BusyCursor busy;
-        result = importContacts(m_platform, m_main.session.file, {csvPath, !m_main.mnuFileBdayOn->isEnabled()});
+        result = importContacts(m_platform, m_main.session().file, {csvPath, m_main.session().reminders.remindersOn()});
     }
     cmdStartImport->setEnabled(result.importEnabled);
     if (result.focusClose)
@@ -159,7 +160,7 @@ void frmLMImport::cmdImpCancel_Click()
 // longer offers commands for a file that is gone.
 void frmLMImport::mnuITFileExit_Click()
 {
-    m_main.mnuFileClose->trigger();
+    m_main.closeContactFile();
     close();
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 class Platform;
-class frmLDeded;
+class MainWindowLink;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -16,7 +16,7 @@ class frmLMImport : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmLMImport(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmLMImport(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QLabel* lblImpHdr;
     QPushButton* cmdCsvOpen;
@@ -55,5 +55,5 @@ protected:
 
 private:
     Platform& m_platform;
-    frmLDeded& m_main;
+    MainWindowLink& m_main;
 };

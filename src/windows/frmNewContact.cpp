@@ -1,6 +1,7 @@
 #include "windows/frmNewContact.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "contacts/ContactSave.h"
 #include "exchange/ComposerParse.h"
 #include "help/HelpEntries.h"
@@ -16,7 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNewContact::frmNewContact(Platform& platform, frmLDeded& main, QWidget* parent)
+frmNewContact::frmNewContact(Platform& platform, MainWindowLink& main, QWidget* parent)
     : ContactFieldsWindow(platform, main, parent)
 {
     setObjectName(QStringLiteral("frmNewContact"));
@@ -81,7 +82,7 @@ void frmNewContact::open(const ComposerBoxes& filled)
         if (text)
             edit->setText(*text);
     }
-    showInstead(&m_main, this);
+    m_main.handOverTo(this);
     setCaption(QStringLiteral("Add Contact"));
     txtACFName->setFocus();
 }
@@ -95,11 +96,11 @@ void frmNewContact::txtACCompany_Change()
 
 void frmNewContact::cmdSave_Click()
 {
-    const bool remindersOn = !m_main.mnuFileBdayOn->isEnabled();
-    const ContactSaveResult result = saveNewContact(m_platform, m_main.session.file, readBoxes(), remindersOn);
+    const bool remindersOn = m_main.session().reminders.remindersOn();
+    const ContactSaveResult result = saveNewContact(m_platform, m_main.session().file, readBoxes(), remindersOn);
     writeBoxes(result.boxes);
     if (result.enableBdayOff)
-        m_main.mnuFileBdayOff->setEnabled(true);
+        m_main.session().reminders.bdayOffEnabled = true;
     if (result.focus)
         box(*result.focus)->setFocus();
     if (result.outcome == ContactSaveResult::Saved || result.outcome == ContactSaveResult::Cancel)

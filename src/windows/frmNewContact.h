@@ -10,7 +10,7 @@ class frmNewContact : public ContactFieldsWindow {
     Q_OBJECT
 
 public:
-    frmNewContact(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmNewContact(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     QPushButton* cmdSave;
     QPushButton* cmdCancel;

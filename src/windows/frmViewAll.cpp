@@ -1,6 +1,7 @@
 #include "windows/frmViewAll.h"
 
-#include "app/frmLDeded.h"
+#include "contacts/ContactSession.h"
+#include "windows/MainWindowLink.h"
 #include "contacts/ContactList.h"
 #include "help/HelpEntries.h"
 #include "platform/Platform.h"
@@ -50,7 +51,7 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
 
 } // namespace
 
-frmViewAll::frmViewAll(Platform& platform, frmLDeded& main, QWidget* parent)
+frmViewAll::frmViewAll(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_main(main)
 {
     setObjectName(QStringLiteral("frmViewAll"));
@@ -189,7 +190,7 @@ void frmViewAll::connectHandlers()
 
 void frmViewAll::open()
 {
-    showInstead(&m_main, this);
+    m_main.handOverTo(this);
     loadState();
     frSearch->show();
     chooseOption(optSearchAll);
@@ -201,7 +202,7 @@ void frmViewAll::loadState()
     lstAllContactsLines->clear();
     mnuPrint->setEnabled(false);
     mnuPrintPreview->setEnabled(false);
-    setWindowTitle(QStringLiteral("All Contacts  [") + m_main.txtFileTitle->text() + u']');
+    setWindowTitle(QStringLiteral("All Contacts  [") + m_main.session().txtFileTitle + u']');
     txtViewAllHeader->clear();
     txtViewAllHeader->show();
     lstAllContacts->show();
@@ -270,7 +271,7 @@ void frmViewAll::cmdACGetReport_Click()
     txtViewAllHeader->setCursorPosition(0);
 
     ContactList::ListingResult result =
-        ContactList::getReport(m_platform, m_main.session, {SearchMode, SearchText, SortOrder});
+        ContactList::getReport(m_platform, m_main.session(), {SearchMode, SearchText, SortOrder});
     if (result.outcome == ContactList::ListingResult::Retry)
         return;
     if (result.outcome == ContactList::ListingResult::Cancel)
@@ -297,7 +298,7 @@ void frmViewAll::lstAllContacts_DblClick()
     if (!current.isValid())
         return;
     const ContactList::OpenedContact opened =
-        ContactList::openListedContact(m_platform, m_main.session, current.data(RecordRole).toInt(),
+        ContactList::openListedContact(m_platform, m_main.session(), current.data(RecordRole).toInt(),
                                        current.data(Qt::DisplayRole).toString());
     if (opened.outcome == ContactList::OpenedContact::Retry)
         return;
@@ -306,8 +307,7 @@ void frmViewAll::lstAllContacts_DblClick()
     lstAllContactsLines->clear();
     frmEdDelViewContact* browser = m_main.contactBrowser();
     showInstead(this, browser);
-    browser->openOnRecord(m_main.session.CurrentRecord, opened.record);
-    browser->cboFindContact->setFocus();
+    browser->openOnRecord(m_main.session().CurrentRecord, opened.record);
     close();
 }
 
@@ -318,20 +318,20 @@ ReportRequest frmViewAll::reportRequest() const
     request.selected = selectedLines();
     request.headingSelection = txtViewAllHeader->selectedText();
     request.headingFocused = headerFocused();
-    request.fileTitle = m_main.txtFileTitle->text();
+    request.fileTitle = m_main.session().txtFileTitle;
     return request;
 }
 
 void frmViewAll::cmdPrintLabels_Click()
 {
-    ContactFile& file = m_main.session.file;
+    ContactFile& file = m_main.session().file;
     printListLabels(m_platform, lstAllContactsLines->records(), [&file](int record) { return file.read(record); });
     cmdViewAllClose->setFocus();
 }
 
 void frmViewAll::mnuLabelsPreview_Click()
 {
-    ContactFile& file = m_main.session.file;
+    ContactFile& file = m_main.session().file;
     previewListLabels(m_platform, lstAllContactsLines->records(), [&file](int record) { return file.read(record); });
 }
 
@@ -354,7 +354,7 @@ void frmViewAll::closeAndShowMain()
 {
     // The main window takes over even with a contact current, so two windows never show at once.
     lstAllContactsLines->clear();
-    returnTo(this, &m_main, m_main.txtLMLine1);
+    m_main.returnHere(this);
     close();
 }
 
@@ -364,10 +364,10 @@ void frmViewAll::closeEvent(QCloseEvent* event)
     event->accept();
     if (!isVisible())
         return;
-    if (m_main.session.CurrentRecord != 0)
+    if (m_main.session().CurrentRecord != 0)
         showInstead(this, m_main.contactBrowser());
     else
-        returnTo(this, &m_main, m_main.txtLMLine1);
+        m_main.returnHere(this);
 }
 
 void frmViewAll::keyPressEvent(QKeyEvent* event)

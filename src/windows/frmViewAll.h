@@ -7,7 +7,7 @@
 #include <vector>
 
 class Platform;
-class frmLDeded;
+class MainWindowLink;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -27,7 +27,7 @@ public:
     // Each line of lstAllContacts carries its record number under this role (0 for a pasted line).
     static constexpr int RecordRole = RecordLinesModel::RecordRole;
 
-    frmViewAll(Platform& platform, frmLDeded& main, QWidget* parent = nullptr);
+    frmViewAll(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
 
     // Hides the main window and shows this one in its opening state.
     void open();
@@ -107,6 +107,6 @@ private:
     void closeAndShowMain();
 
     Platform& m_platform;
-    frmLDeded& m_main;
+    MainWindowLink& m_main;
     TabStopDelegate* m_tabStops;
 };

@@ -18,7 +18,7 @@ protected:
     {
         fake->fileAnswers.push_back(FileDialogAnswer{path("family.DAT"), QStringLiteral("family.DAT")});
         window->mnuFileNew->trigger();
-        ASSERT_TRUE(window->session.isOpen());
+        ASSERT_TRUE(window->session().isOpen());
     }
 
     void writeCsv(const QString& name, const QByteArray& bytes)
@@ -56,8 +56,8 @@ TEST_F(ImportExportWindowTest, ImportWindowChoosesAFileImportsAndReturns)
     ASSERT_FALSE(fake->messages.empty());
     EXPECT_EQ(fake->messages.back().text, "D O N E !  1 contacts successfully imported.");
     EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_EQ(window->session.file.recordCount(), 1);
-    EXPECT_EQ(window->session.file.read(1).BirthdayReminder, "1");
+    EXPECT_EQ(window->session().file.recordCount(), 1);
+    EXPECT_EQ(window->session().file.read(1).BirthdayReminder, "1");
     EXPECT_TRUE(window->mnuFileBdayOff->isEnabled()) << "the import leaves the reminder menus alone";
 
     w->cmdImpCancel->click();
@@ -76,7 +76,7 @@ TEST_F(ImportExportWindowTest, ImportExitClosesTheContactFileAsFileCloseDoes)
     openContactFile();
     window->mnuImport->trigger();
     window->importWindow()->mnuITFileExit->trigger();
-    EXPECT_FALSE(window->session.isOpen());
+    EXPECT_FALSE(window->session().isOpen());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Tessaprint");
     EXPECT_FALSE(window->mnuImport->isEnabled());
@@ -88,7 +88,7 @@ TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
     Contact c = Contact::blank();
     c.FirstName = QStringLiteral("Ann");
     c.LastName = QStringLiteral("Lee");
-    window->session.file.append(c);
+    window->session().file.append(c);
 
     window->mnuExport->trigger();
     frmLMExport* w = window->exportWindow();

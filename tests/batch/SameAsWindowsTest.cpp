@@ -235,7 +235,7 @@ TEST_F(SameAsWindows, ListLabelsAndReport)
     window.show();
     fake.fileAnswers.push_back(FileDialogAnswer{dat, QStringLiteral("Club.DAT")});
     window.mnuFileOpen->trigger();
-    ASSERT_TRUE(window.session.isOpen());
+    ASSERT_TRUE(window.session().isOpen());
 
     const struct {
         const char* what;

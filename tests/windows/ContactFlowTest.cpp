@@ -50,7 +50,7 @@ TEST_F(ContactFlowTest, AParseErrorAnsweredRetryClosesTheFileAndSaysSo)
     fake->messageAnswers = {MessageAnswer::Retry};
     main->cmdAddContact->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
-    EXPECT_FALSE(main->session.isOpen());
+    EXPECT_FALSE(main->session().isOpen());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Tessaprint"));
     EXPECT_FALSE(main->cmdAddContact->isEnabled());
     EXPECT_FALSE(main->mnuFind->isEnabled());
@@ -102,7 +102,7 @@ TEST_F(ContactFlowTest, AContactFromTheComposerThroughItsWholeLife)
     const int mine = browser->cboFindContact->findText(QStringLiteral("Mary  Ann Smith"));
     browser->cboFindContact->setCurrentIndex(mine);
     emit browser->cboFindContact->activated(mine);
-    EXPECT_EQ(main->session.CurrentRecord, 3);
+    EXPECT_EQ(main->session().CurrentRecord, 3);
     EXPECT_EQ(browser->txtACBirthdate->text(), QStringLiteral("04/10/1980"));
 
     typeInto(browser->txtACHPhone, QStringLiteral("(775) 555-0100"));
@@ -124,5 +124,5 @@ TEST_F(ContactFlowTest, AContactFromTheComposerThroughItsWholeLife)
     EXPECT_FALSE(browser->isVisible());
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
-    EXPECT_EQ(main->session.CurrentRecord, 0);
+    EXPECT_EQ(main->session().CurrentRecord, 0);
 }

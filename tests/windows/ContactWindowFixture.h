@@ -45,7 +45,7 @@ protected:
         }
         fake->fileAnswers.push_back(FileDialogAnswer{path, QStringLiteral("Friends.DAT")});
         main->mnuFileOpen->trigger();
-        ASSERT_TRUE(main->session.isOpen());
+        ASSERT_TRUE(main->session().isOpen());
         fake->messages.clear();
     }
 

@@ -98,16 +98,16 @@ protected:
     {
         MainWindowTest::SetUp();
         const QString path = QDir(dir.path()).filePath(QStringLiteral("Club.DAT"));
-        window->session.file.open(path);
+        window->session().file.open(path);
         for (int n = 1; n <= 4; ++n) {
             Contact c = Contact::blank();
             c.FirstName = QStringLiteral("First%1").arg(n);
             c.LastName = QStringLiteral("Last%1").arg(n);
             c.City = QStringLiteral("Dayton");
             c.IncludeCompany = QStringLiteral("0");
-            window->session.file.append(c);
+            window->session().file.append(c);
         }
-        window->session.txtFileNam = path;
+        window->session().txtFileNam = path;
         window->txtFileNam->setText(path);
         window->txtFileTitle->setText(QStringLiteral("Club"));
         window->mnuViewAll->setEnabled(true);

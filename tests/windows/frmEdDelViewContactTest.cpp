@@ -53,9 +53,9 @@ TEST_F(frmEdDelViewContactTest, EveryContactCommandOpensItAndCloseComesBack)
         EXPECT_EQ(focusName(), QStringLiteral("cboFindContact"));
         EXPECT_FALSE(editingEnabled());
         pick(QStringLiteral("Ann  Lee"));
-        EXPECT_EQ(main->session.CurrentRecord, 1);
+        EXPECT_EQ(main->session().CurrentRecord, 1);
         browser()->cmdCancel->click();
-        EXPECT_EQ(main->session.CurrentRecord, 0);
+        EXPECT_EQ(main->session().CurrentRecord, 0);
         EXPECT_FALSE(browser()->isVisible());
         EXPECT_TRUE(main->isVisible());
         EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
@@ -74,14 +74,14 @@ TEST_F(frmEdDelViewContactTest, FindListPickAndNavigation)
     // Stepping shows records but leaves editing off.
     w->cmdNext->click();
     EXPECT_EQ(w->txtACFName->text(), QStringLiteral("bob"));
-    EXPECT_EQ(main->session.CurrentRecord, 1);
+    EXPECT_EQ(main->session().CurrentRecord, 1);
     EXPECT_FALSE(editingEnabled());
     w->cmdPrevious->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Beginning of file."));
-    EXPECT_EQ(main->session.CurrentRecord, 1);
+    EXPECT_EQ(main->session().CurrentRecord, 1);
 
     pick(QStringLiteral("carl  Ray"));
-    EXPECT_EQ(main->session.CurrentRecord, 3);
+    EXPECT_EQ(main->session().CurrentRecord, 3);
     EXPECT_EQ(w->txtACLName->text(), QStringLiteral("Ray"));
     EXPECT_EQ(w->txtACCity->text(), QStringLiteral("Reno"));
     EXPECT_TRUE(editingEnabled());
@@ -92,7 +92,7 @@ TEST_F(frmEdDelViewContactTest, FindListPickAndNavigation)
     EXPECT_EQ(w->cboFindContact->currentIndex(), -1); // the list was reloaded
     EXPECT_TRUE(editingEnabled());
     w->cmdLast->click();
-    EXPECT_EQ(main->session.CurrentRecord, 3);
+    EXPECT_EQ(main->session().CurrentRecord, 3);
 
     for (QPushButton* button : {w->cmdFirst, w->cmdPrevious, w->cmdNext, w->cmdLast})
         EXPECT_FALSE(button->toolTip().isEmpty());
@@ -107,7 +107,7 @@ TEST_F(frmEdDelViewContactTest, CompanyBoxTicksWhileTyping)
         Contact withCompany = contact(QStringLiteral("Cy"), QStringLiteral("Orr"));
         withCompany.Company = QStringLiteral("Acme");
         withCompany.IncludeCompany = QStringLiteral("0");
-        main->session.file.append(withCompany);
+        main->session().file.append(withCompany);
     }
     main->cmdFindContact->click();
     frmEdDelViewContact* w = browser();
@@ -159,7 +159,7 @@ TEST_F(frmEdDelViewContactTest, SaveOverwritesTheShownRecordAndDeleteCloses)
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
-    EXPECT_EQ(main->session.CurrentRecord, 0);
+    EXPECT_EQ(main->session().CurrentRecord, 0);
     EXPECT_TRUE(w->txtACFName->text().isEmpty());
 
     // The next opening lists what is left, nothing picked.
@@ -175,7 +175,7 @@ TEST_F(frmEdDelViewContactTest, OpenOnRecordFillsEnablesAndRebuildsTheList)
     shown.Company = QStringLiteral("Acme      ");
     shown.IncludeCompany = QStringLiteral("1");
     shown.Birthdate = QStringLiteral("19800410");
-    main->session.CurrentRecord = 2;
+    main->session().CurrentRecord = 2;
     main->hide();
     browser()->show();
     browser()->openOnRecord(2, shown);
@@ -186,7 +186,7 @@ TEST_F(frmEdDelViewContactTest, OpenOnRecordFillsEnablesAndRebuildsTheList)
     EXPECT_FALSE(w->chkCompanyInclude->isHidden());
     EXPECT_TRUE(editingEnabled());
     EXPECT_EQ(listTexts(), (QStringList{"Ann  Lee#1", "Bo  Ek#2"}));
-    EXPECT_EQ(main->session.CurrentRecord, 2);
+    EXPECT_EQ(main->session().CurrentRecord, 2);
 }
 
 TEST_F(frmEdDelViewContactTest, KeyboardOrderAndErrors)
@@ -204,11 +204,11 @@ TEST_F(frmEdDelViewContactTest, KeyboardOrderAndErrors)
                            "cmdCancel", "cmdStateAbb", "cmdPeopleFind", "cmdZipFinder", "cboFindContact"}));
 
     // A failing save answered Cancel closes the window.
-    main->session.file.seam().failAtWrite(1);
+    main->session().file.seam().failAtWrite(1);
     fake->messageAnswers = {MessageAnswer::Cancel};
     w->cmdSave->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->session.CurrentRecord, 0);
+    EXPECT_EQ(main->session().CurrentRecord, 0);
 }

@@ -112,13 +112,13 @@ TEST_F(frmNewContactTest, RefusalKeepsTheWindowWithItsCleanUps)
 
     // An error answered Cancel closes the window; Retry keeps it.
     typeInto(w->txtACLName, QStringLiteral("Smith"));
-    main->session.file.seam().failAtWrite(1);
+    main->session().file.seam().failAtWrite(1);
     fake->messageAnswers = {MessageAnswer::Retry};
     w->cmdSave->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->txtACLName->text(), QStringLiteral("Smith"));
-    main->session.file.seam().failAtWrite(1);
+    main->session().file.seam().failAtWrite(1);
     fake->messageAnswers = {MessageAnswer::Cancel};
     w->cmdSave->click();
     EXPECT_FALSE(w->isVisible());

@@ -39,12 +39,12 @@ protected:
     {
         MainWindowTest::SetUp();
         const QString path = QDir(dir.path()).filePath(QStringLiteral("Club.DAT"));
-        window->session.file.open(path);
+        window->session().file.open(path);
         for (const Contact& c : {contact("Al", "Smith", "Dayton"), contact("Bea", "Goldsmith", "Akron"),
                                  contact("Cy", "Jones", "Dayton"), contact("Di", "SMITHERS", "Kent")})
-            window->session.file.append(c);
-        window->session.txtFileNam = path;
-        window->session.txtFileTitle = QStringLiteral("Club");
+            window->session().file.append(c);
+        window->session().txtFileNam = path;
+        window->session().txtFileTitle = QStringLiteral("Club");
         window->txtFileNam->setText(path);
         window->txtFileTitle->setText(QStringLiteral("Club"));
         window->mnuViewAll->setEnabled(true);
@@ -141,7 +141,7 @@ TEST_F(ViewAllTest, SearchPromptThenGetReportListsSortedLinesCarryingRecordNumbe
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Smith, Al \t")));
     EXPECT_TRUE(texts[2].startsWith(QStringLiteral("SMITHERS, Di \t")));
     EXPECT_EQ(records(), (std::vector<int>{2, 1, 4}));
-    EXPECT_EQ(texts[1], ContactList::listLine(window->session.file.read(1), 1));
+    EXPECT_EQ(texts[1], ContactList::listLine(window->session().file.read(1), 1));
     EXPECT_FALSE(list()->frSearch->isVisible());
     EXPECT_FALSE(list()->frSortOrder->isVisible());
     EXPECT_EQ(list()->txtViewAllHeader->text(), ContactList::heading());
@@ -228,12 +228,12 @@ TEST_F(ViewAllTest, DoubleClickOpensTheLinesContactInTheBrowserAndClosesTheList)
 {
     listAll();
     const int record = records().at(2);
-    const Contact shown = window->session.file.read(record);
+    const Contact shown = window->session().file.read(record);
     doubleClick(2);
-    EXPECT_EQ(window->session.CurrentRecord, record);
+    EXPECT_EQ(window->session().CurrentRecord, record);
     EXPECT_FALSE(list()->isVisible());
     EXPECT_EQ(count(), 0);
-    EXPECT_TRUE(window->session.file.isOpen()) << "reopened by its path";
+    EXPECT_TRUE(window->session().file.isOpen()) << "reopened by its path";
 
     frmEdDelViewContact* browser = window->contactBrowser();
     EXPECT_TRUE(browser->isVisible());
@@ -266,7 +266,7 @@ TEST_F(ViewAllTest, APastedLineFailsToOpenWithRetryOrCancel)
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(fake->messages.size(), 2u);
     EXPECT_TRUE(fake->messages[0].text.contains(QStringLiteral("Error number 63")));
-    EXPECT_EQ(window->session.CurrentRecord, 0);
+    EXPECT_EQ(window->session().CurrentRecord, 0);
 }
 
 TEST_F(ViewAllTest, EditCommandsActOnTheHeadingWhenItHasTheFocus)

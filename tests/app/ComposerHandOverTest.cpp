@@ -1,6 +1,5 @@
 #include "app/MainWindowFixture.h"
 #include "print/ContactDetailsPrintout.h"
-#include "windows/ComposerHandOver.h"
 
 #include <QCheckBox>
 
@@ -20,7 +19,7 @@ TEST_F(MainWindowTest, PrintLabelFillsTheComposerLinesAndShowsTheMainWindow)
     d.city = QStringLiteral("Dayton");
     d.state = QStringLiteral("OH");
     d.zip = QStringLiteral("45402");
-    sendToComposer(&browser, *window, composerLinesFor(d));
+    window->takeComposerLines(&browser, composerLinesFor(d));
 
     EXPECT_FALSE(browser.isVisible());
     EXPECT_TRUE(window->isVisible());
