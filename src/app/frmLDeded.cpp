@@ -14,6 +14,7 @@
 #include "print/ReturnAddressFlow.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
+#include "windows/WindowPieces.h"
 #include "windows/frmCalibrate.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
@@ -35,19 +36,6 @@
 #include <QRadioButton>
 
 #include <array>
-
-namespace {
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                 const QKeySequence& shortcut = QKeySequence())
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    return action;
-}
-
-} // namespace
 
 frmLDeded::frmLDeded(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform)
 {
@@ -103,55 +91,55 @@ void frmLDeded::buildMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("New"));
-    mnuFileOpen = addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileClose = addItem(mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("Close"));
+    mnuFileNew = addMenuItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("New"));
+    mnuFileOpen = addMenuItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileClose = addMenuItem(mnuFile, QStringLiteral("mnuFileClose"), QStringLiteral("Close"));
     mnuFile->addSeparator();
-    mnuFileBdayOn = addItem(mnuFile, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"));
-    mnuFileBdayOff = addItem(mnuFile, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
+    mnuFileBdayOn = addMenuItem(mnuFile, QStringLiteral("mnuFileBdayOn"), QStringLiteral("Enable Birthday Reminders"));
+    mnuFileBdayOff = addMenuItem(mnuFile, QStringLiteral("mnuFileBdayOff"), QStringLiteral("Disable Birthday Reminders"));
     mnuFile->addSeparator();
-    mnuRetAddress = addItem(mnuFile, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels"));
-    mnuRetAddressPreview = addItem(mnuFile, QStringLiteral("mnuRetAddressPreview"),
+    mnuRetAddress = addMenuItem(mnuFile, QStringLiteral("mnuRetAddress"), QStringLiteral("Return Address Labels"));
+    mnuRetAddressPreview = addMenuItem(mnuFile, QStringLiteral("mnuRetAddressPreview"),
                                    QStringLiteral("Return Address Labels Preview"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    mnuBarcode = addItem(mnuFile, QStringLiteral("mnuBarcode"), QStringLiteral("Barcode Labels"));
+    mnuBarcode = addMenuItem(mnuFile, QStringLiteral("mnuBarcode"), QStringLiteral("Barcode Labels"));
     mnuBarcode->setEnabled(false);
-    mnuStates = addItem(mnuFile, QStringLiteral("mnuStates"), QStringLiteral("State Abbreviations"));
+    mnuStates = addMenuItem(mnuFile, QStringLiteral("mnuStates"), QStringLiteral("State Abbreviations"));
     mnuFile->addSeparator();
-    mnuFilePrint = addItem(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFilePreview = addItem(mnuFile, QStringLiteral("mnuFilePreview"), QStringLiteral("Print Preview"),
+    mnuFilePrint = addMenuItem(mnuFile, QStringLiteral("mnuFilePrint"), QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePreview = addMenuItem(mnuFile, QStringLiteral("mnuFilePreview"), QStringLiteral("Print Preview"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     mnuFile->addSeparator();
-    mnuFileCalibrate = addItem(mnuFile, QStringLiteral("mnuFileCalibrate"), QStringLiteral("Printer Cali&bration..."));
+    mnuFileCalibrate = addMenuItem(mnuFile, QStringLiteral("mnuFileCalibrate"), QStringLiteral("Printer Cali&bration..."));
     mnuFile->addSeparator();
-    mnuFileExit = addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
+    mnuFileExit = addMenuItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
 
-    mnuLMEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuLMEdit->setObjectName(QStringLiteral("mnuLMEdit"));
-    mnuLMEditCut = addItem(mnuLMEdit, QStringLiteral("mnuLMEditCut"), QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuLMEditCopy = addItem(mnuLMEdit, QStringLiteral("mnuLMEditCopy"), QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuLMEditPaste = addItem(mnuLMEdit, QStringLiteral("mnuLMEditPaste"), QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    const EditMenu edit = addEditMenu(this, m_platform, QStringLiteral("mnuLM"), CutCopyRule::SelectedText);
+    mnuLMEdit = edit.menu;
+    mnuLMEditCut = edit.cut;
+    mnuLMEditCopy = edit.copy;
+    mnuLMEditPaste = edit.paste;
 
     mnuContacts = menuBar()->addMenu(QStringLiteral("&Contacts"));
     mnuContacts->setObjectName(QStringLiteral("mnuContacts"));
-    mnuAdd = addItem(mnuContacts, QStringLiteral("mnuAdd"), QStringLiteral("Add Contact"));
-    mnuEdit = addItem(mnuContacts, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"));
-    mnuFind = addItem(mnuContacts, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"));
-    mnuDelete = addItem(mnuContacts, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"));
+    mnuAdd = addMenuItem(mnuContacts, QStringLiteral("mnuAdd"), QStringLiteral("Add Contact"));
+    mnuEdit = addMenuItem(mnuContacts, QStringLiteral("mnuEdit"), QStringLiteral("Edit Contact"));
+    mnuFind = addMenuItem(mnuContacts, QStringLiteral("mnuFind"), QStringLiteral("Find Contact"));
+    mnuDelete = addMenuItem(mnuContacts, QStringLiteral("mnuDelete"), QStringLiteral("Delete Contact"));
     mnuContacts->addSeparator();
-    mnuSrchContacts = addItem(mnuContacts, QStringLiteral("mnuSrchContacts"), QStringLiteral("Search Contacts"));
+    mnuSrchContacts = addMenuItem(mnuContacts, QStringLiteral("mnuSrchContacts"), QStringLiteral("Search Contacts"));
     mnuContacts->addSeparator();
-    mnuImport = addItem(mnuContacts, QStringLiteral("mnuImport"), QStringLiteral("Import Contacts"));
-    mnuExport = addItem(mnuContacts, QStringLiteral("mnuExport"), QStringLiteral("Export Contacts"));
+    mnuImport = addMenuItem(mnuContacts, QStringLiteral("mnuImport"), QStringLiteral("Import Contacts"));
+    mnuExport = addMenuItem(mnuContacts, QStringLiteral("mnuExport"), QStringLiteral("Export Contacts"));
 
     mnuView = menuBar()->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewOne = addItem(mnuView, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"));
-    mnuViewAll = addItem(mnuView, QStringLiteral("mnuViewAll"), QStringLiteral("All Contacts"));
+    mnuViewOne = addMenuItem(mnuView, QStringLiteral("mnuViewOne"), QStringLiteral("One Contact"));
+    mnuViewAll = addMenuItem(mnuView, QStringLiteral("mnuViewAll"), QStringLiteral("All Contacts"));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuManual = addItem(mnuHelp, QStringLiteral("mnuManual"), QStringLiteral("User Manual"), QKeySequence(Qt::Key_F1));
-    mnuAbout = addItem(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About Tessaprint"));
+    mnuManual = addMenuItem(mnuHelp, QStringLiteral("mnuManual"), QStringLiteral("User Manual"), QKeySequence(Qt::Key_F1));
+    mnuAbout = addMenuItem(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About Tessaprint"));
 }
 
 void frmLDeded::connectHandlers()
@@ -181,10 +169,6 @@ void frmLDeded::connectHandlers()
     connect(mnuRetAddressPreview, &QAction::triggered, this, &frmLDeded::mnuRetAddressPreview_Click);
     connect(mnuFileCalibrate, &QAction::triggered, this, &frmLDeded::mnuFileCalibrate_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmLDeded::mnuFileExit_Click);
-    connect(mnuLMEdit, &QMenu::aboutToShow, this, &frmLDeded::mnuLMEdit_Click);
-    connect(mnuLMEditCut, &QAction::triggered, this, &frmLDeded::mnuLMEditCut_Click);
-    connect(mnuLMEditCopy, &QAction::triggered, this, &frmLDeded::mnuLMEditCopy_Click);
-    connect(mnuLMEditPaste, &QAction::triggered, this, &frmLDeded::mnuLMEditPaste_Click);
     connect(cmdFindContact, &QPushButton::clicked, this, &frmLDeded::cmdFindContact_Click);
     connect(cmdAddContact, &QPushButton::clicked, this, &frmLDeded::cmdAddContact_Click);
     connect(mnuAdd, &QAction::triggered, this, &frmLDeded::cmdAddContact_Click);
@@ -559,31 +543,6 @@ void frmLDeded::writePlacement()
     m_platform.writeSetting(app, section, QStringLiteral("MainTop"), twips(frame.y(), dpiY));
     m_platform.writeSetting(app, section, QStringLiteral("MainWidth"), twips(frame.width(), dpiX));
     m_platform.writeSetting(app, section, QStringLiteral("MainHeight"), twips(frame.height(), dpiY));
-}
-
-void frmLDeded::mnuLMEdit_Click()
-{
-    mnuLMEditCut->setEnabled(true);
-    mnuLMEditCopy->setEnabled(true);
-    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    const bool hasSelection = edit && edit->hasSelectedText();
-    mnuLMEditCut->setEnabled(hasSelection);
-    mnuLMEditCopy->setEnabled(hasSelection);
-}
-
-void frmLDeded::mnuLMEditCut_Click()
-{
-    cutSelection(m_platform, focusWidget());
-}
-
-void frmLDeded::mnuLMEditCopy_Click()
-{
-    copySelection(m_platform, focusWidget());
-}
-
-void frmLDeded::mnuLMEditPaste_Click()
-{
-    pasteInto(m_platform, focusWidget());
 }
 
 bool frmLDeded::eventFilter(QObject* watched, QEvent* event)

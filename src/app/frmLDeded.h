@@ -166,10 +166,6 @@ public slots:
     void mnuRetAddressPreview_Click();
     void mnuFileCalibrate_Click();
     void mnuFileExit_Click();
-    void mnuLMEdit_Click();
-    void mnuLMEditCut_Click();
-    void mnuLMEditCopy_Click();
-    void mnuLMEditPaste_Click();
     void cmdFindContact_Click();
     void cmdAddContact_Click();
     void mnuViewAll_Click();

@@ -1,5 +1,7 @@
 #include "app/frmLDeded.h"
 
+#include "windows/WindowPieces.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,14 +46,6 @@ QCheckBox* makeCheck(const QString& name, const QString& caption, const QString&
     check->setObjectName(name);
     check->setToolTip(tip);
     return check;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
 }
 
 // Hidden controls keep their room, so the window does not jump as options come and go.
@@ -190,10 +184,10 @@ void frmLDeded::buildControls()
     lblLMPosition->setMinimumHeight(lblLMPosition->fontMetrics().height());
     main->addWidget(lblLMPosition);
 
-    cmdLMStart = makeButton(QStringLiteral("cmdLMStart"), QStringLiteral("Print"), QString(), central);
-    cmdRetAddress = makeButton(QStringLiteral("cmdRetAddress"), QStringLiteral("Print"), QString(), central);
-    cmdLMClear = makeButton(QStringLiteral("cmdLMClear"), QStringLiteral("Clear Form"), QString(), central);
-    cmdLMExit = makeButton(QStringLiteral("cmdLMExit"), QStringLiteral("Exit"), QString(), central);
+    cmdLMStart = makeButton(QStringLiteral("cmdLMStart"), QStringLiteral("Print"), central);
+    cmdRetAddress = makeButton(QStringLiteral("cmdRetAddress"), QStringLiteral("Print"), central);
+    cmdLMClear = makeButton(QStringLiteral("cmdLMClear"), QStringLiteral("Clear Form"), central);
+    cmdLMExit = makeButton(QStringLiteral("cmdLMExit"), QStringLiteral("Exit"), central);
     auto* commands = new QGridLayout;
     // The return-address Print takes the place of Print; only one of them shows at a time.
     commands->addWidget(cmdLMStart, 0, 0);
@@ -202,13 +196,10 @@ void frmLDeded::buildControls()
     commands->addWidget(cmdLMExit, 0, 2);
     main->addLayout(commands);
 
-    cmdAddContact = makeButton(QStringLiteral("cmdAddContact"), QStringLiteral("Add Contact"),
-                               QStringLiteral("Add a new contact to file"), central);
-    cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"),
-                                QStringLiteral("Retrieve a contact from file"), central);
-    cmdPeopleFind = makeButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), QString(), central);
-    cmdZipFinder = makeButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"),
-                              QStringLiteral("Look up Zip Code"), central);
+    cmdAddContact = makeButton(QStringLiteral("cmdAddContact"), QStringLiteral("Add Contact"), central, QStringLiteral("Add a new contact to file"));
+    cmdFindContact = makeButton(QStringLiteral("cmdFindContact"), QStringLiteral("Find Contact"), central, QStringLiteral("Retrieve a contact from file"));
+    cmdPeopleFind = makeButton(QStringLiteral("cmdPeopleFind"), QStringLiteral("People Finder"), central);
+    cmdZipFinder = makeButton(QStringLiteral("cmdZipFinder"), QStringLiteral("Zip Code Finder"), central, QStringLiteral("Look up Zip Code"));
     auto* lookups = new QHBoxLayout;
     for (QPushButton* button : {cmdAddContact, cmdFindContact, cmdPeopleFind, cmdZipFinder})
         lookups->addWidget(button);

@@ -31,7 +31,7 @@ qint64 mtimeNs(const struct stat& st)
 
 } // namespace
 
-void ContactFile::open(const QString& path)
+void ContactFile::startOpen(const QString& path)
 {
     close();
     if (path.isEmpty())
@@ -40,6 +40,23 @@ void ContactFile::open(const QString& path)
     if (QFileInfo(path).isDir())
         throw FileErrors::pathFileAccess();
     m_file.setFileName(path);
+}
+
+void ContactFile::finishOpen(const QString& path)
+{
+    if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
+        close();
+        m_file.setFileName(QString());
+        throw FileErrors::tooLarge();
+    }
+    m_path = path;
+    m_target = ReplacingFile::targetOf(path);
+    remember();
+}
+
+void ContactFile::open(const QString& path)
+{
+    startOpen(path);
     errno = 0;
     // Unbuffered: each write goes straight to the system, and a failed write leaves nothing
     // queued that a later call could still push into the file.
@@ -55,14 +72,7 @@ void ContactFile::open(const QString& path)
     } else {
         openLocked(path);
     }
-    if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
-        close();
-        m_file.setFileName(QString());
-        throw FileErrors::tooLarge();
-    }
-    m_path = path;
-    m_target = ReplacingFile::targetOf(path);
-    remember();
+    finishOpen(path);
     // Holding the lock, nobody else can be rewriting this file: any temporary is a leftover.
     if (!m_readOnly)
         ReplacingFile::removeLeftovers(m_target);
@@ -100,29 +110,17 @@ void ContactFile::openLocked(const QString& path)
 
 void ContactFile::openReadOnly(const QString& path, const QString& heldBy)
 {
-    close();
-    if (path.isEmpty())
-        throw FileErrors::badFile();
-    if (QFileInfo(path).isDir())
-        throw FileErrors::pathFileAccess();
-    m_file.setFileName(path);
+    startOpen(path);
     errno = 0;
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         const int error = lastError();
         m_file.setFileName(QString());
         throw FileErrors::fromErrno(error);
     }
-    if (m_file.size() > qint64(MaxRecords) * Contact::RecordLength) {
-        close();
-        m_file.setFileName(QString());
-        throw FileErrors::tooLarge();
-    }
-    m_path = path;
-    m_target = ReplacingFile::targetOf(path);
+    finishOpen(path);
     m_readOnly = true;
     m_heldElsewhere = true;
     m_heldBy = heldBy;
-    remember();
 }
 
 void ContactFile::close()

@@ -106,7 +106,9 @@ private:
     void requireOpen() const;
     void restore(qint64 offset, const QByteArray& before, qint64 oldSize);
     static void requireRecordNumber(int n);
+    void startOpen(const QString& path);
     void openLocked(const QString& path);
+    void finishOpen(const QString& path);
     void remember();
     // A read-only handle follows the path when the holder has replaced the file.
     void followReplacement() const;

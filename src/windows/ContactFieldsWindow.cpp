@@ -2,6 +2,7 @@
 
 #include "contacts/ContactSession.h"
 #include "windows/MainWindowLink.h"
+#include "windows/WindowPieces.h"
 #include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "windows/EditCommands.h"
@@ -182,21 +183,11 @@ QLayout* ContactFieldsWindow::buildFieldRows(QLabel* companyQuestion, QCheckBox*
 
 void ContactFieldsWindow::buildEditMenu(const QString& namePrefix)
 {
-    mnuEditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEditMenu->setObjectName(namePrefix + QStringLiteral("Edit"));
-    const auto item = [&](const QString& name, const QString& caption, const QKeySequence& key) {
-        QAction* action = mnuEditMenu->addAction(caption);
-        action->setObjectName(namePrefix + name);
-        action->setShortcut(key);
-        return action;
-    };
-    mnuEditCut = item(QStringLiteral("EditCut"), QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuEditCopy = item(QStringLiteral("EditCopy"), QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPaste = item(QStringLiteral("EditPaste"), QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    connect(mnuEditMenu, &QMenu::aboutToShow, this, &ContactFieldsWindow::mnuEditMenu_Click);
-    connect(mnuEditCut, &QAction::triggered, this, &ContactFieldsWindow::mnuEditCut_Click);
-    connect(mnuEditCopy, &QAction::triggered, this, &ContactFieldsWindow::mnuEditCopy_Click);
-    connect(mnuEditPaste, &QAction::triggered, this, &ContactFieldsWindow::mnuEditPaste_Click);
+    const EditMenu edit = addEditMenu(this, m_platform, namePrefix, CutCopyRule::SelectedTextOrNoTextBox);
+    mnuEditMenu = edit.menu;
+    mnuEditCut = edit.cut;
+    mnuEditCopy = edit.copy;
+    mnuEditPaste = edit.paste;
 }
 
 void ContactFieldsWindow::chainTabOrder(const QList<QWidget*>& chain)
@@ -207,7 +198,7 @@ void ContactFieldsWindow::chainTabOrder(const QList<QWidget*>& chain)
 
 void ContactFieldsWindow::setCaption(const QString& prefix)
 {
-    setWindowTitle(prefix + QStringLiteral("  [") + m_main.session().txtFileTitle + u']');
+    setWindowTitle(captionWithFile(prefix, m_main.session().txtFileTitle));
 }
 
 ContactBoxes ContactFieldsWindow::readBoxes() const
@@ -257,25 +248,3 @@ bool ContactFieldsWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void ContactFieldsWindow::mnuEditMenu_Click()
-{
-    const auto* edit = qobject_cast<QLineEdit*>(focusWidget());
-    const bool enabled = !edit || edit->hasSelectedText();
-    mnuEditCut->setEnabled(enabled);
-    mnuEditCopy->setEnabled(enabled);
-}
-
-void ContactFieldsWindow::mnuEditCut_Click()
-{
-    cutSelection(m_platform, focusWidget());
-}
-
-void ContactFieldsWindow::mnuEditCopy_Click()
-{
-    copySelection(m_platform, focusWidget());
-}
-
-void ContactFieldsWindow::mnuEditPaste_Click()
-{
-    pasteInto(m_platform, focusWidget());
-}

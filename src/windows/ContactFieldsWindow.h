@@ -60,10 +60,6 @@ public:
     void clearBoxes();
 
 public slots:
-    void mnuEditMenu_Click();
-    void mnuEditCut_Click();
-    void mnuEditCopy_Click();
-    void mnuEditPaste_Click();
     virtual void txtACCompany_Change() = 0;
 
 protected:

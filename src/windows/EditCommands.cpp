@@ -1,8 +1,13 @@
 #include "windows/EditCommands.h"
 
 #include "platform/Platform.h"
+#include "windows/WindowPieces.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 void copySelection(Platform& platform, QWidget* focus)
 {
@@ -26,4 +31,30 @@ void pasteInto(Platform& platform, QWidget* focus)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(focus))
         edit->insert(platform.clipboardText());
+}
+
+EditMenu addEditMenu(QMainWindow* window, Platform& platform, const QString& namePrefix, CutCopyRule rule)
+{
+    EditMenu edit;
+    edit.menu = window->menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit.menu->setObjectName(namePrefix + QStringLiteral("Edit"));
+    edit.cut = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditCut"), QStringLiteral("Cut"),
+                           QKeySequence(Qt::CTRL | Qt::Key_X));
+    edit.copy = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditCopy"), QStringLiteral("Copy"),
+                            QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit.paste = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditPaste"), QStringLiteral("Paste"),
+                             QKeySequence(Qt::CTRL | Qt::Key_V));
+    QObject::connect(edit.menu, &QMenu::aboutToShow, window, [window, edit, rule] {
+        const auto* box = qobject_cast<QLineEdit*>(window->focusWidget());
+        const bool enabled = box ? box->hasSelectedText() : rule == CutCopyRule::SelectedTextOrNoTextBox;
+        edit.cut->setEnabled(enabled);
+        edit.copy->setEnabled(enabled);
+    });
+    QObject::connect(edit.cut, &QAction::triggered, window,
+                     [window, &platform] { cutSelection(platform, window->focusWidget()); });
+    QObject::connect(edit.copy, &QAction::triggered, window,
+                     [window, &platform] { copySelection(platform, window->focusWidget()); });
+    QObject::connect(edit.paste, &QAction::triggered, window,
+                     [window, &platform] { pasteInto(platform, window->focusWidget()); });
+    return edit;
 }

@@ -5,6 +5,7 @@
 #include "help/HelpEntries.h"
 #include "exchange/ContactExport.h"
 #include "windows/WindowFlow.h"
+#include "windows/WindowPieces.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,25 +20,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-namespace {
-
-// The hourglass for as long as the export runs.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-} // namespace
-
 frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main)
+    : ExchangeWindow(platform, main, QStringLiteral("Export Contacts"), parent)
 {
     setObjectName(QStringLiteral("frmLMExport"));
     auto* central = new QWidget(this);
@@ -88,39 +72,24 @@ frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* pare
     buttons->addWidget(cmdExpCancel);
     layout->addLayout(buttons);
 
-    mnuETFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuETFile->setObjectName(QStringLiteral("mnuETFile"));
-    mnuETFileExit = addItem(mnuETFile, QStringLiteral("mnuETFileExit"), QStringLiteral("Exit"));
-    mnuETHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuETHelp->setObjectName(QStringLiteral("mnuETHelp"));
-    mnuETHelpUM = addItem(mnuETHelp, QStringLiteral("mnuETHelpUM"), QStringLiteral("User Manual"));
-    mnuETHelpAbout = addItem(mnuETHelp, QStringLiteral("mnuETHelpAbout"), QStringLiteral("About Tessaprint"));
+    const Menus menus = buildMenus(QStringLiteral("mnuET"), /*withEditMenu=*/false);
+    mnuETFile = menus.file;
+    mnuETFileExit = menus.fileExit;
+    mnuETHelp = menus.help;
+    mnuETHelpUM = menus.helpManual;
+    mnuETHelpAbout = menus.helpAbout;
 
     connect(optExpCGCSV, &QRadioButton::clicked, this, &frmLMExport::optExpCGCSV_Click);
     connect(optExpCGTXT, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
     connect(cmdExpCreate, &QPushButton::clicked, this, &frmLMExport::cmdExpCreate_Click);
     connect(cmdExpCancel, &QPushButton::clicked, this, &frmLMExport::cmdExpCancel_Click);
-    connect(mnuETFileExit, &QAction::triggered, this, &frmLMExport::mnuETFileExit_Click);
-    connectHelp(mnuETHelpUM, mnuETHelpAbout, this, m_platform);
 }
 
 // Every opening starts with neither kind chosen and Create disabled.
-void frmLMExport::showEvent(QShowEvent* event)
+void frmLMExport::resetForOpening()
 {
-    if (!event->spontaneous()) {
-        setWindowTitle(QStringLiteral("Export Contacts  [") + m_main.session().txtFileTitle + u']');
-        unchooseBoth(optExpCGCSV, optExpCGTXT);
-        cmdExpCreate->setEnabled(false);
-    }
-    QMainWindow::showEvent(event);
-}
-
-void frmLMExport::closeEvent(QCloseEvent* event)
-{
-    // Hidden already when the program ends and the main window closes every window.
-    if (isVisible())
-        m_main.returnHere(this);
-    event->accept();
+    unchooseBoth(optExpCGCSV, optExpCGTXT);
+    cmdExpCreate->setEnabled(false);
 }
 
 void frmLMExport::optExpCGCSV_Click()
@@ -150,13 +119,5 @@ void frmLMExport::cmdExpCreate_Click()
 
 void frmLMExport::cmdExpCancel_Click()
 {
-    close();
-}
-
-// Closing every file means the contact file too: the main window's Close, so that it no
-// longer offers commands for a file that is gone.
-void frmLMExport::mnuETFileExit_Click()
-{
-    m_main.closeContactFile();
     close();
 }

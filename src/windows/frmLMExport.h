@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
+#include "windows/ExchangeWindow.h"
+
 
 class Platform;
 class MainWindowLink;
@@ -12,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 
 // Export Contacts: writes every contact to a CSV or "|"-separated text file (ContactExport.h).
-class frmLMExport : public QMainWindow {
+class frmLMExport : public ExchangeWindow {
     Q_OBJECT
 
 public:
@@ -37,13 +38,7 @@ public slots:
     void optExpCGTXT_Click();
     void cmdExpCreate_Click();
     void cmdExpCancel_Click();
-    void mnuETFileExit_Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    Platform& m_platform;
-    MainWindowLink& m_main;
+    void resetForOpening() override;
 };

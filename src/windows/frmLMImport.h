@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
+#include "windows/ExchangeWindow.h"
+
 #include <QString>
 
 class Platform;
@@ -12,7 +13,7 @@ class QMenu;
 class QPushButton;
 
 // Import Contacts: appends the contacts of a CSV file to the open contact file (CsvImport.h).
-class frmLMImport : public QMainWindow {
+class frmLMImport : public ExchangeWindow {
     Q_OBJECT
 
 public:
@@ -43,17 +44,7 @@ public slots:
     void cmdCsvOpen_Click();
     void cmdStartImport_Click();
     void cmdImpCancel_Click();
-    void mnuITFileExit_Click();
-    void mnuITEdit_Click();
-    void mnuITEditCut_Click();
-    void mnuITEditCopy_Click();
-    void mnuITEditPaste_Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    Platform& m_platform;
-    MainWindowLink& m_main;
+    void resetForOpening() override;
 };

@@ -11,6 +11,7 @@
 #include "print/PrintPreview.h"
 #include "windows/TabStopDelegate.h"
 #include "windows/WindowFlow.h"
+#include "windows/WindowPieces.h"
 #include "windows/frmEdDelViewContact.h"
 
 #include <QAction>
@@ -31,25 +32,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                 const QKeySequence& shortcut = QKeySequence())
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    return action;
-}
-
-} // namespace
 
 frmViewAll::frmViewAll(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_main(main)
@@ -146,21 +128,21 @@ void frmViewAll::buildMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = addItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-    mnuPrintPreview = addItem(mnuFile, QStringLiteral("mnuPrintPreview"), QStringLiteral("Print Preview"),
+    mnuPrint = addMenuItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuPrintPreview = addMenuItem(mnuFile, QStringLiteral("mnuPrintPreview"), QStringLiteral("Print Preview"),
                               QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    mnuLabelsPreview = addItem(mnuFile, QStringLiteral("mnuLabelsPreview"), QStringLiteral("Print Labels Preview"),
+    mnuLabelsPreview = addMenuItem(mnuFile, QStringLiteral("mnuLabelsPreview"), QStringLiteral("Print Labels Preview"),
                                QKeySequence(QStringLiteral("Ctrl+Shift+L")));
     mnuVAEdit = menuBar()->addMenu(QStringLiteral("Edit"));
     mnuVAEdit->setObjectName(QStringLiteral("mnuVAEdit"));
-    mnuVAEditCut = addItem(mnuVAEdit, QStringLiteral("mnuVAEditCut"), QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
-    mnuVAEditCopy = addItem(mnuVAEdit, QStringLiteral("mnuVAEditCopy"), QStringLiteral("Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
-    mnuVAEditPaste = addItem(mnuVAEdit, QStringLiteral("mnuVAEditPaste"), QStringLiteral("Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
-    mnuVAEditSelAll = addItem(mnuVAEdit, QStringLiteral("mnuVAEditSelAll"), QStringLiteral("Select All"), QKeySequence(QStringLiteral("Ctrl+A")));
+    mnuVAEditCut = addMenuItem(mnuVAEdit, QStringLiteral("mnuVAEditCut"), QStringLiteral("Cut"), QKeySequence(QStringLiteral("Ctrl+X")));
+    mnuVAEditCopy = addMenuItem(mnuVAEdit, QStringLiteral("mnuVAEditCopy"), QStringLiteral("Copy"), QKeySequence(QStringLiteral("Ctrl+C")));
+    mnuVAEditPaste = addMenuItem(mnuVAEdit, QStringLiteral("mnuVAEditPaste"), QStringLiteral("Paste"), QKeySequence(QStringLiteral("Ctrl+V")));
+    mnuVAEditSelAll = addMenuItem(mnuVAEdit, QStringLiteral("mnuVAEditSelAll"), QStringLiteral("Select All"), QKeySequence(QStringLiteral("Ctrl+A")));
     mnuVAHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuVAHelp->setObjectName(QStringLiteral("mnuVAHelp"));
-    mnuVAManual = addItem(mnuVAHelp, QStringLiteral("mnuVAManual"), QStringLiteral("User Manual"), QKeySequence(Qt::Key_F1));
-    mnuVAAbout = addItem(mnuVAHelp, QStringLiteral("mnuVAAbout"), QStringLiteral("About Tessaprint"));
+    mnuVAManual = addMenuItem(mnuVAHelp, QStringLiteral("mnuVAManual"), QStringLiteral("User Manual"), QKeySequence(Qt::Key_F1));
+    mnuVAAbout = addMenuItem(mnuVAHelp, QStringLiteral("mnuVAAbout"), QStringLiteral("About Tessaprint"));
 }
 
 void frmViewAll::connectHandlers()
@@ -202,7 +184,7 @@ void frmViewAll::loadState()
     lstAllContactsLines->clear();
     mnuPrint->setEnabled(false);
     mnuPrintPreview->setEnabled(false);
-    setWindowTitle(QStringLiteral("All Contacts  [") + m_main.session().txtFileTitle + u']');
+    setWindowTitle(captionWithFile(QStringLiteral("All Contacts"), m_main.session().txtFileTitle));
     txtViewAllHeader->clear();
     txtViewAllHeader->show();
     lstAllContacts->show();

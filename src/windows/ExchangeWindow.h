@@ -1,0 +1,45 @@
+#pragma once
+
+#include "windows/EditCommands.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class MainWindowLink;
+class Platform;
+class QAction;
+class QMenu;
+
+// The frame the import and export windows share: opened in the main window's place, captioned
+// with the open file's title, back to the main window when closed; File > Exit closes the
+// contact file as well; Help offers the manual and About.
+class ExchangeWindow : public QMainWindow {
+    Q_OBJECT
+
+protected:
+    ExchangeWindow(Platform& platform, MainWindowLink& main, const QString& caption, QWidget* parent);
+    struct Menus {
+        QMenu* file = nullptr;
+        QAction* fileExit = nullptr;
+        EditMenu edit; // empty without one
+        QMenu* help = nullptr;
+        QAction* helpManual = nullptr;
+        QAction* helpAbout = nullptr;
+    };
+    // File, Edit when asked, and Help, named from namePrefix ("mnuIT": mnuITFile, mnuITFileExit,
+    // mnuITEdit..., mnuITHelp, mnuITHelpUM, mnuITHelpAbout).
+    Menus buildMenus(const QString& namePrefix, bool withEditMenu);
+    // Each opening starts afresh.
+    virtual void resetForOpening() = 0;
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    Platform& m_platform;
+    MainWindowLink& m_main;
+
+private:
+    void exitClosingFile();
+
+    QString m_caption;
+};
