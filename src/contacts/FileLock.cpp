@@ -21,7 +21,7 @@ bool tryLock(int fd)
 
 QString holderOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return QString();
     // Each line: "1: FLOCK  ADVISORY  WRITE 4242 08:01:1234567 0 EOF".
@@ -39,7 +39,8 @@ QString holderOf(const QString& path)
             continue;
         const QString pid = parts[4];
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+        const QString name
+            = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
         return name.isEmpty() ? QStringLiteral("process %1").arg(pid) : QStringLiteral("%1, process %2").arg(name, pid);
     }
     return QString();

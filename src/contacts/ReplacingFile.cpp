@@ -21,25 +21,6 @@ int lastError()
     return errno ? errno : EIO;
 }
 
-// What a plain new file would get: everything the umask allows, no execute bits.
-QFile::Permissions newFilePermissions()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = 0666 & ~mask;
-    QFile::Permissions p;
-    const struct {
-        mode_t bit;
-        QFile::Permissions perms;
-    } bits[] = {{S_IRUSR, QFile::ReadOwner | QFile::ReadUser}, {S_IWUSR, QFile::WriteOwner | QFile::WriteUser},
-                {S_IRGRP, QFile::ReadGroup}, {S_IWGRP, QFile::WriteGroup},
-                {S_IROTH, QFile::ReadOther}, {S_IWOTH, QFile::WriteOther}};
-    for (const auto& b : bits)
-        if (mode & b.bit)
-            p |= b.perms;
-    return p;
-}
-
 } // namespace
 
 QString ReplacingFile::targetOf(const QString& path)
@@ -60,7 +41,8 @@ void ReplacingFile::removeLeftovers(const QString& path)
     const QDir folder = target.absoluteDir();
     const QRegularExpression own(QStringLiteral("^\\.") + QRegularExpression::escape(target.fileName())
                                  + QStringLiteral("\\.Tempf-[A-Za-z0-9]{6}$"));
-    const QStringList hidden = folder.entryList({QStringLiteral(".*.Tempf-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList hidden
+        = folder.entryList({QStringLiteral(".*.Tempf-*")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : hidden) {
         if (!own.match(name).hasMatch())
             continue;
@@ -94,8 +76,15 @@ ReplacingFile::ReplacingFile(const QString& path, WriteSeam& seam) : m_seam(seam
     }
     FileLock::tryLock(m_temp.handle());
     // It takes the old file's place: give it the old one's permissions.
+    // A new file gets what a plain new file would: everything the umask allows.
     const QFileInfo old(m_target);
-    m_temp.setPermissions(old.exists() ? old.permissions() : newFilePermissions());
+    if (old.exists()) {
+        m_temp.setPermissions(old.permissions());
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_temp.handle(), 0666 & ~mask);
+    }
 }
 
 ReplacingFile::~ReplacingFile()

@@ -27,7 +27,8 @@ ExchangeWindow::Menus ExchangeWindow::buildMenus(const QString& namePrefix, bool
     menus.help = menuBar()->addMenu(QStringLiteral("&Help"));
     menus.help->setObjectName(namePrefix + QStringLiteral("Help"));
     menus.helpManual = addMenuItem(menus.help, namePrefix + QStringLiteral("HelpUM"), QStringLiteral("User Manual"));
-    menus.helpAbout = addMenuItem(menus.help, namePrefix + QStringLiteral("HelpAbout"), QStringLiteral("About Tessaprint"));
+    menus.helpAbout
+        = addMenuItem(menus.help, namePrefix + QStringLiteral("HelpAbout"), QStringLiteral("About Tessaprint"));
     connectHelp(menus.helpManual, menus.helpAbout, this, m_platform);
     return menus;
 }
