@@ -7,7 +7,7 @@
 #include "print/EnvelopeSizes.h"
 #include "print/LabelPositions.h"
 #include "print/LinePrinter.h"
-#include "print/PrinterProblem.h"
+#include "print/PrintRun.h"
 
 #include <algorithm>
 
@@ -115,7 +115,6 @@ void printCopy(LinePrinter& printer, Composer& composer)
         padRows = readInt16(composer.topPad);
         printPadRows(printer, padRows);
     }
-    printer.endDocument();
 }
 
 // The label sheet in landscape: the last position p such that every label up to p, one empty
@@ -172,69 +171,54 @@ QStringList specialPrinterFamilies()
 
 bool printComposer(Platform& platform, Composer& composer)
 {
-    std::unique_ptr<LinePrinter> printer;
-    std::unique_ptr<PrinterDevice> device;
-    try {
-        const bool allEmpty = std::all_of(composer.lines.begin(), composer.lines.end(),
-                                          [](const QString& line) { return line.isEmpty(); });
-        if (allEmpty)
-            return refuse(platform, QStringLiteral("No information entered"), QStringLiteral("Missing Data"));
-        if (!composer.labelStock && !composer.envelope)
-            return refuse(platform, QStringLiteral("Select Label stock or Envelope"),
-                          QStringLiteral("Media Selection"));
-        if (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
-            return refuse(platform, QStringLiteral("Select Envelope size"), QStringLiteral("Envelope Size"));
-        if (!composer.leftJustified && !composer.centered)
-            return refuse(platform, QStringLiteral("Select Left-Justified or Centered"),
-                          QStringLiteral("Text Alignment"));
+    const bool allEmpty = std::all_of(composer.lines.begin(), composer.lines.end(),
+                                      [](const QString& line) { return line.isEmpty(); });
+    if (allEmpty)
+        return refuse(platform, QStringLiteral("No information entered"), QStringLiteral("Missing Data"));
+    if (!composer.labelStock && !composer.envelope)
+        return refuse(platform, QStringLiteral("Select Label stock or Envelope"),
+                      QStringLiteral("Media Selection"));
+    if (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
+        return refuse(platform, QStringLiteral("Select Envelope size"), QStringLiteral("Envelope Size"));
+    if (!composer.leftJustified && !composer.centered)
+        return refuse(platform, QStringLiteral("Select Left-Justified or Centered"),
+                      QStringLiteral("Text Alignment"));
 
-        if (composer.labelStock && !composer.positionCaption.isEmpty()) {
-            PositionRange range{composer.startPosition, composer.endPosition, composer.labelCount};
-            if (!parsePositionEntry(composer.positionEntry, range)) {
-                const PositionMessage message = positionMessage(PositionProblem::EndBeforeStart);
-                return refuse(platform, message.text, message.title, MessageIcon::Information);
-            }
-            composer.startPosition = range.start;
-            composer.endPosition = range.end;
-            composer.labelCount = range.count;
-            applyLabelMargins(composer);
+    if (composer.labelStock && !composer.positionCaption.isEmpty()) {
+        PositionRange range{composer.startPosition, composer.endPosition, composer.labelCount};
+        if (!parsePositionEntry(composer.positionEntry, range)) {
+            const PositionMessage message = positionMessage(PositionProblem::EndBeforeStart);
+            return refuse(platform, message.text, message.title, MessageIcon::Information);
         }
+        composer.startPosition = range.start;
+        composer.endPosition = range.end;
+        composer.labelCount = range.count;
+        applyLabelMargins(composer);
+    }
 
-        // A label past the page's bottom would start a page of its own, and every later label
-        // would stay on it: a request spread over many sheets instead of one.
-        if (composer.labelStock && !composer.portrait) {
-            const int last = lastLandscapePosition();
-            if (lastRequestedPosition(composer) > last)
-                return refuse(platform,
-                              QStringLiteral("In Landscape only label positions 1 to %1 fit on the sheet.  Choose "
-                                             "positions from 1 to %1, or choose Portrait to print on any of the "
-                                             "30 positions.")
-                                  .arg(last),
-                              QStringLiteral("Landscape"));
-        }
+    // A label past the page's bottom would start a page of its own, and every later label
+    // would stay on it: a request spread over many sheets instead of one.
+    if (composer.labelStock && !composer.portrait) {
+        const int last = lastLandscapePosition();
+        if (lastRequestedPosition(composer) > last)
+            return refuse(platform,
+                          QStringLiteral("In Landscape only label positions 1 to %1 fit on the sheet.  Choose "
+                                         "positions from 1 to %1, or choose Portrait to print on any of the "
+                                         "30 positions.")
+                              .arg(last),
+                          QStringLiteral("Landscape"));
+    }
 
-        std::optional<PrintChoice> choice = platform.printDialog({});
-        if (!choice)
-            return false;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont({kCourier, 10, false, false});
-
-        // Every copy prints the same labels: each starts again from the first position.
-        const Composer firstLabel = composer;
-        for (int copy = 1; copy <= choice->copies; ++copy) {
+    // Every copy prints the same labels: each starts again from the first position.
+    const Composer firstLabel = composer;
+    const PrintOutcome outcome =
+        printEachCopy(platform, {.font = {kCourier, 10, false, false}}, [&](LinePrinter& printer) {
             composer.startPosition = firstLabel.startPosition;
             composer.leftPad = firstLabel.leftPad;
             composer.topPad = firstLabel.topPad;
-            printCopy(*printer, composer);
-        }
-        return true;
-    } catch (const std::exception&) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform);
-        return false;
-    }
+            printCopy(printer, composer);
+        });
+    return outcome == PrintOutcome::Printed;
 }
 
 ComposerLayout composerLayout(const Composer& composer)
