@@ -150,7 +150,8 @@ CalibrationResult printCalibrationSheet(Platform& platform, const QString& print
     }
     QString printedOn;
     bool calibrated = false;
-    const PrintOutcome outcome = printEachCopy(platform, {}, kSheetFont, Orientation::Portrait, [&](LinePrinter& sheet) {
+    const PrintRun run{.font = kSheetFont, .orientation = Orientation::Portrait};
+    const PrintOutcome outcome = printEachCopy(platform, run, [&](LinePrinter& sheet) {
         PrinterDevice& device = sheet.device();
         calibrated = dynamic_cast<CalibratedDevice*>(&device) != nullptr;
         printedOn = device.deviceName();

@@ -3,6 +3,7 @@
 #include "contacts/FieldText.h"
 #include "platform/Platform.h"
 #include "print/LinePrinter.h"
+#include "print/PrintRun.h"
 
 #include <QLocale>
 
@@ -82,40 +83,29 @@ void printContactDetailsPage(LinePrinter& printer, const ContactDetails& details
 PrintOutcome printContactDetails(Platform& platform, const ContactDetails& details,
                                  const std::optional<QString>& focusedSelection)
 {
-    const QString title = QStringLiteral("Printer error.");
-    std::unique_ptr<PrinterDevice> device;
-    std::unique_ptr<LinePrinter> printer;
-    try {
-        PrintDialogRequest dialog;
-        dialog.offerSelection = true;
-        std::optional<PrintChoice> choice = platform.printDialog(dialog);
-        if (!choice)
-            return PrintOutcome::Cancelled;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont(kDetailsFont);
-        device->setOrientation(Orientation::Portrait);
-        if (choice->selectionChosen) {
-            if (!focusedSelection)
-                return PrintOutcome::Printed;
-            printer->setFont(kDetailsFont);
-            printer->emptyLine();
-            printer->printLine({{1, 0, *focusedSelection}});
-            printer->newPage();
-            printer->endDocument();
-            return PrintOutcome::Printed;
-        }
-        const QString date = QLocale::system().toString(platform.today(), QLocale::ShortFormat);
-        for (int copy = 1; copy <= choice->copies; ++copy)
-            printContactDetailsPage(*printer, details, date);
-        printer->endDocument();
-        return PrintOutcome::Printed;
-    } catch (...) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform, title);
-        return PrintOutcome::Failed;
-    }
+    PrintRun run;
+    run.dialog.offerSelection = true;
+    run.font = kDetailsFont;
+    run.orientation = Orientation::Portrait;
+    run.selection = [&](LinePrinter& printer) {
+        if (!focusedSelection)
+            return false;
+        // Upright like the page, where the report's selection keeps the printer's orientation.
+        printer.device().setOrientation(Orientation::Portrait);
+        printer.emptyLine();
+        printer.printLine({{1, 0, *focusedSelection}});
+        printer.newPage();
+        return true;
+    };
+    run.copiesAsPages = true;
+    run.problemTitle = QStringLiteral("Printer error.");
+    // The date when the dialog was confirmed, on every copy.
+    std::optional<QString> date;
+    return printEachCopy(platform, run, [&](LinePrinter& printer) {
+        if (!date)
+            date = QLocale::system().toString(platform.today(), QLocale::ShortFormat);
+        printContactDetailsPage(printer, details, *date);
+    });
 }
 
 std::array<QString, 5> composerLinesFor(const ContactDetails& details)

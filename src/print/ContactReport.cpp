@@ -5,6 +5,7 @@
 #include "platform/Numbers.h"
 #include "platform/Platform.h"
 #include "print/LinePrinter.h"
+#include "print/PrintRun.h"
 
 #include <array>
 
@@ -55,7 +56,6 @@ void printSelection(LinePrinter& printer, const ReportRequest& request)
         }
     }
     printer.newPage();
-    printer.endDocument();
 }
 
 } // namespace
@@ -83,35 +83,17 @@ void printReport(LinePrinter& printer, const QStringList& lines, const QString& 
 
 PrintOutcome printContactReport(Platform& platform, const ReportRequest& request)
 {
-    std::unique_ptr<PrinterDevice> device;
-    std::unique_ptr<LinePrinter> printer;
-    try {
-        PrintDialogRequest dialog;
-        dialog.offerPageRange = true;
-        dialog.minPage = 1;
-        dialog.maxPage = reportPageEstimate(static_cast<int>(request.lines.size()));
-        dialog.offerSelection = !request.headingSelection.isEmpty() || !request.selected.empty();
-        std::optional<PrintChoice> choice = platform.printDialog(dialog);
-        if (!choice)
-            return PrintOutcome::Cancelled;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont({kCourier, 10, false, false});
-        if (choice->selectionChosen) {
-            // One copy whatever the count, in the printer's own orientation.
-            printSelection(*printer, request);
-            return PrintOutcome::Printed;
-        }
-        device->setOrientation(Orientation::Landscape);
-        for (int copy = 1; copy <= choice->copies; ++copy) {
-            printReport(*printer, request.lines, request.fileTitle);
-            printer->endDocument();
-        }
-        return PrintOutcome::Printed;
-    } catch (...) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform);
-        return PrintOutcome::Failed;
-    }
+    PrintRun run;
+    run.dialog.offerPageRange = true;
+    run.dialog.minPage = 1;
+    run.dialog.maxPage = reportPageEstimate(static_cast<int>(request.lines.size()));
+    run.dialog.offerSelection = !request.headingSelection.isEmpty() || !request.selected.empty();
+    run.font = {kCourier, 10, false, false};
+    run.orientation = Orientation::Landscape;
+    run.selection = [&](LinePrinter& printer) {
+        printSelection(printer, request);
+        return true;
+    };
+    return printEachCopy(platform, run,
+                         [&](LinePrinter& printer) { printReport(printer, request.lines, request.fileTitle); });
 }

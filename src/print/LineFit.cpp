@@ -1,7 +1,7 @@
 #include "print/LineFit.h"
 
-#include "platform/Numbers.h"
 #include "platform/PagePlacement.h"
+#include "print/ComposerPrintRequest.h"
 #include "print/EnvelopeSizes.h"
 #include "print/LabelStock.h"
 #include "print/PrintCommand.h"
@@ -106,7 +106,7 @@ FitLayout fitLayout(const Composer& composer, bool returnAddress, TextMeasure& m
     layout.lineCount = 5;
     const double charWidth = measure.averageCharWidth(layout.font);
     if (composer.envelope) {
-        const auto inches = envelopeInches(static_cast<int>(leadingNumber(composer.envelopeSizeNumber)));
+        const auto inches = envelopeInches(envelopeSizeOf(composer.envelopeSizeNumber));
         // Upright, the envelope's long side runs down the page and the margins mean nothing.
         if (!inches || composer.portrait)
             return {};

@@ -120,6 +120,6 @@ PrintOutcome printListLabels(Platform& platform, const std::vector<int>& recordN
                             MessageButtons::Ok, MessageIcon::None);
         return PrintOutcome::Cancelled;
     }
-    return printEachCopy(platform, {}, kLabelFont, Orientation::Portrait,
+    return printEachCopy(platform, {.font = kLabelFont, .orientation = Orientation::Portrait},
                          [&](LinePrinter& printer) { printListLabelRun(printer, recordNumbers, read); });
 }

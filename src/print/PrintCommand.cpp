@@ -4,10 +4,11 @@
 #include "platform/Numbers.h"
 #include "platform/PagePlacement.h"
 #include "platform/Platform.h"
+#include "print/ComposerPrintRequest.h"
 #include "print/EnvelopeSizes.h"
 #include "print/LabelPositions.h"
 #include "print/LinePrinter.h"
-#include "print/PrinterProblem.h"
+#include "print/PrintRun.h"
 
 #include <algorithm>
 
@@ -34,19 +35,13 @@ void printPadRows(LinePrinter& printer, int padRows)
         printer.emptyLine();
 }
 
-void applyLabelMargins(Composer& composer)
-{
-    if (const auto margins = labelMargins(leadingNumber(composer.startPosition))) {
-        composer.leftPad = QString::number(margins->indent);
-        composer.topPad = QString::number(margins->padRows);
-    }
-}
-
-void printCopy(LinePrinter& printer, Composer& composer)
+// One copy of the labels or the envelope. shown is the composer, whose start position and
+// margin boxes move on label by label, as the window's do.
+void printCopy(LinePrinter& printer, const ComposerPrintRequest& request, Composer& shown)
 {
     PrinterDevice& device = printer.device();
-    const int labels = composer.envelope ? 1 : composer.labelCount;
-    if (composer.portrait) {
+    const int labels = request.envelope ? 1 : request.labelCount;
+    if (request.portrait) {
         device.setOrientation(Orientation::Portrait);
         printer.setFontSize(10);
     } else {
@@ -55,44 +50,44 @@ void printCopy(LinePrinter& printer, Composer& composer)
     }
     const bool special = isSpecialFamily(device.deviceName());
     if (special)
-        device.setPaperSize(composer.envelope ? PaperSize::Envelope10 : PaperSize::Letter);
-    if (composer.envelope && !composer.portrait) {
-        if (const auto inches = envelopeInches(static_cast<int>(leadingNumber(composer.envelopeSizeNumber))))
+        device.setPaperSize(request.envelope ? PaperSize::Envelope10 : PaperSize::Letter);
+    if (request.envelope && !request.portrait) {
+        if (const auto inches = envelopeInches(request.envelopeSize))
             device.feedEnvelope(inches->first, inches->second);
     }
 
-    if (composer.envelope)
+    if (request.envelope)
         printer.oneEnvelope();
     printer.emptyLine();
     printer.setFontName(kCourier);
-    if (composer.envelope) {
-        if (composer.bold)
+    if (request.envelope) {
+        if (request.bold)
             printer.setBold(true);
-        if (composer.largeFont) {
+        if (request.largeFont) {
             printer.setFontName(kTrebuchet);
             printer.setFontSize(14);
             printer.setItalic(true);
         }
     }
-    if (!composer.envelope || !composer.largeFont) {
+    if (!request.envelope || !request.largeFont) {
         printer.setFontName(kCourier);
         printer.setItalic(false);
     }
-    if (composer.envelope && !composer.bold)
+    if (request.envelope && !request.bold)
         printer.setBold(false);
-    if (composer.labelStock) {
+    if (request.labelStock) {
         printer.setBold(false);
-        composer.bold = false;
-        composer.boldVisible = false;
+        shown.bold = false;
+        shown.boldVisible = false;
     }
 
     // The envelope corrections work on copies: the boxes keep what the user saw.
-    int indent = readInt16(composer.leftPad);
-    int padRows = readInt16(composer.topPad);
-    if (composer.envelope) {
-        if (composer.bold)
+    int indent = request.indent.value();
+    int padRows = request.padRows.value();
+    if (request.envelope) {
+        if (request.bold)
             padRows -= 1;
-        if (composer.largeFont) {
+        if (request.largeFont) {
             indent += 4;
             padRows -= 8;
         }
@@ -101,21 +96,26 @@ void printCopy(LinePrinter& printer, Composer& composer)
     }
     printPadRows(printer, padRows);
 
+    double position = request.startPosition;
     for (int label = 1; label <= labels; ++label) {
-        for (const QString& line : composer.lines)
-            printComposerLine(printer, line, indent, composer.centered);
-        if (composer.envelope)
+        for (const QString& line : request.lines)
+            printComposerLine(printer, line, indent, request.centered);
+        if (request.envelope)
             break;
         // Each label is reached afresh from the top-left corner of the page.
-        composer.startPosition = QString::number(leadingNumber(composer.startPosition) + 1);
+        position += 1;
+        shown.startPosition = QString::number(position);
         printer.home();
         printer.emptyLine();
-        applyLabelMargins(composer);
-        indent = readInt16(composer.leftPad);
-        padRows = readInt16(composer.topPad);
+        // A position past the sheet keeps the margins it had.
+        if (const auto margins = labelMargins(position)) {
+            indent = margins->indent;
+            padRows = margins->padRows;
+            shown.leftPad = QString::number(indent);
+            shown.topPad = QString::number(padRows);
+        }
         printPadRows(printer, padRows);
     }
-    printer.endDocument();
 }
 
 // The label sheet in landscape: the last position p such that every label up to p, one empty
@@ -135,18 +135,17 @@ int lastLandscapePosition()
 }
 
 // Positions start .. start + count - 1 that the sheet has.
-int lastRequestedPosition(const Composer& composer)
+int lastRequestedPosition(const ComposerPrintRequest& request)
 {
-    const int start = static_cast<int>(leadingNumber(composer.startPosition));
-    return std::min(30, start + std::max(composer.labelCount, 1) - 1);
+    const int start = static_cast<int>(request.startPosition);
+    return std::min(30, start + std::max(request.labelCount, 1) - 1);
 }
 
 // The checks that refuse Print before its dialog; the all-empty check aside.
-bool refusesMedium(const Composer& composer)
+bool refusesMedium(const ComposerPrintRequest& request)
 {
-    return (!composer.labelStock && !composer.envelope)
-           || (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
-           || (!composer.leftJustified && !composer.centered);
+    return (!request.labelStock && !request.envelope) || (request.envelope && request.envelopeSize == 0)
+           || (!request.leftJustified && !request.centered);
 }
 
 bool refuse(Platform& platform, const QString& text, const QString& title,
@@ -172,102 +171,76 @@ QStringList specialPrinterFamilies()
 
 bool printComposer(Platform& platform, Composer& composer)
 {
-    std::unique_ptr<LinePrinter> printer;
-    std::unique_ptr<PrinterDevice> device;
-    try {
-        const bool allEmpty = std::all_of(composer.lines.begin(), composer.lines.end(),
-                                          [](const QString& line) { return line.isEmpty(); });
-        if (allEmpty)
-            return refuse(platform, QStringLiteral("No information entered"), QStringLiteral("Missing Data"));
-        if (!composer.labelStock && !composer.envelope)
-            return refuse(platform, QStringLiteral("Select Label stock or Envelope"),
-                          QStringLiteral("Media Selection"));
-        if (composer.envelope && leadingNumber(composer.envelopeSizeNumber) == 0)
-            return refuse(platform, QStringLiteral("Select Envelope size"), QStringLiteral("Envelope Size"));
-        if (!composer.leftJustified && !composer.centered)
-            return refuse(platform, QStringLiteral("Select Left-Justified or Centered"),
-                          QStringLiteral("Text Alignment"));
+    const ComposerPrintRequest request = readComposerPrint(composer);
+    const bool allEmpty = std::all_of(request.lines.begin(), request.lines.end(),
+                                      [](const QString& line) { return line.isEmpty(); });
+    if (allEmpty)
+        return refuse(platform, QStringLiteral("No information entered"), QStringLiteral("Missing Data"));
+    if (!request.labelStock && !request.envelope)
+        return refuse(platform, QStringLiteral("Select Label stock or Envelope"), QStringLiteral("Media Selection"));
+    if (request.envelope && request.envelopeSize == 0)
+        return refuse(platform, QStringLiteral("Select Envelope size"), QStringLiteral("Envelope Size"));
+    if (!request.leftJustified && !request.centered)
+        return refuse(platform, QStringLiteral("Select Left-Justified or Centered"), QStringLiteral("Text Alignment"));
+    if (request.endBeforeStart) {
+        const PositionMessage message = positionMessage(PositionProblem::EndBeforeStart);
+        return refuse(platform, message.text, message.title, MessageIcon::Information);
+    }
+    showReparsedPositions(composer, request);
 
-        if (composer.labelStock && !composer.positionCaption.isEmpty()) {
-            PositionRange range{composer.startPosition, composer.endPosition, composer.labelCount};
-            if (!parsePositionEntry(composer.positionEntry, range)) {
-                const PositionMessage message = positionMessage(PositionProblem::EndBeforeStart);
-                return refuse(platform, message.text, message.title, MessageIcon::Information);
-            }
-            composer.startPosition = range.start;
-            composer.endPosition = range.end;
-            composer.labelCount = range.count;
-            applyLabelMargins(composer);
-        }
+    // A label past the page's bottom would start a page of its own, and every later label
+    // would stay on it: a request spread over many sheets instead of one.
+    if (request.labelStock && !request.portrait) {
+        const int last = lastLandscapePosition();
+        if (lastRequestedPosition(request) > last)
+            return refuse(platform,
+                          QStringLiteral("In Landscape only label positions 1 to %1 fit on the sheet.  Choose "
+                                         "positions from 1 to %1, or choose Portrait to print on any of the "
+                                         "30 positions.")
+                              .arg(last),
+                          QStringLiteral("Landscape"));
+    }
 
-        // A label past the page's bottom would start a page of its own, and every later label
-        // would stay on it: a request spread over many sheets instead of one.
-        if (composer.labelStock && !composer.portrait) {
-            const int last = lastLandscapePosition();
-            if (lastRequestedPosition(composer) > last)
-                return refuse(platform,
-                              QStringLiteral("In Landscape only label positions 1 to %1 fit on the sheet.  Choose "
-                                             "positions from 1 to %1, or choose Portrait to print on any of the "
-                                             "30 positions.")
-                                  .arg(last),
-                              QStringLiteral("Landscape"));
-        }
-
-        std::optional<PrintChoice> choice = platform.printDialog({});
-        if (!choice)
-            return false;
-        device = std::move(choice->printer);
-        printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont({kCourier, 10, false, false});
-
-        // Every copy prints the same labels: each starts again from the first position.
-        const Composer firstLabel = composer;
-        for (int copy = 1; copy <= choice->copies; ++copy) {
+    // Every copy prints the same labels: each starts again from the first position.
+    const Composer firstLabel = composer;
+    const PrintOutcome outcome =
+        printEachCopy(platform, {.font = {kCourier, 10, false, false}}, [&](LinePrinter& printer) {
             composer.startPosition = firstLabel.startPosition;
             composer.leftPad = firstLabel.leftPad;
             composer.topPad = firstLabel.topPad;
-            printCopy(*printer, composer);
-        }
-        return true;
-    } catch (const std::exception&) {
-        if (printer)
-            printer->abandonDocument();
-        showPrinterProblem(platform);
-        return false;
-    }
+            printCopy(printer, request, composer);
+        });
+    return outcome == PrintOutcome::Printed;
 }
 
 ComposerLayout composerLayout(const Composer& composer)
 {
-    if (refusesMedium(composer))
+    const ComposerPrintRequest request = readComposerPrint(composer);
+    if (refusesMedium(request))
         return {};
     ComposerLayout layout;
-    layout.font = {kCourier, composer.portrait ? 10.0 : 12.0, false, false};
+    layout.font = {kCourier, request.portrait ? 10.0 : 12.0, false, false};
     try {
-        if (composer.envelope) {
-            layout.font.bold = composer.bold;
-            if (composer.largeFont)
-                layout.font = {kTrebuchet, 14, composer.bold, true};
-            layout.columns.push_back(readInt16(composer.leftPad) + (composer.largeFont ? 4 : 0));
+        if (request.envelope) {
+            layout.font.bold = request.bold;
+            if (request.largeFont)
+                layout.font = {kTrebuchet, 14, request.bold, true};
+            layout.columns.push_back(request.indent.value() + (request.largeFont ? 4 : 0));
             return layout;
         }
-        Composer labels = composer;
-        if (!labels.positionCaption.isEmpty()) {
-            PositionRange range{labels.startPosition, labels.endPosition, labels.labelCount};
-            if (!parsePositionEntry(labels.positionEntry, range))
-                return {};
-            labels.startPosition = range.start;
-            labels.labelCount = range.count;
-            applyLabelMargins(labels);
-        }
-        if (!labels.portrait && lastRequestedPosition(labels) > lastLandscapePosition())
+        if (request.endBeforeStart)
             return {};
-        for (int label = 1; label <= labels.labelCount; ++label) {
-            layout.columns.push_back(readInt16(labels.leftPad));
-            labels.startPosition = QString::number(leadingNumber(labels.startPosition) + 1);
-            applyLabelMargins(labels);
+        if (!request.portrait && lastRequestedPosition(request) > lastLandscapePosition())
+            return {};
+        double position = request.startPosition;
+        Int16Box indent = request.indent;
+        for (int label = 1; label <= request.labelCount; ++label) {
+            layout.columns.push_back(indent.value());
+            position += 1;
+            if (const auto margins = labelMargins(position))
+                indent = Int16Box(margins->indent);
         }
-    } catch (const std::exception&) {
+    } catch (const AppError&) {
         // A margin past the 16-bit range: Print reports a printer problem before any line.
         return {};
     }

@@ -4,28 +4,38 @@
 
 #include <memory>
 
-PrintOutcome printEachCopy(Platform& platform, const PrintDialogRequest& request, const PrintFont& font,
-                           Orientation orientation, const std::function<void(LinePrinter&)>& printOne)
+PrintOutcome printEachCopy(Platform& platform, const PrintRun& run,
+                           const std::function<void(LinePrinter&)>& printCopy)
 {
     std::unique_ptr<PrinterDevice> device;
     std::unique_ptr<LinePrinter> printer;
     try {
-        std::optional<PrintChoice> choice = platform.printDialog(request);
+        std::optional<PrintChoice> choice = platform.printDialog(run.dialog);
         if (!choice)
             return PrintOutcome::Cancelled;
         device = std::move(choice->printer);
         printer = std::make_unique<LinePrinter>(*device);
-        printer->setFont(font);
-        device->setOrientation(orientation);
-        for (int copy = 1; copy <= choice->copies; ++copy) {
-            printOne(*printer);
-            printer->endDocument();
+        printer->setFont(run.font);
+        if (choice->selectionChosen && run.selection) {
+            if (run.selection(*printer))
+                printer->endDocument();
+            return PrintOutcome::Printed;
         }
+        if (run.orientation)
+            device->setOrientation(*run.orientation);
+        for (int copy = 1; copy <= choice->copies; ++copy) {
+            printCopy(*printer);
+            if (!run.copiesAsPages)
+                printer->endDocument();
+        }
+        if (run.copiesAsPages)
+            printer->endDocument();
         return PrintOutcome::Printed;
     } catch (...) {
+        // Everything a printout throws is the printer's problem to the user, whatever it was.
         if (printer)
             printer->abandonDocument();
-        showPrinterProblem(platform);
+        showPrinterProblem(platform, run.problemTitle);
         return PrintOutcome::Failed;
     }
 }

@@ -4,11 +4,25 @@
 #include "print/PrinterProblem.h"
 
 #include <functional>
+#include <optional>
 
 class LinePrinter;
 
-// One print run of a sheet printout: the print dialog, then one document per copy, each drawn
-// by printOne. A cancelled dialog prints nothing; any failure abandons the open document and
-// shows the printer problem.
-PrintOutcome printEachCopy(Platform& platform, const PrintDialogRequest& request, const PrintFont& font,
-                           Orientation orientation, const std::function<void(LinePrinter&)>& printOne);
+// What sets one printout's print run apart from another's.
+struct PrintRun {
+    PrintDialogRequest dialog;
+    PrintFont font;                         // the printer font from the dialog on, kept from copy to copy
+    std::optional<Orientation> orientation; // for the copies; none leaves it to the printout
+    // When the dialog's Selection is chosen: printed once instead of the copies, as a document of
+    // its own. False when there is nothing to print (no document is started). Empty for a
+    // printout that offers no Selection: its copies print whatever the dialog says.
+    std::function<bool(LinePrinter&)> selection;
+    bool copiesAsPages = false; // the copies are pages of one document
+    QString problemTitle = QStringLiteral("Printer error");
+};
+
+// The print dialog, then printCopy once per copy, each copy a document of its own (unless the run
+// says otherwise). A cancelled dialog prints nothing and shows nothing; any failure abandons the
+// open document, drops the copies still to come and shows the printer problem.
+PrintOutcome printEachCopy(Platform& platform, const PrintRun& run,
+                           const std::function<void(LinePrinter&)>& printCopy);

@@ -37,6 +37,6 @@ void printReturnAddressSheet(LinePrinter& printer, const std::array<QString, 3>&
 
 PrintOutcome printReturnAddressSheets(Platform& platform, const std::array<QString, 3>& lines)
 {
-    return printEachCopy(platform, {}, kSheetFont, Orientation::Portrait,
+    return printEachCopy(platform, {.font = kSheetFont, .orientation = Orientation::Portrait},
                          [&](LinePrinter& printer) { printReturnAddressSheet(printer, lines); });
 }
