@@ -1,5 +1,6 @@
 #include "batch/BatchCommands.h"
 
+#include "batch/PdfTarget.h"
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileCommands.h"
@@ -34,8 +35,9 @@ int statusOf(bool done)
 }
 
 // Checks made before anything is printed, so that a wrong target prints nothing at all.
-int checkTarget(Platform& platform, const PrintTarget& target, const PrinterLookup& printerExists)
+int checkTarget(Platform& platform, const Request& request, const PrinterLookup& printerExists)
 {
+    const PrintTarget& target = request.target;
     if (!target.printerName.isEmpty()) {
         if (printerExists && !printerExists(target.printerName))
             return refuse(platform, QStringLiteral("There is no printer named \"%1\".").arg(target.printerName),
@@ -43,12 +45,13 @@ int checkTarget(Platform& platform, const PrintTarget& target, const PrinterLook
         return kDone;
     }
     const QFileInfo pdf(target.pdfPath);
-    if (pdf.isDir())
-        return refuse(platform, QStringLiteral("%1 is a folder, not a PDF file.").arg(target.pdfPath),
-                      QStringLiteral("PDF file"));
-    if (!pdf.absoluteDir().exists())
+    if (!pdf.isDir() && !pdf.absoluteDir().exists())
         return refuse(platform, QStringLiteral("The folder %1 does not exist.").arg(pdf.absolutePath()),
                       QStringLiteral("PDF file"));
+    // Never onto the input, nor over a file that is not a PDF.
+    if (const QString problem = pdfTargetProblem(target.pdfPath, request.copies, request.contactFile);
+        !problem.isEmpty())
+        return refuse(platform, problem, QStringLiteral("PDF file"));
     return kDone;
 }
 
@@ -219,7 +222,7 @@ std::optional<Composer> composerFor(Platform& platform, const Request& request)
 
 int runCommand(Platform& platform, const Request& request, const PrinterLookup& printerExists)
 {
-    if (request.prints() && checkTarget(platform, request.target, printerExists) != kDone)
+    if (request.prints() && checkTarget(platform, request, printerExists) != kDone)
         return kRefused;
 
     switch (request.command) {
