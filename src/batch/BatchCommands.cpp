@@ -4,6 +4,7 @@
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileCommands.h"
+#include "contacts/StoredText.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
 #include "print/ContactReport.h"
@@ -140,6 +141,8 @@ int importCsv(Platform& platform, const Request& request)
         return kRefused;
     }
     const ImportResult result = importContacts(platform, session.file, {csv.absoluteFilePath(), remindersOn});
+    for (const QString& contact : result.changedContacts)
+        platform.messageBox(contact, unstorableTitle, MessageButtons::Ok, MessageIcon::None);
     if (result.outcome != ImportResult::Done)
         dropIfCreatedEmpty();
     return statusOf(result.outcome == ImportResult::Done);

@@ -278,7 +278,8 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
         QByteArray csv;
         int status;
         const char* message;
-        int records; // on file afterwards
+        int records;             // on file afterwards
+        const char* listed = {}; // then, the contact stored with '?'
     } cases[] = {
         {"unknown layout", "Company,Phone\r\nAcme,555-1234\r\n", kRefused,
          "No contacts imported: CSV file not compatible with import function.", 0},
@@ -286,6 +287,11 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
          kDone, "Import completed: D O N E !  1 contacts successfully imported.", 1},
         {"the same again", "First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes\r\nAnn,Lee,,,,,,ann@example.com\r\n",
          kDone, "Import completed: D O N E !  0 contacts successfully imported.", 1},
+        {"text the file cannot hold", "First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes\r\n"
+                                      "\xe6\x9d\x8e,Wei,,,,,,li@example.com\r\n",
+         kDone, "Import completed: D O N E !  1 contacts successfully imported.  In 1 of them, characters that the "
+                "contact file cannot store were saved as \"?\".", 2,
+         "Characters that cannot be stored: Record 2, \xe6\x9d\x8e Wei: First Name \xe6\x9d\x8e (U+674E) -- saved as \"?\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -294,8 +300,11 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
         QTextStream stream(&written);
         BatchPlatform platform(stream, {}, 1, folder.path());
         EXPECT_EQ(runCommand(platform, r, {}), c.status);
-        EXPECT_EQ(platform.shown(), QStringList{QString::fromUtf8(c.message)});
-        EXPECT_EQ(written, QString::fromUtf8(c.message) + u'\n');
+        QStringList shown{QString::fromUtf8(c.message)};
+        if (c.listed)
+            shown << QString::fromUtf8(c.listed);
+        EXPECT_EQ(platform.shown(), shown);
+        EXPECT_EQ(written, shown.join(u'\n') + u'\n');
         // The file made for a refused import is gone again.
         ASSERT_EQ(QFileInfo::exists(dat), c.records > 0);
         if (c.records > 0) {
