@@ -172,6 +172,12 @@ QString changedTextSentence(int contacts)
         .arg(contacts);
 }
 
+QString writtenBeforeErrorSentence(int written)
+{
+    return QStringLiteral("\r\n\r\nContacts imported before the error: %1.  They stay in the contact file.")
+        .arg(written);
+}
+
 namespace {
 
 QString changedContactLine(int recordNumber, const Contact& record, const QVector<UnstorableField>& fields)
@@ -189,6 +195,7 @@ QString changedContactLine(int recordNumber, const Contact& record, const QVecto
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request)
 {
     ImportResult result;
+    bool writing = false;
     try {
         const int onFile = file.recordCount();
         if (request.csvPath.isEmpty()) {
@@ -220,6 +227,7 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
         }
 
         const DuplicateIndex duplicates(file);
+        writing = true;
         for (qsizetype i = 1; i < records.size(); ++i) {
             const std::optional<Contact> working = reader->readLine(records[i]);
             if (!working || isBlank(*working) || duplicates.matches(*working))
@@ -241,7 +249,9 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
         result.focusClose = true;
         return result;
     } catch (...) {
-        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix);
+        // Once writing began, what is already on file is said too: it stays there.
+        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix,
+                                                      writing ? writtenBeforeErrorSentence(result.written) : QString());
         result.outcome = answer == MessageAnswer::Retry ? ImportResult::ErrorRetry : ImportResult::ErrorCancel;
         return result;
     }

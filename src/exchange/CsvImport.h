@@ -60,6 +60,8 @@ struct ImportResult {
 
 // What the "D O N E !" message adds when some contacts were written with '?' (empty for none).
 QString changedTextSentence(int contacts);
+// What the error message adds once contacts were being written, the classic text kept before it.
+QString writtenBeforeErrorSentence(int written);
 
 // Appends the contacts of the CSV file that are not on file yet. The records on file when the
 // import starts are read once; a line matching one of them (same e-mail, or first and last

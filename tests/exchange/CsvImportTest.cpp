@@ -186,7 +186,8 @@ TEST_F(CsvImportTest, ErrorsShowTheImportMessageAndKeepWhatWasWritten)
     r = run(csv("First Name,Last Name,Email,x\r\nA1,L,a1@example.com\r\nA2,L,a2@example.com\r\n"
                 "A3,L,a3@example.com\r\nA4,L,a4@example.com\r\n"));
     EXPECT_EQ(r.written, 2);
-    EXPECT_EQ(lastMessage(), "An error has occurred. Error number 61 -- Disk full.  Try again, or notify Tessaprint.");
+    EXPECT_EQ(lastMessage(), "An error has occurred. Error number 61 -- Disk full.  Try again, or notify Tessaprint."
+                             "\r\n\r\nContacts imported before the error: 2.  They stay in the contact file.");
     EXPECT_EQ(names(), (std::vector<std::string>{"A1 L a1@example.com", "A2 L a2@example.com"}));
     EXPECT_EQ(readBytes(path("family.DAT")).size(), 2 * Contact::RecordLength);
 }

@@ -53,7 +53,7 @@ protected:
 
 } // namespace
 
-TEST(ImportFaults, EveryFailedWriteAndFlushKeepsTheImportedPrefixAndARunAgainAddsTheRest)
+TEST(ImportFaults, EveryFailedWriteAndFlushKeepsTheImportedPrefixSaysItsCountAndARunAgainAddsTheRest)
 {
     QString lines;
     for (const char* name : {"Ann", "Bob", "Cy"})
@@ -68,6 +68,7 @@ TEST(ImportFaults, EveryFailedWriteAndFlushKeepsTheImportedPrefixAndARunAgainAdd
         c.before = twoOnFile();
         c.change = FaultCase::Append;
         c.suffix = importErrorSuffix;
+        c.after = writtenBeforeErrorSentence;
         c.run = [&](FaultEnv& env) { importContacts(env.platform, env.session.file, {csvPath, true}); };
         // A second run skips what the first wrote (the duplicate test) and adds the rest.
         c.rerunGivesAfter = true;
