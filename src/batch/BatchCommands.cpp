@@ -1,9 +1,11 @@
 #include "batch/BatchCommands.h"
 
+#include "batch/PdfTarget.h"
 #include "contacts/ContactSession.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileCommands.h"
 #include "contacts/FileErrors.h"
+#include "contacts/StoredText.h"
 #include "exchange/CsvImport.h"
 #include "platform/Platform.h"
 #include "print/ContactReport.h"
@@ -37,8 +39,9 @@ int statusOf(bool done)
 }
 
 // Checks made before anything is printed, so that a wrong target prints nothing at all.
-int checkTarget(Platform& platform, const PrintTarget& target, const PrinterLookup& printerExists)
+int checkTarget(Platform& platform, const Request& request, const PrinterLookup& printerExists)
 {
+    const PrintTarget& target = request.target;
     if (!target.printerName.isEmpty()) {
         if (printerExists && !printerExists(target.printerName))
             return refuse(platform, QStringLiteral("There is no printer named \"%1\".").arg(target.printerName),
@@ -46,12 +49,13 @@ int checkTarget(Platform& platform, const PrintTarget& target, const PrinterLook
         return kDone;
     }
     const QFileInfo pdf(target.pdfPath);
-    if (pdf.isDir())
-        return refuse(platform, QStringLiteral("%1 is a folder, not a PDF file.").arg(target.pdfPath),
-                      QStringLiteral("PDF file"));
-    if (!pdf.absoluteDir().exists())
+    if (!pdf.isDir() && !pdf.absoluteDir().exists())
         return refuse(platform, QStringLiteral("The folder %1 does not exist.").arg(pdf.absolutePath()),
                       QStringLiteral("PDF file"));
+    // Never onto the input, nor over a file that is not a PDF.
+    if (const QString problem = pdfTargetProblem(target.pdfPath, request.copies, request.contactFile);
+        !problem.isEmpty())
+        return refuse(platform, problem, QStringLiteral("PDF file"));
     return kDone;
 }
 
@@ -165,6 +169,8 @@ int importCsv(Platform& platform, const Request& request)
         return kRefused;
     }
     const ImportResult result = importContacts(platform, session.file, {csv.absoluteFilePath(), remindersOn});
+    for (const QString& contact : result.changedContacts)
+        platform.messageBox(contact, unstorableTitle, MessageButtons::Ok, MessageIcon::None);
     if (result.outcome != ImportResult::Done)
         dropIfCreatedEmpty();
     return statusOf(result.outcome == ImportResult::Done);
@@ -247,7 +253,7 @@ std::optional<Composer> composerFor(Platform& platform, const Request& request)
 
 int runCommand(Platform& platform, const Request& request, const PrinterLookup& printerExists)
 {
-    if (request.prints() && checkTarget(platform, request.target, printerExists) != kDone)
+    if (request.prints() && checkTarget(platform, request, printerExists) != kDone)
         return kRefused;
 
     switch (request.command) {

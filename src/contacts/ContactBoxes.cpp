@@ -13,6 +13,33 @@ const char* contactBoxName(ContactBox box)
     return names[static_cast<int>(box)];
 }
 
+QString contactBoxLabel(ContactBox box)
+{
+    static const char* const labels[ContactBoxes::Count] = {
+        "First Name",   "Middle Initial", "Last Name",  "Street Address", "Additional Street Info/Apt",
+        "City",         "State",          "Zip Code",   "Country",        "Company Name",
+        "Birthdate (MM/DD/YYYY)", "Home Phone", "Cell Phone", "Work Phone", "Email Address",
+        "Category",     "Notes",
+    };
+    return QString::fromLatin1(labels[static_cast<int>(box)]);
+}
+
+int contactBoxField(ContactBox box)
+{
+    // Contact's field order; the boxes follow the window's tab order.
+    static const int fields[ContactBoxes::Count] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 13, 9, 10, 11, 12, 14, 15};
+    return fields[static_cast<int>(box)];
+}
+
+QString contactFieldLabel(int field)
+{
+    for (int b = 0; b < ContactBoxes::Count; ++b) {
+        if (contactBoxField(static_cast<ContactBox>(b)) == field)
+            return contactBoxLabel(static_cast<ContactBox>(b));
+    }
+    return QString::fromLatin1(Contact::fieldInfo(field).name);
+}
+
 ContactBoxes boxesFromRecord(const Contact& record)
 {
     using B = ContactBox;

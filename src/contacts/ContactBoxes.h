@@ -41,6 +41,12 @@ struct ContactBoxes {
 
 // The box's own name ("txtACFName"), for messages in tests and object names.
 const char* contactBoxName(ContactBox box);
+// The box's label on the window without its colon ("First Name"), for messages that name it.
+QString contactBoxLabel(ContactBox box);
+// The record field (Contact::field index) the box fills.
+int contactBoxField(ContactBox box);
+// A record field as messages name it: its box's label, or the field's own name.
+QString contactFieldLabel(int field);
 
 // A record as the contact windows show it: every field trimmed, the birth date as
 // MM/DD/YYYY (or empty), the check box from the numeric value of IncludeCompany.

@@ -3,6 +3,7 @@
 #include "contacts/Birthdate.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/StoredText.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
@@ -54,7 +55,8 @@ private:
         m_refusal = SaveRefusal{text, kIncorrectEntry, focus};
         return false;
     }
-    bool tooLong(B b, int width) { return box(b).size() > width; }
+    // Widths count the bytes the field will take.
+    bool tooLong(B b, int width) { return storedLength(box(b)) > width; }
 
     ContactBoxes m_boxes;
     SaveVariant m_variant;
@@ -63,7 +65,10 @@ private:
 
 bool Checker::run()
 {
-    const QString& date = box(B::txtACBirthdate);
+    for (QString& text : m_boxes.text)
+        text = composedText(text);
+
+    const QList<uint> date = box(B::txtACBirthdate).toUcs4();
     if (!date.isEmpty() && (date.size() != 10 || date[2] != u'/' || date[5] != u'/')) {
         m_refusal = SaveRefusal{
             QStringLiteral("Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980"),
@@ -105,7 +110,7 @@ bool Checker::run()
         return refuse(QStringLiteral("City must be 16 characters or less."), B::txtACCity);
 
     const QString& state = box(B::txtACState);
-    if (add() ? (!state.isEmpty() && state.size() != 2) : state.size() > 2)
+    if (add() ? (!state.isEmpty() && storedLength(state) != 2) : storedLength(state) > 2)
         return refuse(QStringLiteral("State must be 2 character abbreviation."), B::txtACState);
     box(B::txtACState).remove(u',');
 
@@ -143,7 +148,7 @@ bool Checker::run()
     }
 
     const QString& email = box(B::txtACEmail);
-    if (email.size() > 50)
+    if (tooLong(B::txtACEmail, 50))
         return refuse(QStringLiteral("Email address must be 50 characters or less."), B::txtACEmail);
     if (email.contains(u','))
         return refuse(QStringLiteral("Email address cannot contain a comma."), B::txtACEmail);
@@ -213,6 +218,16 @@ ContactSaveResult save(Platform& platform, ContactFile& file, Write write, int r
             return result;
         }
 
+        const std::vector<UnstorableBox> unstorable = unstorableBoxes(check);
+        if (!unstorable.empty()
+            && platform.messageBox(unstorableQuestion(unstorable), unstorableTitle, MessageButtons::YesNo,
+                                   MessageIcon::Exclamation)
+                != MessageAnswer::Yes) {
+            result.outcome = ContactSaveResult::Refused;
+            result.focus = unstorable.front().box;
+            return result;
+        }
+
         if (write == Write::Append) {
             recordNumber = file.recordCount() + 1;
         } else if (recordNumber < 1 || recordNumber > file.recordCount()) {
@@ -248,6 +263,36 @@ SaveCheck checkContactBoxes(const ContactBoxes& boxes, SaveVariant variant, bool
     if (accepted)
         check.record = buildRecord(check.boxes, remindersOn);
     return check;
+}
+
+std::vector<UnstorableBox> unstorableBoxes(const SaveCheck& check)
+{
+    std::vector<UnstorableBox> boxes;
+    if (check.refusal)
+        return boxes;
+    const QVector<UnstorableField> fields = unstorableFields(check.record);
+    for (int b = 0; b < ContactBoxes::Count; ++b) {
+        const B box = static_cast<B>(b);
+        for (const UnstorableField& field : fields) {
+            if (field.field != contactBoxField(box))
+                continue;
+            // The record holds the date rearranged; the box shows it as typed.
+            const QString stored =
+                box == B::txtACBirthdate ? storedText(check.boxes[box]).stored : trimmedSpaces(field.text.stored);
+            boxes.push_back({box, field.text.unstorable, stored});
+        }
+    }
+    return boxes;
+}
+
+QString unstorableQuestion(const std::vector<UnstorableBox>& boxes)
+{
+    QString text = QStringLiteral("These characters cannot be stored in the contact file, which holds only "
+                                  "Windows-1252 text:\r\n");
+    for (const UnstorableBox& box : boxes)
+        text += QStringLiteral("\r\n") + contactBoxLabel(box.box) + QStringLiteral(": ")
+            + describeCharacters(box.characters) + QStringLiteral(" -- saved as \"") + box.stored + u'"';
+    return text + QStringLiteral("\r\n\r\nSave with \"?\" in their place?  Click No to go back and change them.");
 }
 
 ContactSaveResult saveNewContact(Platform& platform, ContactFile& file, const ContactBoxes& boxes, bool remindersOn)

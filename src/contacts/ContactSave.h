@@ -4,7 +4,9 @@
 #include "contacts/ContactBoxes.h"
 
 #include <QString>
+#include <QVector>
 #include <optional>
+#include <vector>
 
 class ContactFile;
 class Platform;
@@ -36,10 +38,22 @@ struct SaveCheck {
 // BirthdayReminder "1", otherwise "0".
 SaveCheck checkContactBoxes(const ContactBoxes& boxes, SaveVariant variant, bool remindersOn);
 
+// The boxes of an accepted save holding characters the file cannot store (StoredText.h), in
+// tab order, and the Yes/No question that names them before anything is written: Yes writes
+// them as '?', No goes back to the first of them.
+struct UnstorableBox {
+    ContactBox box;
+    QVector<char32_t> characters;
+    QString stored; // the box's text as the file will give it back
+};
+std::vector<UnstorableBox> unstorableBoxes(const SaveCheck& check);
+QString unstorableQuestion(const std::vector<UnstorableBox>& boxes);
+
 struct ContactSaveResult {
     enum Outcome {
         Saved,   // written, "S A V E D" shown
-        Refused, // a check's message shown; nothing written
+        Refused, // a check's message shown, or the unstorable characters' question answered No;
+                 // nothing written
         Retry,   // an error, answered Retry: the window stays as it is
         Cancel,  // an error, answered Cancel: the window closes
     } outcome = Refused;

@@ -8,7 +8,7 @@ QString errorMessageText(const AppError& error, const QString& suffix)
         + QString::number(error.number()) + QStringLiteral(" -- ") + error.description() + suffix;
 }
 
-MessageAnswer showErrorMessage(Platform& platform, const AppError& error, const QString& suffix)
+MessageAnswer showErrorMessage(Platform& platform, const AppError& error, const QString& suffix, const QString& after)
 {
     if (error.isRefusal()) {
         const bool offers = bool(error.offer());
@@ -19,7 +19,7 @@ MessageAnswer showErrorMessage(Platform& platform, const AppError& error, const 
             error.offer()();
         return MessageAnswer::Retry;
     }
-    const MessageAnswer answer = platform.messageBox(errorMessageText(error, suffix), QStringLiteral("Error"),
+    const MessageAnswer answer = platform.messageBox(errorMessageText(error, suffix) + after, QStringLiteral("Error"),
                                                      MessageButtons::RetryCancel, MessageIcon::None);
     return answer == MessageAnswer::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
 }

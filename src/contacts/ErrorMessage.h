@@ -17,10 +17,11 @@ inline const QString defaultErrorSuffix = QStringLiteral(".  Try again, or notif
 
 QString errorMessageText(const AppError& error, const QString& suffix = defaultErrorSuffix);
 
-// Shows the message; returns Retry or Cancel (anything but Retry counts as Cancel). A refusal
-// (AppError::refusal) shows its own text and gives Retry: the window stays as it is.
+// Shows the message, with `after` following the classic text; returns Retry or Cancel
+// (anything but Retry counts as Cancel). A refusal (AppError::refusal) shows its own text and
+// gives Retry: the window stays as it is.
 MessageAnswer showErrorMessage(Platform& platform, const AppError& error,
-                               const QString& suffix = defaultErrorSuffix);
+                               const QString& suffix = defaultErrorSuffix, const QString& after = QString());
 
 // Any caught exception as the AppError the message shows: an AppError as it is,
 // std::bad_alloc as 7 "Out of memory", anything else as 51 "Internal error".

@@ -27,6 +27,11 @@ char encodeOne(char32_t c)
 
 } // namespace
 
+bool isWindows1252(char32_t c)
+{
+    return c == U'?' || encodeOne(c) != '?';
+}
+
 QByteArray toWindows1252(const QString& text)
 {
     QByteArray bytes;

@@ -12,6 +12,8 @@
 //   U+0081 ... (as Windows' own conversion does), so any byte sequence survives a round trip.
 // - A character with no 1252 byte (a code point, so a surrogate pair counts once) becomes '?'.
 QByteArray toWindows1252(const QString& text);
+// Whether the code point has a byte of its own (else it becomes '?').
+bool isWindows1252(char32_t c);
 QString fromWindows1252(const QByteArray& bytes);
 // The same into `text`, whose storage is reused: for loops over many records.
 void fromWindows1252(QByteArrayView bytes, QString& text);

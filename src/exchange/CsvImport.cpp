@@ -1,8 +1,10 @@
 #include "exchange/CsvImport.h"
 
+#include "contacts/ContactBoxes.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileErrors.h"
+#include "contacts/StoredText.h"
 #include "exchange/CsvLayouts.h"
 #include "exchange/CsvText.h"
 #include "platform/Platform.h"
@@ -126,10 +128,11 @@ void DuplicateIndex::finish()
 
 bool DuplicateIndex::matches(const Contact& working) const
 {
-    if (std::binary_search(m_emails.begin(), m_emails.end(), working.Email.trimmed()))
+    // As the file will hold them: a character it cannot store is a '?' in the records too.
+    if (std::binary_search(m_emails.begin(), m_emails.end(), storedText(working.Email.trimmed()).stored))
         return true;
-    const QString first = working.FirstName.trimmed();
-    const QString last = working.LastName.trimmed();
+    const QString first = storedText(working.FirstName.trimmed()).stored;
+    const QString last = storedText(working.LastName.trimmed()).stored;
     const auto namesMatch = [&](int index) {
         if (!m_lastNames[index].contains(last))
             return false;
@@ -155,15 +158,44 @@ Contact importedRecord(const Contact& working, bool remindersOn)
         qsizetype start = 0;
         while (start < value.size() && value[start] == u' ')
             ++start;
-        record.field(i) = value.mid(start);
+        record.field(i) = composedText(value.mid(start));
     }
     record.BirthdayReminder = remindersOn ? QStringLiteral("1") : QStringLiteral("0");
     return record;
 }
 
+QString changedTextSentence(int contacts)
+{
+    if (contacts == 0)
+        return QString();
+    return QStringLiteral("  In %1 of them, characters that the contact file cannot store were saved as \"?\".")
+        .arg(contacts);
+}
+
+QString writtenBeforeErrorSentence(int written)
+{
+    return QStringLiteral("\r\n\r\nContacts imported before the error: %1.  They stay in the contact file.")
+        .arg(written);
+}
+
+namespace {
+
+QString changedContactLine(int recordNumber, const Contact& record, const QVector<UnstorableField>& fields)
+{
+    QStringList parts;
+    for (const UnstorableField& field : fields)
+        parts << contactFieldLabel(field.field) + u' ' + describeCharacters(field.text.unstorable)
+                + QStringLiteral(" -- saved as \"") + field.text.stored.trimmed() + u'"';
+    const QString name = (record.FirstName.trimmed() + u' ' + record.LastName.trimmed()).trimmed();
+    return QStringLiteral("Record %1, %2: %3").arg(QString::number(recordNumber), name, parts.join(QStringLiteral("; ")));
+}
+
+} // namespace
+
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request)
 {
     ImportResult result;
+    bool writing = false;
     try {
         const int onFile = file.recordCount();
         if (request.csvPath.isEmpty()) {
@@ -195,23 +227,31 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
         }
 
         const DuplicateIndex duplicates(file);
+        writing = true;
         for (qsizetype i = 1; i < records.size(); ++i) {
             const std::optional<Contact> working = reader->readLine(records[i]);
             if (!working || isBlank(*working) || duplicates.matches(*working))
                 continue;
-            file.write(onFile + result.written + 1, importedRecord(*working, request.remindersOn));
+            const Contact record = importedRecord(*working, request.remindersOn);
+            const int recordNumber = onFile + result.written + 1;
+            file.write(recordNumber, record);
             ++result.written;
+            if (const QVector<UnstorableField> unstorable = unstorableFields(record); !unstorable.isEmpty())
+                result.changedContacts << changedContactLine(recordNumber, record, unstorable);
         }
 
         platform.messageBox(QStringLiteral("D O N E !  ") + QString::number(result.written)
-                                + QStringLiteral(" contacts successfully imported."),
+                                + QStringLiteral(" contacts successfully imported.")
+                                + changedTextSentence(int(result.changedContacts.size())),
                             QStringLiteral("Import completed"), MessageButtons::Ok, MessageIcon::None);
         result.outcome = ImportResult::Done;
         result.importEnabled = false;
         result.focusClose = true;
         return result;
     } catch (...) {
-        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix);
+        // Once writing began, what is already on file is said too: it stays there.
+        const MessageAnswer answer = showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix,
+                                                      writing ? writtenBeforeErrorSentence(result.written) : QString());
         result.outcome = answer == MessageAnswer::Retry ? ImportResult::ErrorRetry : ImportResult::ErrorCancel;
         return result;
     }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class ContactFile;
@@ -50,9 +51,17 @@ struct ImportResult {
         ErrorCancel,   // answered Cancel: the window closes
     } outcome = NoLayout;
     int written = 0;          // records appended (they stay, also after an error)
+    // The contacts written with '?' for characters the file cannot store, one line each:
+    // "Record 3, 李 Wei: First Name 李 (U+674E) -- saved as "?"".
+    QStringList changedContacts;
     bool importEnabled = true; // cmdStartImport afterwards
     bool focusClose = false;   // focus to cmdImpCancel
 };
+
+// What the "D O N E !" message adds when some contacts were written with '?' (empty for none).
+QString changedTextSentence(int contacts);
+// What the error message adds once contacts were being written, the classic text kept before it.
+QString writtenBeforeErrorSentence(int written);
 
 // Appends the contacts of the CSV file that are not on file yet. The records on file when the
 // import starts are read once; a line matching one of them (same e-mail, or first and last
@@ -63,6 +72,7 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
 // The duplicate test over the records on file. Built once per import: the e-mails sorted, the
 // names grouped by last name, and each last name found by the pairs of characters it holds,
 // so a line is compared with the few names that can contain it, not with every record.
+// A line is compared as it will be stored, '?' for each character the file cannot hold.
 class DuplicateIndex {
 public:
     explicit DuplicateIndex(const QVector<Contact>& onFile);

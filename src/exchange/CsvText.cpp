@@ -1,5 +1,6 @@
 #include "exchange/CsvText.h"
 
+#include "contacts/StoredText.h"
 #include "contacts/Windows1252.h"
 
 #include <QStringDecoder>
@@ -28,15 +29,18 @@ qsizetype afterLineBreak(const QString& text, qsizetype i)
 
 QString decodeCsvText(const QByteArray& bytes)
 {
+    // Unicode text is composed at once, so that every rule of the import sees "é" as one character.
     if (startsWith(bytes, "\xFF\xFE", 2))
-        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2));
+        return composedText(
+            QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2)));
     if (startsWith(bytes, "\xFE\xFF", 2))
-        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2));
+        return composedText(
+            QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless).decode(bytes.mid(2)));
     const QByteArray body = startsWith(bytes, "\xEF\xBB\xBF", 3) ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(body);
     if (!utf8.hasError())
-        return text;
+        return composedText(text);
     return fromWindows1252(body);
 }
 

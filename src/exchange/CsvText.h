@@ -6,7 +6,7 @@
 #include <QVector>
 
 // The text of a CSV file. A UTF-16 or UTF-8 byte-order mark is dropped; text that is valid
-// UTF-8 is read as UTF-8, anything else as Windows-1252.
+// UTF-8 is read as UTF-8, anything else as Windows-1252. Unicode text comes composed (NFC).
 QString decodeCsvText(const QByteArray& bytes);
 
 // One record of a CSV file: its cells as the file holds them, quotes taken off. A quoted

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/CalibratedDevice.h"
 #include "platform/PagePlacement.h"
+#include "platform/PrintFiles.h"
 #include "platform/TabStops.h"
 
 #include <QFontMetricsF>
@@ -212,15 +213,8 @@ void QtPrinterDevice::drawPages()
 {
     ++m_documents;
     // Each copy is a document of its own; in a file, later copies go beside the first.
-    if (!m_outputBase.isEmpty() && m_documents > 1) {
-        QString name = m_outputBase;
-        const QString suffix = QStringLiteral("-%1").arg(m_documents);
-        if (name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            name.insert(name.size() - 4, suffix);
-        else
-            name += suffix;
-        m_printer->setOutputFileName(name);
-    }
+    if (!m_outputBase.isEmpty() && m_documents > 1)
+        m_printer->setOutputFileName(copyFileName(m_outputBase, m_documents));
     QPainter painter;
     if (!painter.begin(m_printer.get()))
         throw AppError::printerError();

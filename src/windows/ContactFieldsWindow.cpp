@@ -25,28 +25,16 @@ namespace {
 
 struct BoxDef {
     ContactBox box;
-    const char* label;
     int width; // characters the box is sized for
 };
 
 const BoxDef kBoxDefs[ContactBoxes::Count] = {
-    {ContactBox::txtACFName, "First Name:", 14},
-    {ContactBox::txtACMiddleInit, "Middle Initial:", 3},
-    {ContactBox::txtACLName, "Last Name:", 18},
-    {ContactBox::txtACFStreet, "Street Address:", 30},
-    {ContactBox::txtACSStreet, "Additional Street Info/Apt:", 16},
-    {ContactBox::txtACCity, "City:", 16},
-    {ContactBox::txtACState, "State:", 3},
-    {ContactBox::txtACZip, "Zip Code:", 10},
-    {ContactBox::txtACCountry, "Country:", 16},
-    {ContactBox::txtACCompany, "Company Name:", 30},
-    {ContactBox::txtACBirthdate, "Birthdate (MM/DD/YYYY):", 11},
-    {ContactBox::txtACHPhone, "Home Phone:", 15},
-    {ContactBox::txtACCPhone, "Cell Phone:", 15},
-    {ContactBox::txtACWPhone, "Work Phone:", 15},
-    {ContactBox::txtACEmail, "Email Address:", 50},
-    {ContactBox::txtACCategory, "Category:", 50},
-    {ContactBox::txtACNotes, "Notes:", 50},
+    {ContactBox::txtACFName, 14},   {ContactBox::txtACMiddleInit, 3}, {ContactBox::txtACLName, 18},
+    {ContactBox::txtACFStreet, 30}, {ContactBox::txtACSStreet, 16},   {ContactBox::txtACCity, 16},
+    {ContactBox::txtACState, 3},    {ContactBox::txtACZip, 10},       {ContactBox::txtACCountry, 16},
+    {ContactBox::txtACCompany, 30}, {ContactBox::txtACBirthdate, 11}, {ContactBox::txtACHPhone, 15},
+    {ContactBox::txtACCPhone, 15},  {ContactBox::txtACWPhone, 15},    {ContactBox::txtACEmail, 50},
+    {ContactBox::txtACCategory, 50}, {ContactBox::txtACNotes, 50},
 };
 
 } // namespace
@@ -117,7 +105,7 @@ QLayout* ContactFieldsWindow::buildFieldRows(QLabel* companyQuestion, QCheckBox*
     // One column: the label over its box, and what sits under the box.
     const auto column = [&](ContactBox which, QWidget* under = nullptr, QWidget* beside = nullptr) {
         const BoxDef& def = kBoxDefs[static_cast<int>(which)];
-        auto* label = new QLabel(QString::fromLatin1(def.label), central);
+        auto* label = new QLabel(contactBoxLabel(which) + u':', central);
         label->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(contactBoxName(which)).mid(3));
         label->setBuddy(box(which));
         box(which)->setMinimumWidth(charWidth * def.width + 12);

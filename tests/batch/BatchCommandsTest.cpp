@@ -152,11 +152,29 @@ TEST(BatchCommands, RefusedPrintoutsSayWhyAndNeverReachThePrinter)
     intoNowhere.target.pdfPath = QStringLiteral("/no/such/folder/out.pdf");
     Request landscapeLow = labels(QStringLiteral("28"));
     landscapeLow.portrait = false;
+    // Real files beside a real contact file: the printout must land on none of them.
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QString club = dir.filePath(QStringLiteral("Club.DAT")), notes = dir.filePath(QStringLiteral("notes.txt"));
+    const QString link = dir.filePath(QStringLiteral("club.pdf"));
+    const QByteArray clubBytes = person(QStringLiteral("Ann"), QStringLiteral("Lee"), QStringLiteral("Reno")).toRecord();
+    writeFile(club, clubBytes);
+    writeFile(notes, "keep me");
+    writeFile(dir.filePath(QStringLiteral("out-2.pdf")), "not a PDF");
+    ASSERT_TRUE(QFile::link(club, link));
+    const auto bytesOf = [](const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : ""; };
+    const auto report = [&](const QString& pdf, int copies) {
+        Request r = onFile(Command::Report, club);
+        r.target.pdfPath = pdf;
+        r.copies = copies;
+        return r;
+    };
 
     const struct {
         const char* what;
         Request request;
-        const char *title, *text;
+        const char* title;
+        QString text;
     } cases[] = {
         {"position over 30", labels(QStringLiteral("31")), "Maximum is 30", "Label position cannot exceed 30"},
         {"no dash", labels(QStringLiteral("123")), "Include dash for range of labels", "Use a dash when specifying"},
@@ -171,6 +189,14 @@ TEST(BatchCommands, RefusedPrintoutsSayWhyAndNeverReachThePrinter)
         {"return address without lines", noLines, "Instructions", "Fill in Lines 1, 2, and 3"},
         {"unknown printer", onPrinter, "Printer not found", "There is no printer named \"Basement Laser\"."},
         {"PDF folder missing", intoNowhere, "PDF file", "The folder /no/such/folder does not exist."},
+        {"PDF onto the contact file", report(club, 1), "PDF file", club + " is the contact file: printing into it"},
+        {"the contact file spelt another way", report(folder.path() + "/./Club.DAT", 1), "PDF file",
+         folder.path() + "/./Club.DAT is the contact file"},
+        {"a link to the contact file", report(link, 1), "PDF file",
+         link + " is the contact file " + club + " by another name"},
+        {"a file that is not a PDF", report(notes, 1), "PDF file", notes + " is not a PDF file"},
+        {"a later copy onto a file that is not a PDF", report(dir.filePath(QStringLiteral("out.pdf")), 2), "PDF file",
+         dir.filePath(QStringLiteral("out-2.pdf")) + " is not a PDF file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -178,11 +204,19 @@ TEST(BatchCommands, RefusedPrintoutsSayWhyAndNeverReachThePrinter)
         EXPECT_EQ(runCommand(fake, c.request, noPrinter), kRefused);
         ASSERT_EQ(fake.messages.size(), 1u);
         EXPECT_EQ(fake.messages[0].title, c.title);
-        EXPECT_TRUE(fake.messages[0].text.startsWith(QString::fromUtf8(c.text))) << fake.messages[0].text.toStdString();
+        EXPECT_TRUE(fake.messages[0].text.startsWith(c.text)) << fake.messages[0].text.toStdString();
         EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(fake.beeps, 1);
         EXPECT_TRUE(fake.printRequests.empty());
     }
+    EXPECT_EQ(bytesOf(club), clubBytes);
+    EXPECT_EQ(bytesOf(notes), "keep me");
+    // A PDF, or an empty file, may be printed over.
+    writeFile(notes, "%PDF-1.4\n");
+    writeFile(dir.filePath(QStringLiteral("out-2.pdf")), "");
+    FakePlatform fake;
+    EXPECT_EQ(runCommand(fake, report(notes, 1), {}), kDone);
+    EXPECT_EQ(runCommand(fake, report(dir.filePath(QStringLiteral("out.pdf")), 2), {}), kDone);
 }
 
 TEST(BatchCommands, PrintoutsThatPassReachThePrintDialogOnceAndSucceed)
@@ -245,7 +279,8 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
         QByteArray csv;
         int status;
         const char* message;
-        int records; // on file afterwards
+        int records;             // on file afterwards
+        const char* listed = {}; // then, the contact stored with '?'
     } cases[] = {
         {"unknown layout", "Company,Phone\r\nAcme,555-1234\r\n", kRefused,
          "No contacts imported: CSV file not compatible with import function.", 0},
@@ -253,6 +288,11 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
          kDone, "Import completed: D O N E !  1 contacts successfully imported.", 1},
         {"the same again", "First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes\r\nAnn,Lee,,,,,,ann@example.com\r\n",
          kDone, "Import completed: D O N E !  0 contacts successfully imported.", 1},
+        {"text the file cannot hold", "First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes\r\n"
+                                      "\xe6\x9d\x8e,Wei,,,,,,li@example.com\r\n",
+         kDone, "Import completed: D O N E !  1 contacts successfully imported.  In 1 of them, characters that the "
+                "contact file cannot store were saved as \"?\".", 2,
+         "Characters that cannot be stored: Record 2, \xe6\x9d\x8e Wei: First Name \xe6\x9d\x8e (U+674E) -- saved as \"?\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -261,8 +301,11 @@ TEST(BatchCommands, ImportTakesKnownLayoutsOnlyAndCreatesTheFileWhenAsked)
         QTextStream stream(&written);
         BatchPlatform platform(stream, {}, 1, folder.path());
         EXPECT_EQ(runCommand(platform, r, {}), c.status);
-        EXPECT_EQ(platform.shown(), QStringList{QString::fromUtf8(c.message)});
-        EXPECT_EQ(written, QString::fromUtf8(c.message) + u'\n');
+        QStringList shown{QString::fromUtf8(c.message)};
+        if (c.listed)
+            shown << QString::fromUtf8(c.listed);
+        EXPECT_EQ(platform.shown(), shown);
+        EXPECT_EQ(written, shown.join(u'\n') + u'\n');
         // The file made for a refused import is gone again.
         ASSERT_EQ(QFileInfo::exists(dat), c.records > 0);
         if (c.records > 0) {

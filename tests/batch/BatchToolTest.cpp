@@ -19,6 +19,12 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("Company,Phone\r\nAcme,555-1234\r\n");
     }
+    const QString club = QDir(dir).filePath(QStringLiteral("Members.DAT"));
+    {
+        ContactFile file;
+        file.open(club);
+        file.append(Contact::blank());
+    }
     const struct {
         QStringList arguments;
         int status;
@@ -35,6 +41,7 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
          "No contact file: There is no contact file " + dat + ".", false},
         {{"import", "--file", dat, "--csv", csv, "--create"}, 1,
          "No contacts imported: CSV file not compatible with import function.", false},
+        {{"report", "--file", club, "--pdf", club}, 1, "PDF file: " + club + " is the contact file", false},
         {{"labels", "--position", "5"}, 2, "tessaprint-batch: labels prints to a PDF file or to a printer", false},
         {{"frobnicate"}, 2, "tessaprint-batch: unknown command 'frobnicate'", false},
         {{"labels", "--position", "5", "--pdf", pdf, "Ann Lee", "1 Elm St"}, 0, "", true},
@@ -52,6 +59,7 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
         EXPECT_EQ(QFileInfo::exists(pdf), c.pdfWritten);
     }
     EXPECT_FALSE(QFileInfo::exists(dat)) << "a refused import leaves no contact file it created";
+    EXPECT_EQ(QFileInfo(club).size(), Contact::RecordLength) << "the contact file is not printed over";
 }
 
 TEST(BatchTool, HelpGoesToTheStandardOutput)

@@ -134,6 +134,10 @@ TEST(ContactSave, RefusalsNameTheirMessageAndBox)
          QStringLiteral("Category must be 80 characters or less."), B::txtACCategory, {}},
         {"notes of 161", both, [](auto& b) { b[B::txtACNotes] = chars(161); },
          QStringLiteral("Notes must be 160 characters or less."), B::txtACNotes, {}},
+        {"first name of 11 once composed", both, [](auto& b) { b[B::txtACFName] = QStringLiteral("Rene\u0301") + chars(7); },
+         {}, {}, [](const SaveCheck& s) { EXPECT_EQ(s.boxes[B::txtACFName], QStringLiteral("Ren\u00e9") + chars(7)); }},
+        {"first name of 11 and an emoji", both, [](auto& b) { b[B::txtACFName] = chars(11) + QStringLiteral("\U0001F600"); },
+         QStringLiteral("First name must be 11 characters or less."), B::txtACFName, {}},
         {"the first failing check wins", both,
          [](auto& b) {
              b[B::txtACFName] = chars(12);
@@ -409,4 +413,38 @@ TEST_F(ContactSaveFileTest, RefusalWritesNothingAndErrorsOfferRetryAndCancel)
         EXPECT_EQ(fake.messages.back().buttons, MessageButtons::RetryCancel);
         EXPECT_EQ(readBytes(path), original);
     }
+}
+
+TEST_F(ContactSaveFileTest, UnstorableCharactersAreNamedBeforeAnythingIsWritten)
+{
+    const struct {
+        std::vector<std::pair<B, QString>> typed;
+        MessageAnswer answer;
+        QString named; // the question's lines about boxes
+    } rows[] = {
+        {{{B::txtACBirthdate, QStringLiteral("0\u0661/02/1980")}}, MessageAnswer::Yes,
+         QStringLiteral("Birthdate (MM/DD/YYYY): \u0661 (U+0661) -- saved as \"0?/02/1980\"")},
+        {{{B::txtACNotes, QStringLiteral("\u674e")}, {B::txtACFName, QStringLiteral("Zoe\u0308\U0001F600")}},
+         MessageAnswer::No, QStringLiteral("First Name: \U0001F600 (U+1F600) -- saved as \"Zo\u00eb?\"\r\n"
+                                           "Notes: \u674e (U+674E) -- saved as \"?\"")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.named.toStdString());
+        ContactBoxes boxes = valid();
+        for (const auto& [box, text] : row.typed)
+            boxes[box] = text;
+        fake.messages.clear();
+        fake.messageAnswers = {row.answer};
+        const ContactSaveResult r = saveChangedContact(fake, file, 2, boxes, true);
+        EXPECT_EQ(fake.messages.front().text, "These characters cannot be stored in the contact file, which holds only "
+                                              "Windows-1252 text:\r\n\r\n" + row.named + "\r\n\r\nSave with \"?\" "
+                                              "in their place?  Click No to go back and change them.");
+        EXPECT_EQ(fake.messages.front().title, QStringLiteral("Characters that cannot be stored"));
+        EXPECT_EQ(fake.messages.front().buttons, MessageButtons::YesNo);
+        EXPECT_EQ(r.outcome, row.answer == MessageAnswer::No ? ContactSaveResult::Refused : ContactSaveResult::Saved);
+        EXPECT_EQ(r.focus, row.answer == MessageAnswer::No ? std::optional(B::txtACFName) : std::nullopt);
+    }
+    // Yes stored the date's digit as '?'; No went back to the first named box and wrote nothing.
+    EXPECT_EQ(recordBytes(readBytes(path), 2).mid(Contact::fieldOffset(13), 8), "19800?02");
+    EXPECT_EQ(Contact::fromRecord(recordBytes(readBytes(path), 2)).FirstName.trimmed(), QStringLiteral("John"));
 }

@@ -186,7 +186,8 @@ TEST_F(CsvImportTest, ErrorsShowTheImportMessageAndKeepWhatWasWritten)
     r = run(csv("First Name,Last Name,Email,x\r\nA1,L,a1@example.com\r\nA2,L,a2@example.com\r\n"
                 "A3,L,a3@example.com\r\nA4,L,a4@example.com\r\n"));
     EXPECT_EQ(r.written, 2);
-    EXPECT_EQ(lastMessage(), "An error has occurred. Error number 61 -- Disk full.  Try again, or notify Tessaprint.");
+    EXPECT_EQ(lastMessage(), "An error has occurred. Error number 61 -- Disk full.  Try again, or notify Tessaprint."
+                             "\r\n\r\nContacts imported before the error: 2.  They stay in the contact file.");
     EXPECT_EQ(names(), (std::vector<std::string>{"A1 L a1@example.com", "A2 L a2@example.com"}));
     EXPECT_EQ(readBytes(path("family.DAT")).size(), 2 * Contact::RecordLength);
 }
@@ -201,6 +202,8 @@ TEST_F(CsvImportTest, AccentedNamesFromUtf8AndWindows1252FilesAndAByteOrderMark)
         {"utf-8", (kOwnHeader + QStringLiteral("\r\n") + line).toUtf8()},
         {"utf-8 with mark", "\xEF\xBB\xBF" + (kOwnHeader + QStringLiteral("\r\n") + line).toUtf8()},
         {"windows-1252", toWindows1252(kOwnHeader + QStringLiteral("\n") + line + QStringLiteral("\n"))},
+        {"utf-8, composed from combining marks",
+         (kOwnHeader + QStringLiteral("\r\nJose\u0301,,Pen\u0303a,,,,,,,,0,,,,jose@example.com,,,")).toUtf8()},
     };
     for (const auto& row : rows) {
         contacts.close();
@@ -254,4 +257,22 @@ TEST_F(CsvImportTest, ChoosingAFileProvesItCanBeRead)
     choice = chooseCsvFile(fake);
     EXPECT_EQ(choice.outcome, CsvChoice::ErrorRetry);
     EXPECT_EQ(lastMessage(), "An error has occurred. Error number 53 -- File not found.  Try again, or notify Tessaprint.");
+}
+
+TEST_F(CsvImportTest, ContactsWithTextOutsideWindows1252AreCountedAndListed)
+{
+    const ImportResult r = run(csv(QStringLiteral("First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes\r\n"
+                                                  "Ann,Lee,,,,,,ann@example.com\r\n"
+                                                  "Rene\u0301,Roy,,,,,,rene@example.com\r\n"
+                                                  "\u674e,Wei,,,,,,li@example.com\r\n"
+                                                  "Dov,\u05db\u05d4\u05df \U0001F600,,,,,,dov@example.com\r\n")
+                                       .toUtf8()));
+    EXPECT_EQ(r.written, 4);
+    EXPECT_EQ(lastMessage(), QStringLiteral("D O N E !  4 contacts successfully imported.  In 2 of them, characters "
+                                            "that the contact file cannot store were saved as \"?\"."));
+    EXPECT_EQ(r.changedContacts,
+              QStringList({QStringLiteral("Record 3, \u674e Wei: First Name \u674e (U+674E) -- saved as \"?\""),
+                           QStringLiteral("Record 4, Dov \u05db\u05d4\u05df \U0001F600: Last Name \u05db (U+05DB), "
+                                          "\u05d4 (U+05D4), \u05df (U+05DF), \U0001F600 (U+1F600) -- saved as \"??? ?\"")}));
+    EXPECT_EQ(readBytes(path("family.DAT")).mid(Contact::RecordLength, 5), QByteArray("Ren\xe9 "));
 }

@@ -31,7 +31,7 @@ QByteArray twoOnFile()
 QString ownLine(const char* first, const char* last)
 {
     return QStringLiteral("%1,B,%2,12 Oak Lane,,Reno,NV,89501,USA,,0,,,,%1@example.com,,,")
-        .arg(QString::fromLatin1(first), QString::fromLatin1(last));
+        .arg(QString::fromUtf8(first), QString::fromUtf8(last));
 }
 
 class BadCsvTest : public ::testing::Test {
@@ -53,24 +53,31 @@ protected:
 
 } // namespace
 
-TEST(ImportFaults, EveryFailedWriteAndFlushKeepsTheImportedPrefixAndARunAgainAddsTheRest)
+TEST(ImportFaults, EveryFailedWriteAndFlushKeepsTheImportedPrefixSaysItsCountAndARunAgainAddsTheRest)
 {
-    QTemporaryDir csvDir;
-    const QString csvPath = csvDir.filePath(QStringLiteral("in.csv"));
-    writeBytes(csvPath, (kOwnHeader + QStringLiteral("\r\n") + ownLine("Ann", "Lee") + QStringLiteral("\r\n")
-                         + ownLine("Bob", "Moe") + QStringLiteral("\r\n") + ownLine("Cy", "Ott") + QStringLiteral("\r\n"))
-                            .toUtf8());
-    FaultCase c;
-    c.before = twoOnFile();
-    c.change = FaultCase::Append;
-    c.suffix = importErrorSuffix;
-    c.run = [&](FaultEnv& env) { importContacts(env.platform, env.session.file, {csvPath, true}); };
-    // A second run skips what the first wrote (the duplicate test) and adds the rest.
-    c.rerunGivesAfter = true;
-    const FaultReport r = checkEveryFault(c);
-    EXPECT_EQ(r.writes, 3);
-    EXPECT_EQ(r.flushes, 3);
-    EXPECT_EQ(r.after.size(), 5 * Contact::RecordLength);
+    QString lines;
+    for (const char* name : {"Ann", "Bob", "Cy"})
+        lines += ownLine(name, "Lee") + QStringLiteral("\r\n");
+    // First a contact stored with '?': a run again must still know it is on file.
+    const QString header = kOwnHeader + QStringLiteral("\r\n");
+    for (const QString& text : {header + lines, header + ownLine("\u674e", "Wei") + QStringLiteral("\r\n") + lines}) {
+        QTemporaryDir csvDir;
+        const QString csvPath = csvDir.filePath(QStringLiteral("in.csv"));
+        writeBytes(csvPath, text.toUtf8());
+        FaultCase c;
+        c.before = twoOnFile();
+        c.change = FaultCase::Append;
+        c.suffix = importErrorSuffix;
+        c.after = writtenBeforeErrorSentence;
+        c.run = [&](FaultEnv& env) { importContacts(env.platform, env.session.file, {csvPath, true}); };
+        // A second run skips what the first wrote (the duplicate test) and adds the rest.
+        c.rerunGivesAfter = true;
+        const FaultReport r = checkEveryFault(c);
+        const int lines = int(text.count(u'\n')) - 1;
+        EXPECT_EQ(r.writes, lines);
+        EXPECT_EQ(r.flushes, lines);
+        EXPECT_EQ(r.after.size(), (2 + lines) * Contact::RecordLength);
+    }
 }
 
 TEST_F(BadCsvTest, EachBadFileIsAnsweredWithAMessageAndTheContactFileIsUntouched)

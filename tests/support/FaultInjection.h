@@ -72,6 +72,8 @@ struct FaultCase {
     std::function<void(FaultEnv&)> script;
     // The text the error message begins with is errorMessageText(error, suffix).
     QString suffix = defaultErrorSuffix;
+    // What the message adds after that text, given the records the failed run added; none: nothing.
+    std::function<QString(int added)> after;
     // After a failed run the same operation runs again, unscripted faults off, and must give
     // exactly what the clean run gave. Off for operations that are not idempotent (an import).
     bool rerunGivesAfter = true;
@@ -203,12 +205,13 @@ inline FaultReport checkEveryFault(const FaultCase& c)
             EXPECT_EQ(QDir(QFileInfo(env.path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                       QStringList{QFileInfo(env.path).fileName()})
                 << "a temporary file left behind";
+            const int added = int((env.contents().size() - c.before.size()) / Contact::RecordLength);
             int errors = 0;
             for (const RecordedMessage& m : env.platform.messages) {
                 if (m.title != QStringLiteral("Error"))
                     continue;
                 ++errors;
-                EXPECT_EQ(m.text, errorMessageText(kind.error, c.suffix));
+                EXPECT_EQ(m.text, errorMessageText(kind.error, c.suffix) + (c.after ? c.after(added) : QString()));
                 EXPECT_EQ(m.buttons, MessageButtons::RetryCancel);
             }
             EXPECT_EQ(errors, 1) << "the error message is shown once";

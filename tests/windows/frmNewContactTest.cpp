@@ -186,3 +186,21 @@ TEST_F(frmNewContactTest, CloseBoxReturnsAndTheMainWindowsEndClosesItQuietly)
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(main->isVisible());
 }
+
+TEST_F(frmNewContactTest, TextTheFileCannotHoldIsNamedAndNoGoesBackToItsBoxWritingNothing)
+{
+    openFile({});
+    frmNewContact* w = openWindow();
+    typeInto(w->txtACLName, QStringLiteral("Lee"));
+    typeInto(w->txtACNotes, QStringLiteral("Call \U0001F600"));
+    fake->messageAnswers = {MessageAnswer::No};
+    w->cmdSave->click();
+    ASSERT_EQ(fake->messages.size(), 1u);
+    EXPECT_EQ(fake->messages[0].title, QStringLiteral("Characters that cannot be stored"));
+    EXPECT_TRUE(fake->messages[0].text.contains(QStringLiteral("Notes: \U0001F600 (U+1F600) -- saved as \"Call ?\"")));
+    EXPECT_EQ(focusName(), QStringLiteral("txtACNotes"));
+    EXPECT_EQ(bytes().size(), 0);
+    fake->messageAnswers = {MessageAnswer::Yes};
+    w->cmdSave->click();
+    EXPECT_EQ(Contact::fromRecord(bytes()).Notes.trimmed(), QStringLiteral("Call ?"));
+}
