@@ -220,7 +220,7 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
             + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
 
         // The program folder; a folder that cannot be written sends the file beside the contact file.
-        const QString programFolder = platform.programFolder();
+        const QString programFolder = platform.userFilesFolder();
         const QString contactFolder = QFileInfo(request.contactPath).absolutePath();
         out.setFileName(QDir(programFolder).filePath(name));
         errno = 0;
