@@ -1,8 +1,10 @@
 // Printing through a real printer: a cups-pdf queue of the tests' own CUPS server. Each landed
 // PDF is read back and held against the label stock and against the same printout written to a
-// file. cups-pdf's own PPD declares letter paper with no unprintable margins, so CUPS neither
-// scales nor moves the page: a word lands where the file puts it. The landed fonts come back
-// with other ascents, so heights are compared by the middle of each word's box.
+// file. cups-pdf's PPD adds no margins of its own (no hardware margins, every paper imageable to
+// its edges) and the queues print letter paper, so CUPS neither scales nor moves the page: a
+// word lands where the file puts it (across within 0.003 pt here). The fonts come back
+// re-embedded with other ascents, so their boxes are 2 pt shorter; down, words are compared by
+// the middle of their boxes (0.08 pt apart here).
 #include "CupsQueue.h"
 #include "PrintDialogRobot.h"
 #include "batch/BatchTool.h"
