@@ -11,8 +11,9 @@ TEST_ENV   := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=
               LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
               UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
+# What users run, install and package: optimised, no debug symbols. The tests run on it too.
 BUILD      := build
-BUILD_TYPE := RelWithDebInfo
+BUILD_TYPE := Release
 CMAKE_ARGS :=
 TEST_ENV   :=
 endif

@@ -1,4 +1,5 @@
 #include "batch/BatchRequest.h"
+#include "help/Version.h"
 
 #include "print/EnvelopeSizes.h"
 #include "print/PrintCommand.h"
@@ -259,6 +260,12 @@ Parsed parseArguments(const QStringList& arguments)
     if (arguments.isEmpty())
         return usage(QStringLiteral("no command given"));
     const QString first = arguments.first();
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        Parsed parsed;
+        parsed.outcome = Parsed::Version;
+        parsed.text = QStringLiteral("tessaprint-batch %1.%2.%3\n").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+        return parsed;
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
         Parsed parsed;
         parsed.outcome = Parsed::Help;
@@ -333,7 +340,7 @@ QString toolHelp()
         "  export          a contact file to a CSV or text file\n"
         "\n"
         "Printouts go to --pdf FILE or to --printer NAME.\n"
-        "'tessaprint-batch COMMAND --help' describes each command.\n");
+        "'tessaprint-batch COMMAND --help' describes each command; --version shows the version.\n");
 }
 
 QString commandHelp(Command command)
@@ -412,8 +419,9 @@ QString commandHelp(Command command)
                               "(|-separated), NAME being the contact file's name without .DAT.\n\n"
                               "  --file FILE.DAT     the contact file\n"
                               "  --format FORMAT     csv (default) or text\n"
-                              "  --folder DIR        where the file goes (default: Tessaprint's folder, or beside\n"
-                              "                      the contact file when that cannot be written)\n");
+                              "  --folder DIR        where the file goes (default: your documents folder when\n"
+                              "                      installed, the program's folder in a build; beside the\n"
+                              "                      contact file when that cannot be written)\n");
     }
     return toolHelp();
 }

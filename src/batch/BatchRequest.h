@@ -58,9 +58,9 @@ struct Request {
 
 // What the command line asks for.
 struct Parsed {
-    enum Outcome { Run, Help, UsageError } outcome = UsageError;
+    enum Outcome { Run, Help, Version, UsageError } outcome = UsageError;
     Request request;
-    QString text; // the help text, or what is wrong with the command line
+    QString text; // the help or version text, or what is wrong with the command line
 };
 
 // The arguments after the program's name.

@@ -1,6 +1,7 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchPlatform.h"
 #include "batch/PrinterTarget.h"
+#include "platform/ProgramLayout.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const Batch::Parsed parsed = Batch::parseArguments(QGuiApplication::arguments().mid(1));
-    if (parsed.outcome == Batch::Parsed::Help) {
+    if (parsed.outcome == Batch::Parsed::Help || parsed.outcome == Batch::Parsed::Version) {
         out << parsed.text;
         return Batch::kDone;
     }
@@ -40,10 +41,14 @@ int main(int argc, char** argv)
         return Batch::kUsage;
     }
 
-    const Batch::Request& request = parsed.request;
-    // The export goes where the program's own files are, as in the desktop program, unless told.
-    const QString folder = request.folder.isEmpty() ? QGuiApplication::applicationDirPath()
-                                                    : QDir(request.folder).absolutePath();
+    Batch::Request request = parsed.request;
+    // The export goes where the program's own files are, as in the desktop program, unless told;
+    // an installed program's files are not the user's, so it then goes, and says it goes, to
+    // the documents folder.
+    const QString programFolder = QGuiApplication::applicationDirPath();
+    if (request.command == Batch::Command::Export && request.folder.isEmpty() && programLayout(programFolder).installed)
+        request.folder = userDocumentsFolder();
+    const QString folder = request.folder.isEmpty() ? programFolder : QDir(request.folder).absolutePath();
     Batch::BatchPlatform platform(err, request.target, request.copies, folder);
     return Batch::runCommand(platform, request, Batch::printerInstalled);
 }

@@ -28,7 +28,7 @@ enum class Command { New, Open };
 // the user keeps documents.
 QString dialogFolder(Platform& platform)
 {
-    const QString folder = platform.programFolder();
+    const QString folder = platform.userFilesFolder();
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable() ? folder : platform.documentsFolder();
 }

@@ -210,7 +210,7 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
         // The program folder; a folder that cannot be written sends the file beside the contact file.
         // The file is written whole beside its final name and renamed into place, so an export
         // that is interrupted leaves the previous one as it was.
-        const QString programFolder = platform.programFolder();
+        const QString programFolder = platform.userFilesFolder();
         const QString contactFolder = QFileInfo(request.contactPath).absolutePath();
         std::optional<ReplacingFile> out;
         bool beside = false;

@@ -28,7 +28,7 @@ QString helpTarget(HelpAid aid, const QString& programFolder)
 void openHelpAid(Platform& platform, HelpAid aid)
 {
     const bool document = aid == HelpAid::UserManual || aid == HelpAid::StateAbbreviations;
-    platform.openDocument(helpTarget(aid, document ? platform.programFolder() : QString()));
+    platform.openDocument(helpTarget(aid, document ? platform.helpFolder() : QString()));
 }
 
 QString programTitle()

@@ -91,5 +91,10 @@ public:
 
     // The folder of the program file, without a trailing separator.
     virtual QString programFolder() = 0;
+    // Where the help documents lie: the program folder, or the installed program's data folder.
+    virtual QString helpFolder() { return programFolder(); }
+    // Where new contact files and exports go unless the user says otherwise: the program
+    // folder, or the documents folder when the program runs installed.
+    virtual QString userFilesFolder() { return programFolder(); }
     virtual QDate today() = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/ProgramLayout.h"
 #include "platform/QtMapping.h"
 #include "platform/SettingsStore.h"
 
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QDir>
 #include <QUrl>
+#include <utility>
 
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
@@ -49,6 +51,10 @@ void QtPlatform::beep()
 
 std::optional<FileDialogAnswer> QtPlatform::openFileDialog(const FileDialogRequest& request)
 {
+    if (!m_nextFile.isEmpty()) {
+        const QString path = QFileInfo(std::exchange(m_nextFile, QString())).absoluteFilePath();
+        return FileDialogAnswer{path, QFileInfo(path).fileName()};
+    }
     QFileDialog dialog(m_parent, request.title, request.initialFolder, qtFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // New names a file that does not exist yet.
@@ -114,13 +120,22 @@ QString QtPlatform::registryValue(const QString& key, const QString& valueName)
 
 QString QtPlatform::documentsFolder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return userDocumentsFolder();
 }
 
 QString QtPlatform::programFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::helpFolder()
+{
+    return programLayout(programFolder()).helpFolder;
+}
+
+QString QtPlatform::userFilesFolder()
+{
+    return programLayout(programFolder()).installed ? documentsFolder() : programFolder();
 }
 
 QDate QtPlatform::today()

@@ -10,6 +10,9 @@ class QtPlatform : public Platform {
 public:
     // Dialogs are shown over this window (the one in front), when set.
     void setDialogParent(QWidget* parent) { m_parent = parent; }
+    // The next open-file dialog is answered with this file instead of being shown: a contact
+    // file named at start opens exactly as File > Open would open it.
+    void answerNextFileDialog(const QString& path) { m_nextFile = path; }
 
     MessageAnswer messageBox(const QString& text, const QString& title, MessageButtons buttons,
                              MessageIcon icon) override;
@@ -35,8 +38,11 @@ public:
     QString registryValue(const QString& key, const QString& valueName) override;
     QString documentsFolder() override;
     QString programFolder() override;
+    QString helpFolder() override;
+    QString userFilesFolder() override;
     QDate today() override;
 
 private:
     QPointer<QWidget> m_parent;
+    QString m_nextFile;
 };

@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QPen>
 #include <QTextOption>
 
@@ -88,6 +89,15 @@ void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<Pla
 bool printsToFile(const QPrinter& printer)
 {
     return printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
+bool printerCanPrint(const QPrinter& printer)
+{
+    if (printsToFile(printer))
+        return true;
+    // A queue that was stopped or removed since it was chosen would swallow the job unseen.
+    const QPrinterInfo queue = QPrinterInfo::printerInfo(printer.printerName());
+    return !queue.isNull() && queue.state() != QPrinter::Error;
 }
 
 std::unique_ptr<PrinterDevice> printerDeviceFor(Platform& platform, std::unique_ptr<QPrinter> printer,
@@ -215,6 +225,8 @@ void QtPrinterDevice::drawPages()
     // Each copy is a document of its own; in a file, later copies go beside the first.
     if (!m_outputBase.isEmpty() && m_documents > 1)
         m_printer->setOutputFileName(copyFileName(m_outputBase, m_documents));
+    if (!printerCanPrint(*m_printer))
+        throw AppError::printerError();
     QPainter painter;
     if (!painter.begin(m_printer.get()))
         throw AppError::printerError();

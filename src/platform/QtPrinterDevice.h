@@ -62,6 +62,8 @@ void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<Pla
 // True when the QPrinter writes a file (Print to File, PDF, an output file name) rather than
 // feeding paper through a printer.
 bool printsToFile(const QPrinter& printer);
+// False when a printer queue is stopped or gone: the job would never come out of it.
+bool printerCanPrint(const QPrinter& printer);
 
 // The device every printout draws on for a chosen QPrinter: a real printer in the calibration
 // stored for its name (CalibratedDevice.h), a file exactly as laid out. Whatever opens a printer

@@ -68,6 +68,8 @@ public:
     }
     QString documentsFolder() override { return m_inner.documentsFolder(); }
     QString programFolder() override { return m_inner.programFolder(); }
+    QString helpFolder() override { return m_inner.helpFolder(); }
+    QString userFilesFolder() override { return m_inner.userFilesFolder(); }
     QDate today() override { return m_inner.today(); }
 
     // What the printers handed out have drawn, and whether one gave up on a document.

@@ -71,6 +71,7 @@ TEST(BatchTool, HelpGoesToTheStandardOutput)
         {{"--help"}, "Usage: tessaprint-batch COMMAND [OPTIONS] [LINE...]"},
         {{"envelope", "--help"}, "Usage: tessaprint-batch envelope --size N (--pdf FILE | --printer NAME) [OPTIONS] LINE..."},
         {{"report", "-h"}, "Usage: tessaprint-batch report --file FILE.DAT (--pdf FILE | --printer NAME) [OPTIONS]"},
+        {{"--version"}, "tessaprint-batch " TP_PROJECT_VERSION},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -86,6 +86,11 @@ TEST_F(SessionTest, TheDialogsAskInTheProgramFolderForDatFiles)
         EXPECT_EQ(request.initialFolder, platform.programFolder());
         EXPECT_EQ(request.filter, QStringLiteral("Data Files (*.DAT)|*.DAT"));
     }
+    // Installed, where the user's files go, even when the program folder could be written.
+    platform.userFiles = data.path();
+    fileNew(platform, session);
+    ASSERT_EQ(platform.fileRequests.size(), 3u);
+    EXPECT_EQ(platform.fileRequests[2].initialFolder, data.path());
 }
 
 TEST_F(SessionTest, TheDialogsStartInTheDocumentsFolderWhenTheProgramFolderCannotBeWritten)

@@ -148,6 +148,10 @@ TEST_F(ContactExportTest, ContactFileElsewhereIsNamedByItsOwnName)
     EXPECT_EQ(r.outcome, ExportResult::Created);
     EXPECT_EQ(r.path, inProgram("ZAZE_club.csv"));
     EXPECT_TRUE(QFile::exists(r.path));
+    // Installed, it goes where the user's files go, never beside the program.
+    fake.userFiles = elsewhere;
+    EXPECT_EQ(run(ExportKind::Csv).path, QDir(elsewhere).filePath(QStringLiteral("ZAZE_club.csv")));
+    fake.userFiles.clear();
 
     // A program folder that cannot be written: the file goes beside the contact file.
     fake.folder = QDir(dir.path()).filePath(QStringLiteral("no-such-folder"));

@@ -30,7 +30,7 @@ private:
 
 } // namespace
 
-TEST(HelpTargets, DocumentsAreFoundInTheProgramFolderWhateverTheCurrentFolder)
+TEST(HelpTargets, DocumentsAreFoundInTheHelpFolderWhateverTheCurrentFolder)
 {
     FakePlatform fake;
     InAnotherFolder elsewhere;
@@ -43,13 +43,19 @@ TEST(HelpTargets, DocumentsAreFoundInTheProgramFolderWhateverTheCurrentFolder)
         {HelpAid::UserManual, QStringLiteral("vedUvuv.pdf")},
         {HelpAid::StateAbbreviations, QStringLiteral("doz_oruvi_zozuvivozuroz.pdf")},
     };
-    for (const auto& c : cases) {
-        fake.opened.clear();
-        openHelpAid(fake, c.aid);
-        ASSERT_EQ(fake.opened.size(), 1);
-        EXPECT_EQ(fake.opened[0], QDir(fake.folder).filePath(c.file));
-        EXPECT_TRUE(QDir::isAbsolutePath(fake.opened[0]));
+    // Beside the program, as built; in the data folder, as installed.
+    for (const QString& help : {QString(), fake.folder + QStringLiteral("/../share/tessaprint")}) {
+        fake.helpDocuments = help;
+        for (const auto& c : cases) {
+            fake.opened.clear();
+            openHelpAid(fake, c.aid);
+            ASSERT_EQ(fake.opened.size(), 1);
+            EXPECT_EQ(fake.opened[0], QDir::cleanPath(QDir(fake.helpFolder()).filePath(c.file)));
+            EXPECT_TRUE(QDir::isAbsolutePath(fake.opened[0]));
+            EXPECT_FALSE(fake.opened[0].contains(QStringLiteral("..")));
+        }
     }
+    fake.helpDocuments.clear();
     // A folder given with a trailing separator gives the same path.
     EXPECT_EQ(helpTarget(HelpAid::UserManual, fake.folder + u'/'), QDir(fake.folder).filePath(QStringLiteral("vedUvuv.pdf")));
     EXPECT_TRUE(fake.started.isEmpty());

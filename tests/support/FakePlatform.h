@@ -124,6 +124,10 @@ public:
 
     QString clipboard;
     QString folder;
+    // Where the help documents lie, and where new files and exports go; empty: the program
+    // folder, as in a build.
+    QString helpDocuments;
+    QString userFiles;
     QDate todayDate = QDate(2026, 6, 1);
 
     // All documents of every print dialog, in order.
@@ -162,6 +166,8 @@ public:
     }
     QString documentsFolder() override { return documents; }
     QString programFolder() override { return folder; }
+    QString helpFolder() override { return helpDocuments.isEmpty() ? folder : helpDocuments; }
+    QString userFilesFolder() override { return userFiles.isEmpty() ? folder : userFiles; }
     QDate today() override { return todayDate; }
 
 private:
