@@ -9,11 +9,6 @@
 
 #include <cstring>
 
-QString temporaryFileTemplate(const QString& contactPath)
-{
-    return ReplacingFile::temporaryTemplate(contactPath);
-}
-
 bool isMarkedDeleted(const QString& firstName)
 {
     return firstName.startsWith(QLatin1String("*DELETED*"));

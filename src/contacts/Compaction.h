@@ -29,9 +29,5 @@ void rewriteContactFile(ContactFile& file, const RecordEdit& edit);
 // mark, so a failed delete leaves the file exactly as it was.
 void compactContactFile(ContactFile& file, int removeRecordNumber = 0);
 
-// The name pattern of the temporary file for contactPath (QTemporaryFile's XXXXXX): a hidden
-// "Tempf" file in the contact file's folder.
-QString temporaryFileTemplate(const QString& contactPath);
-
 // True when FirstName begins with "*DELETED*".
 bool isMarkedDeleted(const QString& firstName);

@@ -7,9 +7,9 @@
 
 class QFile;
 
-// The one way the contact layer changes files on disk: every write, flush and rename of the
-// contact file and of the compaction's temporary file goes through here, so a test can make
-// the N-th write, flush or rename fail.
+// The one way the contact layer changes files on disk: every write, flush, sync and rename of
+// the contact file and of the temporary files that replace it or an export goes through here, so
+// a test can make the N-th one fail.
 //
 // Failures throw AppError: a real one numbered from errno (FileErrors::fromErrno), an injected
 // write, flush or sync 61 "Disk full", an injected rename 75 "Path/File access error".

@@ -2,6 +2,7 @@
 
 #include "contacts/Compaction.h"
 #include "contacts/ContactFile.h"
+#include "contacts/ReplacingFile.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -65,7 +66,7 @@ protected:
 
 TEST(Compaction, TheTemporaryFileIsHiddenBesideTheContactFile)
 {
-    EXPECT_EQ(temporaryFileTemplate(QStringLiteral("/home/ann/Friends.DAT")),
+    EXPECT_EQ(ReplacingFile::temporaryTemplate(QStringLiteral("/home/ann/Friends.DAT")),
               QStringLiteral("/home/ann/.Friends.DAT.Tempf-XXXXXX"));
     EXPECT_TRUE(isMarkedDeleted(QStringLiteral("*DELETED*  ")));
     EXPECT_TRUE(isMarkedDeleted(QStringLiteral("*DELETED*xy")));

@@ -50,6 +50,16 @@ inline QByteArray recordBytes(const QByteArray& file, int n)
 }
 
 // A file of `count` contacts "Name1".."NameN" written through the layer.
+// Records Name1 Last1 ... NameN LastN as a save writes them.
+inline QByteArray contactsBytes(int count, const QString& reminder = QStringLiteral("1"))
+{
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += makeContact(QStringLiteral("Name%1").arg(i), QStringLiteral("Last%1").arg(i), QString(), reminder)
+                     .toRecord();
+    return bytes;
+}
+
 inline void writeContacts(const QString& path, int count, const QString& reminder = QStringLiteral("1"))
 {
     ContactFile file;

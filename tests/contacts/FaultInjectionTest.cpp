@@ -12,15 +12,6 @@ using namespace faults;
 
 namespace {
 
-QByteArray contactsBytes(int count, const QString& reminder)
-{
-    QByteArray bytes;
-    for (int i = 1; i <= count; ++i)
-        bytes += makeContact(QStringLiteral("Name%1").arg(i), QStringLiteral("Last%1").arg(i), QString(), reminder)
-                     .toRecord();
-    return bytes;
-}
-
 // The delete command's handler around the compaction: one error message for any failure.
 void deleteRecord(FaultEnv& env, int n)
 {

@@ -22,12 +22,7 @@ namespace {
 
 QByteArray fiveContacts()
 {
-    QByteArray bytes;
-    for (int i = 1; i <= 5; ++i)
-        bytes += makeContact(QStringLiteral("Name%1").arg(i), QStringLiteral("Last%1").arg(i), QString(),
-                             QStringLiteral("0"))
-                     .toRecord();
-    return bytes;
+    return contactsBytes(5, QStringLiteral("0"));
 }
 
 // The child's run, to its end or to its kill; what it printed.

@@ -13,12 +13,7 @@ namespace {
 
 QByteArray threeContacts()
 {
-    QByteArray bytes;
-    for (int i = 1; i <= 3; ++i)
-        bytes += makeContact(QStringLiteral("Name%1").arg(i), QStringLiteral("Last%1").arg(i), QString(),
-                             QStringLiteral("0"))
-                     .toRecord();
-    return bytes;
+    return contactsBytes(3, QStringLiteral("0"));
 }
 
 ContactBoxes typedBoxes()
