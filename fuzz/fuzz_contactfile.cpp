@@ -71,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A second handle in the same process only reads: the first holds the file's lock.
     ContactSession session;
     session.file.openReadOnly(path, QString());
-    for (const int order : {ContactList::ByFirstName, ContactList::ByLastName}) {
-        const ContactList::ListingResult listed = ContactList::getReport(platform, session, {ContactList::All, {}, order});
+    for (const ContactList::SortOrder order : {ContactList::SortOrder::ByFirstName, ContactList::SortOrder::ByLastName}) {
+        const ContactList::ListingResult listed = ContactList::getReport(platform, session, {ContactList::SearchMode::All, {}, order});
         records.clear();
         for (std::size_t i = 0; i < listed.lines.size(); ++i) {
             const ContactList::ListLine& line = listed.lines[i];

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const char separator : {',', '|'})
         FUZZ_CHECK(exportLineBytes(record.constData(), separator)
                    == toWindows1252(exportLine(contact, QChar(separator))));
-    for (const int order : {ContactList::ByFirstName, ContactList::ByLastName})
+    for (const ContactList::SortOrder order : {ContactList::SortOrder::ByFirstName, ContactList::SortOrder::ByLastName})
         FUZZ_CHECK(ContactList::listLine(record.constData(), order).count(u'\t') >= 6); // a field may hold a TAB
     const QString found = findEntryText(record.constData());
     FUZZ_CHECK(found.startsWith(QStringView(contact.FirstName).trimmed()));

@@ -428,7 +428,7 @@ void frmLDeded::applyFileResult(const FileCommandResult& result)
     for (QAction* item : {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuImport, mnuExport,
                           mnuSrchContacts})
         item->setEnabled(result.contactCommandsEnabled);
-    setReminderMenus({result.bdayOnEnabled, result.bdayOffEnabled});
+    setReminderMenus({result.canTurnOn, result.canTurnOff});
     txtFileNam->setText(m_session.txtFileNam);
     txtFileTitle->setText(m_session.txtFileTitle);
     if (result.result == FileCommandResult::Quit)
@@ -462,8 +462,8 @@ ReminderMenus frmLDeded::reminderMenus() const
 void frmLDeded::setReminderMenus(const ReminderMenus& menus)
 {
     m_session.reminders = menus;
-    mnuFileBdayOn->setEnabled(menus.bdayOnEnabled);
-    mnuFileBdayOff->setEnabled(menus.bdayOffEnabled);
+    mnuFileBdayOn->setEnabled(menus.canTurnOn);
+    mnuFileBdayOff->setEnabled(menus.canTurnOff);
 }
 
 void frmLDeded::mnuFileBdayOn_Click()

@@ -32,14 +32,15 @@ QString nameOf(Command command)
 }
 
 struct SearchName {
-    int mode;
+    ContactList::SearchMode mode;
     const char* name;
 };
 
+using Mode = ContactList::SearchMode;
 constexpr SearchName kSearches[] = {
-    {ContactList::FirstName, "first-name"}, {ContactList::LastName, "last-name"}, {ContactList::City, "city"},
-    {ContactList::State, "state"},          {ContactList::Zip, "zip"},            {ContactList::Email, "email"},
-    {ContactList::Category, "category"},    {ContactList::Company, "company"},    {ContactList::All, "all"},
+    {Mode::FirstName, "first-name"}, {Mode::LastName, "last-name"}, {Mode::City, "city"},
+    {Mode::State, "state"},          {Mode::Zip, "zip"},            {Mode::Email, "email"},
+    {Mode::Category, "category"},    {Mode::Company, "company"},    {Mode::All, "all"},
 };
 
 // The names --family takes, in the order of specialPrinterFamilies().
@@ -211,16 +212,16 @@ QString readOptions(const QCommandLineParser& parser, Request& r)
                     .arg(field);
             r.searchMode = found->mode;
         }
-        if (r.searchMode != ContactList::All && !has("text"))
+        if (r.searchMode != Mode::All && !has("text"))
             return QStringLiteral("--search %1 needs the text to look for: --text TEXT").arg(value("search"));
-        if (r.searchMode == ContactList::All && has("text"))
+        if (r.searchMode == Mode::All && has("text"))
             return QStringLiteral("--text goes with --search and a field other than all");
         r.searchText = value("text");
         if (has("sort")) {
             if (value("sort") == QLatin1String("first-name"))
-                r.sortOrder = ContactList::ByFirstName;
+                r.sortOrder = ContactList::SortOrder::ByFirstName;
             else if (value("sort") == QLatin1String("last-name"))
-                r.sortOrder = ContactList::ByLastName;
+                r.sortOrder = ContactList::SortOrder::ByLastName;
             else
                 return QStringLiteral("--sort is first-name or last-name, not '%1'").arg(value("sort"));
         }

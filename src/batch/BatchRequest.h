@@ -43,9 +43,9 @@ struct Request {
     QString contactFile;
     bool create = false; // import: a missing contact file is created
     int waitSeconds = 5; // import: how long to wait while another Tessaprint holds the file
-    int searchMode = ContactList::All;
+    ContactList::SearchMode searchMode = ContactList::SearchMode::All;
     QString searchText;
-    int sortOrder = ContactList::ByFirstName;
+    ContactList::SortOrder sortOrder = ContactList::SortOrder::ByFirstName;
     QString csvFile;
     ExportKind exportKind = ExportKind::Csv;
     QString folder; // export: where the file goes instead of the program folder

@@ -3,6 +3,7 @@
 #include "contacts/Compaction.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/RecordView.h"
 #include "platform/Platform.h"
 
 #include <QStringList>
@@ -17,7 +18,7 @@ ReminderMenus rewriteAll(Platform& platform, ContactFile& file, ReminderMenus cu
         // One rewrite of the whole file: after a crash at any moment it is all old or all new.
         const char value = on ? '1' : '0';
         rewriteContactFile(file, [value](int, char* record) {
-            record[Contact::fieldOffset(Contact::FieldCount - 1)] = value;
+            record[Contact::fieldOffset(RecordField::BirthdayReminder)] = value;
             return true;
         });
     } catch (...) {
@@ -80,15 +81,14 @@ void runBirthdayCheck(Platform& platform, ContactFile& file)
     // Only a contact whose BirthdayReminder is "1" can be reminded, and the text needs four
     // fields: the others of a record are never decoded. The messages wait until the file has
     // been read, so a reminder on screen never holds the file mid-read.
-    constexpr int FirstNameField = 0, LastNameField = 2, BirthdateField = 13, ReminderField = 18;
-    const int reminderOffset = Contact::fieldInfo(ReminderField).offset;
-    const int birthdateOffset = Contact::fieldInfo(BirthdateField).offset;
+    using F = RecordField;
     QStringList texts;
-    file.forEachRecord([&](int, const char* record) {
-        if (record[reminderOffset] != '1')
+    file.forEachRecord([&](int, const char* bytes) {
+        const RecordView record(bytes);
+        if (record.flag(F::BirthdayReminder) != '1')
             return;
         // Most records hold eight digits or eight spaces: settle those from the bytes.
-        const char* date = record + birthdateOffset;
+        const char* date = record.bytes(F::Birthdate).data();
         if (std::all_of(date, date + 8, [](char c) { return c == ' '; }))
             return;
         if (std::all_of(date, date + 8, [](char c) { return c >= '0' && c <= '9'; })) {
@@ -99,9 +99,9 @@ void runBirthdayCheck(Platform& platform, ContactFile& file)
         }
         Contact contact;
         contact.BirthdayReminder = QStringLiteral("1");
-        contact.Birthdate = Contact::fieldFromRecord(record, BirthdateField);
-        contact.FirstName = Contact::fieldFromRecord(record, FirstNameField);
-        contact.LastName = Contact::fieldFromRecord(record, LastNameField);
+        contact.Birthdate = record.text(F::Birthdate);
+        contact.FirstName = record.text(F::FirstName);
+        contact.LastName = record.text(F::LastName);
         if (const std::optional<QString> text = birthdayReminderText(contact, today))
             texts << *text;
     });

@@ -13,14 +13,14 @@ class Platform;
 // on = mnuFileBdayOn disabled and mnuFileBdayOff enabled; off = the opposite;
 // no file / empty file just opened = both disabled.
 struct ReminderMenus {
-    bool bdayOnEnabled = false;  // mnuFileBdayOn.Enabled
-    bool bdayOffEnabled = false; // mnuFileBdayOff.Enabled
+    bool canTurnOn = false;  // shown as mnuFileBdayOn.Enabled
+    bool canTurnOff = false; // shown as mnuFileBdayOff.Enabled
 
     static ReminderMenus on() { return {false, true}; }
     static ReminderMenus off() { return {true, false}; }
     static ReminderMenus none() { return {false, false}; }
     // What a save writes into BirthdayReminder: "1" when mnuFileBdayOn is disabled.
-    bool remindersOn() const { return !bdayOnEnabled; }
+    bool remindersOn() const { return !canTurnOn; }
     bool operator==(const ReminderMenus&) const = default;
 };
 

@@ -3,6 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
+// The 19 fields in record order; the value is the field's place in the record.
+enum class RecordField : int {
+    FirstName, MiddleInitial, LastName, Street1, Street2, City, State, Zip, Country,
+    HomePhone, CellPhone, WorkPhone, Email, Birthdate, Category, Notes, Company,
+    IncludeCompany, BirthdayReminder,
+};
+
 // One record of the contact file: 19 fixed-width text fields, 18 '|' and CR LF,
 // 513 bytes, Windows-1252. Offsets: FirstName 0, MiddleInitial 12, LastName 14, ...,
 // IncludeCompany 508, BirthdayReminder 510, CR LF 511.
@@ -44,6 +51,8 @@ struct Contact {
             offset += FieldWidths[f] + 1;
         return offset;
     }
+    static constexpr int fieldOffset(RecordField f) { return fieldOffset(static_cast<int>(f)); }
+    static constexpr int fieldWidth(RecordField f) { return FieldWidths[static_cast<int>(f)]; }
 
     // Field i (0-based, in record order) by index, for code that walks all fields.
     struct FieldInfo {
@@ -55,6 +64,8 @@ struct Contact {
     static const FieldInfo& fieldInfo(int i);
     QString& field(int i) { return this->*fieldInfo(i).member; }
     const QString& field(int i) const { return this->*fieldInfo(i).member; }
+    QString& field(RecordField f) { return field(static_cast<int>(f)); }
+    const QString& field(RecordField f) const { return field(static_cast<int>(f)); }
 
     // A record read from beyond the end of the file: every field all spaces.
     static Contact blank();

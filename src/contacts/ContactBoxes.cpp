@@ -24,20 +24,25 @@ QString contactBoxLabel(ContactBox box)
     return QString::fromLatin1(labels[static_cast<int>(box)]);
 }
 
-int contactBoxField(ContactBox box)
+RecordField contactBoxField(ContactBox box)
 {
-    // Contact's field order; the boxes follow the window's tab order.
-    static const int fields[ContactBoxes::Count] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 13, 9, 10, 11, 12, 14, 15};
+    // The boxes follow the window's tab order.
+    using F = RecordField;
+    static const F fields[ContactBoxes::Count] = {
+        F::FirstName, F::MiddleInitial, F::LastName,  F::Street1,   F::Street2,   F::City,
+        F::State,     F::Zip,           F::Country,   F::Company,   F::Birthdate, F::HomePhone,
+        F::CellPhone, F::WorkPhone,     F::Email,     F::Category,  F::Notes,
+    };
     return fields[static_cast<int>(box)];
 }
 
-QString contactFieldLabel(int field)
+QString contactFieldLabel(RecordField field)
 {
     for (int b = 0; b < ContactBoxes::Count; ++b) {
         if (contactBoxField(static_cast<ContactBox>(b)) == field)
             return contactBoxLabel(static_cast<ContactBox>(b));
     }
-    return QString::fromLatin1(Contact::fieldInfo(field).name);
+    return QString::fromLatin1(Contact::fieldInfo(static_cast<int>(field)).name);
 }
 
 ContactBoxes boxesFromRecord(const Contact& record)

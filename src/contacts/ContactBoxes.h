@@ -43,10 +43,10 @@ struct ContactBoxes {
 const char* contactBoxName(ContactBox box);
 // The box's label on the window without its colon ("First Name"), for messages that name it.
 QString contactBoxLabel(ContactBox box);
-// The record field (Contact::field index) the box fills.
-int contactBoxField(ContactBox box);
+// The record field the box fills.
+RecordField contactBoxField(ContactBox box);
 // A record field as messages name it: its box's label, or the field's own name.
-QString contactFieldLabel(int field);
+QString contactFieldLabel(RecordField field);
 
 // A record as the contact windows show it: every field trimmed, the birth date as
 // MM/DD/YYYY (or empty), the check box from the numeric value of IncludeCompany.

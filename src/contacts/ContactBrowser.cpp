@@ -15,15 +15,16 @@
 QString findEntryText(const char* record)
 {
     // The three name fields lie side by side at the start of the record.
-    constexpr int NameBytes = Contact::fieldOffset(3);
+    using F = RecordField;
+    constexpr int NameBytes = Contact::fieldOffset(F::Street1);
     QChar decoded[NameBytes];
     decodeWindows1252(QByteArrayView(record, NameBytes), decoded);
-    const auto name = [&decoded](int i) {
-        return QStringView(decoded + Contact::fieldOffset(i), Contact::FieldWidths[i]).trimmed();
+    const auto name = [&decoded](F f) {
+        return QStringView(decoded + Contact::fieldOffset(f), Contact::fieldWidth(f)).trimmed();
     };
-    const QStringView first = name(0);
-    const QStringView middle = name(1);
-    const QStringView last = name(2);
+    const QStringView first = name(F::FirstName);
+    const QStringView middle = name(F::MiddleInitial);
+    const QStringView last = name(F::LastName);
     QString text(first.size() + middle.size() + last.size() + 2, Qt::Uninitialized);
     QChar* out = std::copy(first.begin(), first.end(), text.data());
     *out++ = u' ';
@@ -163,7 +164,7 @@ BrowserResult ContactBrowser::save(const ContactBoxes& boxes, bool remindersOn)
     BrowserResult result;
     result.boxes = saved.boxes;
     result.focus = saved.focus;
-    result.enableBdayOff = saved.enableBdayOff;
+    result.reminderWritten = saved.reminderWritten;
     switch (saved.outcome) {
     case ContactSaveResult::Saved:
         result.outcome = BrowserResult::Done;

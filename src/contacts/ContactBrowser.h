@@ -39,7 +39,7 @@ struct BrowserResult {
     bool enableEditing = false;                 // the boxes, the check box, Save, Delete, Print Label
     std::optional<ContactBox> focus;            // after a refused save
     bool focusCancel = false;                   // focus to cmdCancel
-    bool enableBdayOff = false;                 // a save wrote BirthdayReminder "1"
+    bool reminderWritten = false;               // a save wrote BirthdayReminder "1"
 };
 
 enum class BrowserStep { First, Previous, Next, Last };

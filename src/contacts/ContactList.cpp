@@ -1,6 +1,7 @@
 #include "contacts/ContactList.h"
 
 #include "contacts/FieldText.h"
+#include "contacts/RecordView.h"
 #include "contacts/SortOrder.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/Windows1252.h"
@@ -9,27 +10,11 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <optional>
 
 namespace ContactList {
 
 namespace {
-
-QByteArrayView fieldBytes(const char* record, int i)
-{
-    return QByteArrayView(record + Contact::fieldOffset(i), Contact::FieldWidths[i]);
-}
-
-// A space byte is a space character in 1252, so trimming the bytes trims the text.
-QByteArrayView trimSpaceBytes(QByteArrayView bytes)
-{
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && bytes[begin] == ' ')
-        ++begin;
-    while (end > begin && bytes[end - 1] == ' ')
-        --end;
-    return bytes.sliced(begin, end - begin);
-}
 
 QChar* writeMiddle(QChar* out, QByteArrayView middleInitial)
 {
@@ -54,35 +39,21 @@ QChar* writePhone(QChar* out, QByteArrayView phone)
     return std::fill_n(start, BlankPhoneWidth, QChar(u' '));
 }
 
-const QString* searchedField(const Contact& record, int mode)
+// The field a search looks in; none when every record is listed.
+std::optional<RecordField> searchedField(SearchMode mode)
 {
     switch (mode) {
-    case FirstName: return &record.FirstName;
-    case LastName: return &record.LastName;
-    case City: return &record.City;
-    case State: return &record.State;
-    case Zip: return &record.Zip;
-    case Email: return &record.Email;
-    case Category: return &record.Category;
-    case Company: return &record.Company;
-    default: return nullptr;
+    case SearchMode::FirstName: return RecordField::FirstName;
+    case SearchMode::LastName: return RecordField::LastName;
+    case SearchMode::City: return RecordField::City;
+    case SearchMode::State: return RecordField::State;
+    case SearchMode::Zip: return RecordField::Zip;
+    case SearchMode::Email: return RecordField::Email;
+    case SearchMode::Category: return RecordField::Category;
+    case SearchMode::Company: return RecordField::Company;
+    case SearchMode::All: break;
     }
-}
-
-// The searched field's place in the record; -1 when every record is listed.
-int searchedFieldIndex(int mode)
-{
-    switch (mode) {
-    case FirstName: return 0;
-    case LastName: return 2;
-    case City: return 5;
-    case State: return 6;
-    case Zip: return 7;
-    case Email: return 12;
-    case Category: return 14;
-    case Company: return 16;
-    default: return -1;
-    }
+    return std::nullopt;
 }
 
 const QCollator& listCollator()
@@ -105,25 +76,25 @@ TextAt textOf(const std::vector<ListLine>& lines)
 const std::vector<SearchOption>& searchOptions()
 {
     static const std::vector<SearchOption> options{
-        {FirstName, QStringLiteral("First name"), QStringLiteral("First name Search"), QStringLiteral("First name")},
-        {LastName, QStringLiteral("Last name"), QStringLiteral("Last name Search"), QStringLiteral("Last name")},
-        {City, QStringLiteral("City"), QStringLiteral("City Search"), QStringLiteral("City")},
-        {State, QStringLiteral("State"), QStringLiteral("State Search"), QStringLiteral("State")},
-        {Zip, QStringLiteral("Zip code"), QStringLiteral("Zip code Search"), QStringLiteral("Zip")},
-        {Email, QStringLiteral("Email address"), QStringLiteral("Email address Search"), QStringLiteral("Email")},
-        {Category, QStringLiteral("Category"), QStringLiteral("Category Search"), QStringLiteral("Category")},
-        {All, QStringLiteral("View all contacts without searching"), QString(), QString()},
-        {Company, QStringLiteral("Company name"), QStringLiteral("Company Search"), QStringLiteral("Company name")},
+        {SearchMode::FirstName, QStringLiteral("First name"), QStringLiteral("First name Search"), QStringLiteral("First name")},
+        {SearchMode::LastName, QStringLiteral("Last name"), QStringLiteral("Last name Search"), QStringLiteral("Last name")},
+        {SearchMode::City, QStringLiteral("City"), QStringLiteral("City Search"), QStringLiteral("City")},
+        {SearchMode::State, QStringLiteral("State"), QStringLiteral("State Search"), QStringLiteral("State")},
+        {SearchMode::Zip, QStringLiteral("Zip code"), QStringLiteral("Zip code Search"), QStringLiteral("Zip")},
+        {SearchMode::Email, QStringLiteral("Email address"), QStringLiteral("Email address Search"), QStringLiteral("Email")},
+        {SearchMode::Category, QStringLiteral("Category"), QStringLiteral("Category Search"), QStringLiteral("Category")},
+        {SearchMode::All, QStringLiteral("View all contacts without searching"), QString(), QString()},
+        {SearchMode::Company, QStringLiteral("Company name"), QStringLiteral("Company Search"), QStringLiteral("Company name")},
     };
     return options;
 }
 
-const SearchOption& searchOption(int code)
+const SearchOption& searchOption(SearchMode code)
 {
     const auto& options = searchOptions();
     const auto found = std::find_if(options.begin(), options.end(),
                                     [code](const SearchOption& o) { return o.code == code; });
-    return found != options.end() ? *found : options.at(All);
+    return found != options.end() ? *found : options.at(static_cast<std::size_t>(SearchMode::All));
 }
 
 QString heading()
@@ -134,21 +105,23 @@ QString heading()
            + QStringLiteral("Email Address");
 }
 
-QString listLine(const char* record, int sortOrder)
+QString listLine(const char* bytes, SortOrder sortOrder)
 {
-    const QByteArrayView first = trimSpaceBytes(fieldBytes(record, 0));
-    const QByteArrayView middle = fieldBytes(record, 1);
-    const QByteArrayView last = trimSpaceBytes(fieldBytes(record, 2));
-    const int columns[] = {5, 6, 7}; // City, State, Zip
+    using F = RecordField;
+    const RecordView record(bytes);
+    const QByteArrayView first = record.trimmed(F::FirstName);
+    const QByteArrayView middle = record.bytes(F::MiddleInitial);
+    const QByteArrayView last = record.trimmed(F::LastName);
+    const F columns[] = {F::City, F::State, F::Zip};
     // ", " and " " or " " alone, then "M. "; six TABs; each phone shown at most 22 wide.
     qsizetype longest = first.size() + last.size() + 6 + 6 + 2 * BlankPhoneWidth;
-    for (int i : columns)
-        longest += fieldBytes(record, i).size();
-    longest += fieldBytes(record, 12).size();
+    for (F f : columns)
+        longest += record.bytes(f).size();
+    longest += record.bytes(F::Email).size();
     // Decoded straight into the line: one allocation a line counts at 100,000 of them.
     QString line(longest, Qt::Uninitialized);
     QChar* out = line.data();
-    if (sortOrder == ByLastName) {
+    if (sortOrder == SortOrder::ByLastName) {
         out = decodeWindows1252(last, out);
         *out++ = u',';
         *out++ = u' ';
@@ -161,39 +134,39 @@ QString listLine(const char* record, int sortOrder)
         out = writeMiddle(out, middle);
         out = decodeWindows1252(last, out);
     }
-    for (int i : columns) {
+    for (F f : columns) {
         *out++ = u'\t';
-        out = decodeWindows1252(fieldBytes(record, i), out);
+        out = decodeWindows1252(record.bytes(f), out);
     }
     *out++ = u'\t';
-    out = writePhone(out, fieldBytes(record, 9));
+    out = writePhone(out, record.bytes(F::HomePhone));
     *out++ = u'\t';
-    out = writePhone(out, fieldBytes(record, 10));
+    out = writePhone(out, record.bytes(F::CellPhone));
     *out++ = u'\t';
-    out = decodeWindows1252(fieldBytes(record, 12), out);
+    out = decodeWindows1252(record.bytes(F::Email), out);
     Q_ASSERT(out - line.constData() <= longest);
     line.truncate(out - line.constData());
     return line;
 }
 
-QString listLine(const Contact& record, int sortOrder)
+QString listLine(const Contact& record, SortOrder sortOrder)
 {
     return listLine(record.toRecord().constData(), sortOrder);
 }
 
-bool fieldMatches(QStringView field, int searchMode, const QString& searchText)
+bool fieldMatches(QStringView field, SearchMode searchMode, const QString& searchText)
 {
-    const QStringView value = trimSpacesView(field);
+    const QStringView value = trimSpaces(field);
     if (value.isEmpty())
         return false;
     // ZIP codes are compared exactly; every other field ignores letter case.
-    return value.contains(searchText, searchMode == Zip ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    return value.contains(searchText, searchMode == SearchMode::Zip ? Qt::CaseSensitive : Qt::CaseInsensitive);
 }
 
-bool matches(const Contact& record, int searchMode, const QString& searchText)
+bool matches(const Contact& record, SearchMode searchMode, const QString& searchText)
 {
-    const QString* field = searchedField(record, searchMode);
-    return !field || fieldMatches(*field, searchMode, searchText);
+    const std::optional<RecordField> field = searchedField(searchMode);
+    return !field || fieldMatches(record.field(*field), searchMode, searchText);
 }
 
 bool lineBefore(const QString& a, const QString& b)
@@ -230,7 +203,7 @@ QString searchDisplay(const Search& search, int found)
     return label + QStringLiteral(" = ") + search.text;
 }
 
-QString askSearchText(Platform& platform, int code)
+QString askSearchText(Platform& platform, SearchMode code)
 {
     return platform.inputBox(QStringLiteral("Search For: "), searchOption(code).promptTitle, QString());
 }
@@ -240,13 +213,13 @@ ListingResult getReport(Platform& platform, ContactSession& session, const Searc
     ListingResult result;
     try {
         // A line is made from the record's bytes; only the searched field is decoded apart.
-        const int searchedIndex = searchedFieldIndex(search.mode);
+        const std::optional<RecordField> searchedIn = searchedField(search.mode);
         QString searched; // keeps its storage from one record to the next
         SortKeys keys(listCollator());
         keys.reserve(session.file.recordCount());
         session.file.forEachRecord([&](int n, const char* bytes) {
-            if (searchedIndex >= 0) {
-                Contact::fieldFromRecord(bytes, searchedIndex, searched);
+            if (searchedIn) {
+                RecordView(bytes).text(*searchedIn, searched);
                 if (!fieldMatches(searched, search.mode, search.text))
                     return;
             }
@@ -262,7 +235,7 @@ ListingResult getReport(Platform& platform, ContactSession& session, const Searc
         return result;
     }
     const int found = static_cast<int>(result.lines.size());
-    result.searchDisplayVisible = search.mode != All;
+    result.searchDisplayVisible = search.mode != SearchMode::All;
     result.searchDisplay = searchDisplay(search, found);
     result.totalCaption = QStringLiteral("Contacts Found = ") + QString::number(found);
     if (found == 0) {
@@ -282,7 +255,8 @@ OpenedContact openListedContact(Platform& platform, ContactSession& session, int
         // Record numbers are positions: after another program removed or changed contacts,
         // the number may name someone else.
         const QByteArray bytes = opened.record.toRecord();
-        if (shownLine != listLine(bytes.constData(), ByFirstName) && shownLine != listLine(bytes.constData(), ByLastName))
+        if (shownLine != listLine(bytes.constData(), SortOrder::ByFirstName)
+            && shownLine != listLine(bytes.constData(), SortOrder::ByLastName))
             throw AppError::refusal(
                 63, QStringLiteral("Bad record number"),
                 QStringLiteral("This contact has been changed or removed in the contact file since the list was "

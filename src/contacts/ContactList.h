@@ -18,37 +18,37 @@ class Platform;
 //   model->append(std::move(r.lines))          // already sorted, each carrying its record number
 namespace ContactList {
 
-// SearchMode codes.
-enum : int {
+// Which field a search looks in; the values are the search's codes.
+enum class SearchMode : int {
     FirstName = 0, LastName = 1, City = 2, State = 3, Zip = 4, Email = 5, Category = 6,
     All = 7, Company = 8,
 };
-// SortOrder: lines begin with the first name (0) or the last name (1).
-enum : int { ByFirstName = 0, ByLastName = 1 };
+// Whether lines begin with the first name (0) or the last name (1).
+enum class SortOrder : int { ByFirstName = 0, ByLastName = 1 };
 
 struct SearchOption {
-    int code;
+    SearchMode code;
     QString caption;     // the option's caption
     QString promptTitle; // title of the "Search For: " prompt; empty for All
     QString fieldLabel;  // shown before " = " after listing; empty for All
 };
 // The nine options in the order they are laid out.
 const std::vector<SearchOption>& searchOptions();
-const SearchOption& searchOption(int code);
+const SearchOption& searchOption(SearchMode code);
 
 // The column headings above the list (122 characters).
 QString heading();
 
 // One record's line: name part, then City, State, Zip, home, cell and Email, TAB-separated,
 // the fields padded as stored so that the columns line up.
-QString listLine(const Contact& record, int sortOrder);
+QString listLine(const Contact& record, SortOrder sortOrder);
 // The same from a record's 513 bytes as the file holds them.
-QString listLine(const char* record, int sortOrder);
+QString listLine(const char* record, SortOrder sortOrder);
 
 // Whether the record is listed by this search.
-bool matches(const Contact& record, int searchMode, const QString& searchText);
+bool matches(const Contact& record, SearchMode searchMode, const QString& searchText);
 // The same for the searched field's value as stored.
-bool fieldMatches(QStringView field, int searchMode, const QString& searchText);
+bool fieldMatches(QStringView field, SearchMode searchMode, const QString& searchText);
 
 struct ListLine {
     QString text;
@@ -64,9 +64,9 @@ void sortLines(std::vector<ListLine>& lines);
 int sortedPosition(const QStringList& sortedTexts, const QString& text);
 
 struct Search {
-    int mode = All;
+    SearchMode mode = SearchMode::All;
     QString text;
-    int sortOrder = ByFirstName;
+    SortOrder sortOrder = SortOrder::ByFirstName;
 };
 
 // Lines of every matching record, record numbers from 1, sorted.
@@ -76,7 +76,7 @@ std::vector<ListLine> listRecords(const QVector<Contact>& records, const Search&
 QString searchDisplay(const Search& search, int found);
 
 // Asks the "Search For: " prompt for the option's field; Cancel gives empty text.
-QString askSearchText(Platform& platform, int code);
+QString askSearchText(Platform& platform, SearchMode code);
 
 struct ListingResult {
     enum Outcome { Listed, NoneFound, Retry, Cancel } outcome = Listed;

@@ -3,6 +3,7 @@
 #include "contacts/Birthdate.h"
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
+#include "contacts/FieldText.h"
 #include "contacts/StoredText.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
@@ -19,14 +20,6 @@ QString withoutLeadingSpaces(const QString& text)
     while (i < text.size() && text[i] == u' ')
         ++i;
     return text.mid(i);
-}
-
-QString trimmedSpaces(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ')
-        --end;
-    return withoutLeadingSpaces(text.left(end));
 }
 
 // The phone clean-up: "(555) 123-4567" becomes "555-123-4567".
@@ -175,7 +168,7 @@ Contact buildRecord(ContactBoxes& boxes, bool remindersOn)
 {
     Contact c;
     const auto field = [&boxes](B b) { return withoutLeadingSpaces(boxes[b]); };
-    c.FirstName = trimmedSpaces(boxes[B::txtACFName]);
+    c.FirstName = trimSpaces(boxes[B::txtACFName]);
     c.MiddleInitial = withoutLeadingSpaces(boxes[B::txtACMiddleInit].toUpper());
     c.LastName = field(B::txtACLName);
     c.Street1 = field(B::txtACFStreet);
@@ -235,7 +228,7 @@ ContactSaveResult save(Platform& platform, ContactFile& file, Write write, int r
         }
         file.write(recordNumber, check.record);
         result.recordWritten = recordNumber;
-        result.enableBdayOff = remindersOn;
+        result.reminderWritten = remindersOn;
 
         platform.messageBox(QStringLiteral("S A V E D"),
                             write == Write::Append ? QStringLiteral("Contact saved to file")
@@ -278,7 +271,7 @@ std::vector<UnstorableBox> unstorableBoxes(const SaveCheck& check)
                 continue;
             // The record holds the date rearranged; the box shows it as typed.
             const QString stored =
-                box == B::txtACBirthdate ? storedText(check.boxes[box]).stored : trimmedSpaces(field.text.stored);
+                box == B::txtACBirthdate ? storedText(check.boxes[box]).stored : trimSpaces(field.text.stored);
             boxes.push_back({box, field.text.unstorable, stored});
         }
     }

@@ -17,7 +17,7 @@ class Platform;
 //       const ContactSaveResult r = saveNewContact(platform, session.file, readBoxes(), remindersOn);
 //       writeBoxes(r.boxes);                 // clean-ups stay in the boxes, even after a refusal
 //       if (r.focus) box(*r.focus)->setFocus();
-//       if (r.enableBdayOff) main.mnuFileBdayOff->setEnabled(true);
+//       if (r.reminderWritten) session.reminders.canTurnOff = true;
 //       if (r.outcome == Saved || r.outcome == Cancel) close the window;
 //   }
 enum class SaveVariant { Add, Edit };
@@ -59,7 +59,7 @@ struct ContactSaveResult {
     } outcome = Refused;
     ContactBoxes boxes;               // what the boxes and the check box hold now
     std::optional<ContactBox> focus;  // set after a refusal that names a box
-    bool enableBdayOff = false;       // a "1" reached the file: mnuFileBdayOff enabled
+    bool reminderWritten = false;     // a "1" reached the file: reminders can be turned off
     int recordWritten = 0;
 };
 

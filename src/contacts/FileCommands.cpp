@@ -92,8 +92,8 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
 
         if (command == Command::New) {
             // Reminders on, installer file back.
-            result.bdayOnEnabled = ReminderMenus::on().bdayOnEnabled;
-            result.bdayOffEnabled = ReminderMenus::on().bdayOffEnabled;
+            result.canTurnOn = ReminderMenus::on().canTurnOn;
+            result.canTurnOff = ReminderMenus::on().canTurnOff;
             restoreInstallerFile(platform);
             return result;
         }
@@ -105,8 +105,8 @@ FileCommandResult run(Platform& platform, ContactSession& session, Command comma
         if (count > 0)
             menus = session.file.read(1).BirthdayReminder == QLatin1String("1") ? ReminderMenus::on()
                                                                                 : ReminderMenus::off();
-        result.bdayOnEnabled = menus.bdayOnEnabled;
-        result.bdayOffEnabled = menus.bdayOffEnabled;
+        result.canTurnOn = menus.canTurnOn;
+        result.canTurnOff = menus.canTurnOff;
 
         // Open: the birthday check.
         if (applyBeforeCheck)

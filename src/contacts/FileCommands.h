@@ -18,8 +18,8 @@ class Platform;
 //   }
 //   apply(r): setWindowTitle(r.caption); cmdAddContact, cmdFindContact, mnuAdd, mnuEdit,
 //       mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuImport, mnuExport, mnuSrchContacts
-//       .setEnabled(r.contactCommandsEnabled); mnuFileBdayOn.setEnabled(r.bdayOnEnabled);
-//       mnuFileBdayOff.setEnabled(r.bdayOffEnabled); txtFileNam/txtFileTitle from the session.
+//       .setEnabled(r.contactCommandsEnabled); mnuFileBdayOn.setEnabled(r.canTurnOn);
+//       mnuFileBdayOff.setEnabled(r.canTurnOff); txtFileNam/txtFileTitle from the session.
 //
 //   Exit: fileClose(session), then close the window; its unload calls closeAtProgramEnd().
 //
@@ -35,8 +35,8 @@ struct FileCommandResult {
     enum Outcome { Opened, Cancelled, Closed, Retry, Quit } result = Closed;
     QString caption = QStringLiteral("Tessaprint");
     bool contactCommandsEnabled = false;
-    bool bdayOnEnabled = false;  // mnuFileBdayOn
-    bool bdayOffEnabled = false; // mnuFileBdayOff
+    bool canTurnOn = false;  // reminders can be turned on (File menu)
+    bool canTurnOff = false; // and off
 };
 
 // Called by fileOpen with the Opened result just before the birthday check, so that the

@@ -98,7 +98,7 @@ QVector<UnstorableField> unstorableFields(const Contact& record)
     for (int i = 0; i < Contact::FieldCount; ++i) {
         StoredText text = storedText(record.field(i), Contact::fieldInfo(i).width);
         if (!text.unstorable.isEmpty())
-            fields.push_back({i, std::move(text)});
+            fields.push_back({static_cast<RecordField>(i), std::move(text)});
     }
     return fields;
 }

@@ -33,7 +33,7 @@ inline const QString unstorableTitle = QStringLiteral("Characters that cannot be
 QString describeCharacters(const QVector<char32_t>& characters);
 
 struct UnstorableField {
-    int field; // Contact::field index
+    RecordField field;
     StoredText text;
 };
 // The fields of a record to be written that hold characters the file cannot, each taken as far

@@ -1,5 +1,7 @@
 #include "exchange/ComposerParse.h"
 
+#include "contacts/FieldText.h"
+
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
@@ -46,17 +48,6 @@ qsizetype find(qsizetype from, const QString& text, const QString& what,
 bool contains(const QString& text, const QString& what) { return text.contains(what, Qt::CaseSensitive); }
 
 QString removed(QString text, const QString& what) { return text.remove(what, Qt::CaseSensitive); }
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == u' ')
-        ++start;
-    while (end > start && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
 
 QString trimLeading(const QString& text)
 {

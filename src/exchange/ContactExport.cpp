@@ -75,8 +75,9 @@ bool isTrimmedByte(char b)
     return u == 0x20 || (u >= 0x09 && u <= 0x0D) || u == 0xA0;
 }
 
-// The field without the white space around it.
-QByteArrayView trimmedField(const char* from, int width)
+// The field without the white space around it: the export trims as QString::trimmed() does,
+// wider than the padding's spaces.
+QByteArrayView withoutWhiteSpace(const char* from, int width)
 {
     const char* end = from + width;
     // Padding is spaces: skipped eight at a time, the last of them found in one word.
@@ -103,12 +104,12 @@ QByteArrayView trimmedField(const char* from, int width)
 // Copies field Field of the record without the white space around it; returns the end of
 // what it kept. The field's whole width is written, a copy of fixed size the compiler makes
 // without a call; the next column writes over what lies past the end.
-template <int Field>
+template <RecordField Field>
 char* copyTrimmed(char* out, const char* record)
 {
-    constexpr int Width = Contact::FieldWidths[Field];
+    constexpr int Width = Contact::fieldWidth(Field);
     const char* field = record + Contact::fieldOffset(Field);
-    const QByteArrayView kept = trimmedField(field, Width);
+    const QByteArrayView kept = withoutWhiteSpace(field, Width);
     if (kept.data() == field)
         std::memcpy(out, field, Width);
     else // white space before the text: rare
@@ -126,20 +127,25 @@ char* copyPart(char* out, QByteArrayView text, qsizetype from, qsizetype count)
     return out + n;
 }
 
-// Export column order, as field numbers of the record.
-constexpr int kExportFields[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 9, 10, 11, 12, 13, 14, 15};
-constexpr int kBirthdateField = 13;
+// Export column order.
+constexpr RecordField kExportFields[] = {
+    RecordField::FirstName, RecordField::MiddleInitial, RecordField::LastName,  RecordField::Street1,
+    RecordField::Street2,   RecordField::City,          RecordField::State,     RecordField::Zip,
+    RecordField::Country,   RecordField::Company,       RecordField::IncludeCompany,
+    RecordField::HomePhone, RecordField::CellPhone,     RecordField::WorkPhone, RecordField::Email,
+    RecordField::Birthdate, RecordField::Category,      RecordField::Notes,
+};
 // Every field, the separators and the two dashes of a birth date fit in this.
 constexpr int kMaxLineBytes = Contact::RecordLength + 8;
 
-template <int Field>
+template <RecordField Field>
 char* writeColumn(char* out, const char* record)
 {
-    if constexpr (Field != kBirthdateField) {
+    if constexpr (Field != RecordField::Birthdate) {
         return copyTrimmed<Field>(out, record);
     } else {
         // As birthdateForExport: characters 5-6, "-", 7-8, "-", 1-4 of the trimmed value.
-        const QByteArrayView b = trimmedField(record + Contact::fieldOffset(Field), Contact::FieldWidths[Field]);
+        const QByteArrayView b = withoutWhiteSpace(record + Contact::fieldOffset(Field), Contact::fieldWidth(Field));
         if (b.isEmpty())
             return out;
         out = copyPart(out, b, 4, 2);
@@ -158,7 +164,7 @@ char* writeColumns(char* out, const char* record, char separator, std::index_seq
             *out++ = separator;
         out = writeColumn<decltype(field)::value>(out, record);
     };
-    (column(std::integral_constant<int, kExportFields[Column]>{}, Column == 0), ...);
+    (column(std::integral_constant<RecordField, kExportFields[Column]>{}, Column == 0), ...);
     return out;
 }
 

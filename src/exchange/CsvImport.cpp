@@ -4,6 +4,7 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileErrors.h"
+#include "contacts/RecordView.h"
 #include "contacts/StoredText.h"
 #include "exchange/CsvLayouts.h"
 #include "exchange/CsvText.h"
@@ -85,11 +86,10 @@ DuplicateIndex::DuplicateIndex(const QVector<Contact>& onFile)
 
 DuplicateIndex::DuplicateIndex(ContactFile& file)
 {
-    constexpr int FirstNameField = 0, LastNameField = 2, EmailField = 12;
-    file.forEachRecord([this](int, const char* record) {
-        add(Contact::fieldFromRecord(record, FirstNameField).trimmed(),
-            Contact::fieldFromRecord(record, LastNameField).trimmed(),
-            Contact::fieldFromRecord(record, EmailField).trimmed());
+    file.forEachRecord([this](int, const char* bytes) {
+        const RecordView record(bytes);
+        add(record.text(RecordField::FirstName).trimmed(), record.text(RecordField::LastName).trimmed(),
+            record.text(RecordField::Email).trimmed());
     });
     finish();
 }

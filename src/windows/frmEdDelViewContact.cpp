@@ -211,8 +211,8 @@ void frmEdDelViewContact::apply(BrowserResult result)
         loadFindList(std::move(*result.findList));
     if (result.enableEditing)
         setEditingEnabled(true);
-    if (result.enableBdayOff)
-        m_main.session().reminders.bdayOffEnabled = true;
+    if (result.reminderWritten)
+        m_main.session().reminders.canTurnOff = true;
     if (result.focus)
         box(*result.focus)->setFocus();
     if (result.focusCancel)

@@ -99,8 +99,8 @@ void frmNewContact::cmdSave_Click()
     const bool remindersOn = m_main.session().reminders.remindersOn();
     const ContactSaveResult result = saveNewContact(m_platform, m_main.session().file, readBoxes(), remindersOn);
     writeBoxes(result.boxes);
-    if (result.enableBdayOff)
-        m_main.session().reminders.bdayOffEnabled = true;
+    if (result.reminderWritten)
+        m_main.session().reminders.canTurnOff = true;
     if (result.focus)
         box(*result.focus)->setFocus();
     if (result.outcome == ContactSaveResult::Saved || result.outcome == ContactSaveResult::Cancel)

@@ -150,8 +150,10 @@ void frmViewAll::connectHandlers()
     const QRadioButton* searchFields[] = {optSearchFName, optSearchLName, optSearchCity, optSearchState,
                                           optSearchZip,   optSearchEmail, optSearchCat};
     for (int code = 0; code < 7; ++code)
-        connect(searchFields[code], &QRadioButton::clicked, this, [this, code] { optSearch_Click(code); });
-    connect(optSearchCompany, &QRadioButton::clicked, this, [this] { optSearch_Click(ContactList::Company); });
+        connect(searchFields[code], &QRadioButton::clicked, this,
+                [this, code] { optSearch_Click(static_cast<ContactList::SearchMode>(code)); });
+    connect(optSearchCompany, &QRadioButton::clicked, this,
+            [this] { optSearch_Click(ContactList::SearchMode::Company); });
     connect(optSearchAll, &QRadioButton::clicked, this, &frmViewAll::optSearchAll_Click);
     connect(optFnameSort, &QRadioButton::clicked, this, &frmViewAll::optFnameSort_Click);
     connect(optLnameSort, &QRadioButton::clicked, this, &frmViewAll::optLnameSort_Click);
@@ -196,18 +198,18 @@ void frmViewAll::loadState()
     lblSearchDisplay->hide();
     lblTotContacts->clear();
     SearchText.clear();
-    SearchMode = ContactList::All;
-    SortOrder = ContactList::ByFirstName;
+    SearchMode = ContactList::SearchMode::All;
+    SortOrder = ContactList::SortOrder::ByFirstName;
     cmdACGetReport->setFocus();
 }
 
-void frmViewAll::optSearch_Click(int code)
+void frmViewAll::optSearch_Click(ContactList::SearchMode code)
 {
-    const QRadioButton* option = code == ContactList::Company ? optSearchCompany : nullptr;
+    const QRadioButton* option = code == ContactList::SearchMode::Company ? optSearchCompany : nullptr;
     if (!option) {
         const QRadioButton* fields[] = {optSearchFName, optSearchLName, optSearchCity, optSearchState,
                                         optSearchZip,   optSearchEmail, optSearchCat};
-        option = fields[code];
+        option = fields[static_cast<int>(code)];
     }
     if (option->isChecked())
         SearchMode = code;
@@ -220,21 +222,21 @@ void frmViewAll::optSearch_Click(int code)
 void frmViewAll::optSearchAll_Click()
 {
     if (optSearchAll->isChecked())
-        SearchMode = ContactList::All;
+        SearchMode = ContactList::SearchMode::All;
     lblSearchDisplay->hide();
 }
 
 void frmViewAll::optFnameSort_Click()
 {
     if (optFnameSort->isChecked())
-        SortOrder = ContactList::ByFirstName;
+        SortOrder = ContactList::SortOrder::ByFirstName;
     cmdACGetReport->setFocus();
 }
 
 void frmViewAll::optLnameSort_Click()
 {
     if (optLnameSort->isChecked())
-        SortOrder = ContactList::ByLastName;
+        SortOrder = ContactList::SortOrder::ByLastName;
     cmdACGetReport->setFocus();
 }
 

@@ -68,14 +68,14 @@ public:
     QAction* mnuVAAbout;
 
     // Window state.
-    int SearchMode = 7;
+    ContactList::SearchMode SearchMode = ContactList::SearchMode::All;
     QString SearchText;
-    int SortOrder = 0;
+    ContactList::SortOrder SortOrder = ContactList::SortOrder::ByFirstName;
 
     TabStopDelegate* listTabStops() const { return m_tabStops; }
 
 public slots:
-    void optSearch_Click(int code);
+    void optSearch_Click(ContactList::SearchMode code);
     void optSearchAll_Click();
     void optFnameSort_Click();
     void optLnameSort_Click();

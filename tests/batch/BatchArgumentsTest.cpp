@@ -117,9 +117,9 @@ TEST(BatchArguments, OptionsBecomeTheRequest)
     p = parseArguments(words("report --file Friends.DAT --pdf r.pdf --search zip --text 454 --sort last-name"));
     ASSERT_EQ(p.outcome, Parsed::Run) << p.text.toStdString();
     EXPECT_EQ(p.request.contactFile, "Friends.DAT");
-    EXPECT_EQ(p.request.searchMode, ContactList::Zip);
+    EXPECT_EQ(p.request.searchMode, ContactList::SearchMode::Zip);
     EXPECT_EQ(p.request.searchText, "454");
-    EXPECT_EQ(p.request.sortOrder, ContactList::ByLastName);
+    EXPECT_EQ(p.request.sortOrder, ContactList::SortOrder::ByLastName);
 
     p = parseArguments(words("export --file F.DAT --format text --folder /tmp"));
     ASSERT_EQ(p.outcome, Parsed::Run) << p.text.toStdString();

@@ -369,7 +369,7 @@ TEST(BatchCommands, ListingsSayWhenNothingIsFoundAndExportGoesToTheFolder)
     for (Command command : {Command::ListLabels, Command::Report}) {
         FakePlatform fake;
         Request r = onFile(command, dat);
-        r.searchMode = ContactList::City;
+        r.searchMode = ContactList::SearchMode::City;
         r.searchText = QStringLiteral("Vegas");
         EXPECT_EQ(runCommand(fake, r, {}), kRefused);
         ASSERT_EQ(fake.messages.size(), 1u);

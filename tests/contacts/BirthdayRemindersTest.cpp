@@ -167,8 +167,8 @@ TEST_F(EnableTest, EnableOnFiftyContactsRewritesExactlyTheReminderByte)
     const ReminderMenus menus = enableBirthdayReminders(platform, file, ReminderMenus::off());
     expectOnlyTheReminderByteIs('1');
     EXPECT_EQ(menus, ReminderMenus::on());
-    EXPECT_FALSE(menus.bdayOnEnabled);
-    EXPECT_TRUE(menus.bdayOffEnabled);
+    EXPECT_FALSE(menus.canTurnOn);
+    EXPECT_TRUE(menus.canTurnOff);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("Birthday Reminders have been turned on."));
     EXPECT_EQ(platform.messages[0].title, QStringLiteral("Birthday reminders enabled"));

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 using namespace ContactList;
+using enum ContactList::SearchMode;
+using enum ContactList::SortOrder;
 
 namespace {
 
@@ -57,7 +59,7 @@ TEST(ContactList, LinesShowTheNameThenPaddedColumnsSeparatedBySixTabs)
                              + full.Email;
     const struct {
         Contact record;
-        int sortOrder;
+        SortOrder sortOrder;
         QString expected;
     } cases[] = {
         {person("John", "M", "Smith", "217-555-0101", "(217) 555-0199"), ByFirstName,
@@ -93,7 +95,7 @@ TEST(ContactList, HeadingIsTheColumnTitlesInOneHundredTwentyTwoCharacters)
 TEST(ContactList, MatchingIgnoresCaseExceptForZipAndTrimsOnlyTheField)
 {
     const struct {
-        int mode;
+        SearchMode mode;
         QString field; // the value stored in the searched field
         QString search;
         bool matches;
@@ -134,7 +136,7 @@ TEST(ContactList, MatchingIgnoresCaseExceptForZipAndTrimsOnlyTheField)
         default: break;
         }
         EXPECT_EQ(matches(asRead(record), c.mode, c.search), c.matches)
-            << c.mode << " '" << c.field.toStdString() << "' / '" << c.search.toStdString() << "'";
+            << int(c.mode) << " '" << c.field.toStdString() << "' / '" << c.search.toStdString() << "'";
     }
 }
 

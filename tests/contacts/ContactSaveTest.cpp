@@ -329,7 +329,7 @@ TEST_F(ContactSaveFileTest, AddAppendsTheRecordBytes)
     const ContactSaveResult result = saveNewContact(fake, file, boxes, true);
     ASSERT_EQ(result.outcome, ContactSaveResult::Saved);
     EXPECT_EQ(result.recordWritten, 4);
-    EXPECT_TRUE(result.enableBdayOff);
+    EXPECT_TRUE(result.reminderWritten);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, QStringLiteral("S A V E D"));
     EXPECT_EQ(fake.messages[0].title, QStringLiteral("Contact saved to file"));
@@ -356,7 +356,7 @@ TEST_F(ContactSaveFileTest, EditOverwritesOnlyItsRecord)
     boxes[B::txtACCity] = QStringLiteral("Ely");
     const ContactSaveResult result = saveChangedContact(fake, file, 2, boxes, false);
     ASSERT_EQ(result.outcome, ContactSaveResult::Saved);
-    EXPECT_FALSE(result.enableBdayOff);
+    EXPECT_FALSE(result.reminderWritten);
     EXPECT_EQ(fake.messages.back().title, QStringLiteral("Changes saved"));
 
     const QByteArray bytes = readBytes(path);
@@ -378,7 +378,7 @@ TEST_F(ContactSaveFileTest, RefusalWritesNothingAndErrorsOfferRetryAndCancel)
     ContactSaveResult result = saveNewContact(fake, file, refused, true);
     EXPECT_EQ(result.outcome, ContactSaveResult::Refused);
     EXPECT_EQ(result.focus, B::txtACEmail);
-    EXPECT_FALSE(result.enableBdayOff);
+    EXPECT_FALSE(result.reminderWritten);
     EXPECT_EQ(fake.messages.back().title, kIncorrect);
     EXPECT_EQ(fake.messages.back().icon, MessageIcon::None);
 
@@ -407,7 +407,7 @@ TEST_F(ContactSaveFileTest, RefusalWritesNothingAndErrorsOfferRetryAndCancel)
         fake.messageAnswers = {row.answer};
         result = row.save();
         EXPECT_EQ(result.outcome, row.outcome);
-        EXPECT_FALSE(result.enableBdayOff);
+        EXPECT_FALSE(result.reminderWritten);
         EXPECT_EQ(fake.messages.back().text, row.message);
         EXPECT_EQ(fake.messages.back().title, QStringLiteral("Error"));
         EXPECT_EQ(fake.messages.back().buttons, MessageButtons::RetryCancel);

@@ -26,8 +26,8 @@ protected:
     {
         EXPECT_EQ(r.caption, QStringLiteral("Tessaprint"));
         EXPECT_FALSE(r.contactCommandsEnabled);
-        EXPECT_FALSE(r.bdayOnEnabled);
-        EXPECT_FALSE(r.bdayOffEnabled);
+        EXPECT_FALSE(r.canTurnOn);
+        EXPECT_FALSE(r.canTurnOff);
         EXPECT_FALSE(session.isOpen());
         EXPECT_TRUE(session.txtFileNam.isEmpty());
         EXPECT_TRUE(session.txtFileTitle.isEmpty());
@@ -51,8 +51,8 @@ TEST_F(SessionTest, NewOnAnExistingFileKeepsItsContactsAndTurnsRemindersOn)
     EXPECT_EQ(r.result, FileCommandResult::Opened);
     EXPECT_EQ(r.caption, QStringLiteral("Tessaprint  [Friends]"));
     EXPECT_TRUE(r.contactCommandsEnabled);
-    EXPECT_FALSE(r.bdayOnEnabled); // reminders on, whatever record 1 holds
-    EXPECT_TRUE(r.bdayOffEnabled);
+    EXPECT_FALSE(r.canTurnOn); // reminders on, whatever record 1 holds
+    EXPECT_TRUE(r.canTurnOff);
     EXPECT_EQ(session.txtFileNam, path);
     EXPECT_EQ(session.txtFileTitle, QStringLiteral("Friends"));
     ASSERT_TRUE(session.isOpen());
@@ -126,8 +126,8 @@ TEST_F(SessionTest, OpenOfAnEmptyFileDisablesBothBirthdayItems)
     const FileCommandResult r = fileOpen(platform, session);
     EXPECT_EQ(r.result, FileCommandResult::Opened);
     EXPECT_TRUE(r.contactCommandsEnabled);
-    EXPECT_FALSE(r.bdayOnEnabled);
-    EXPECT_FALSE(r.bdayOffEnabled);
+    EXPECT_FALSE(r.canTurnOn);
+    EXPECT_FALSE(r.canTurnOff);
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -136,15 +136,15 @@ TEST_F(SessionTest, OpenTakesTheReminderStateFromRecordOne)
     writeContacts(path, 2, QStringLiteral("1"));
     choose(path);
     FileCommandResult r = fileOpen(platform, session);
-    EXPECT_FALSE(r.bdayOnEnabled);
-    EXPECT_TRUE(r.bdayOffEnabled);
+    EXPECT_FALSE(r.canTurnOn);
+    EXPECT_TRUE(r.canTurnOff);
 
     const QString off = data.filePath(QStringLiteral("Off.DAT"));
     writeContacts(off, 2, QStringLiteral("0"));
     choose(off);
     r = fileOpen(platform, session);
-    EXPECT_TRUE(r.bdayOnEnabled);
-    EXPECT_FALSE(r.bdayOffEnabled);
+    EXPECT_TRUE(r.canTurnOn);
+    EXPECT_FALSE(r.canTurnOff);
     EXPECT_EQ(session.txtFileNam, off);
     EXPECT_EQ(r.caption, QStringLiteral("Tessaprint  [Off]"));
 }

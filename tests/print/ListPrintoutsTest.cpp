@@ -61,7 +61,7 @@ TEST(ContactReport, PrintsTitleFileHeadingAndEachLinesPartsAtTheirColumns)
     john = Contact::fromRecord(john.toRecord());
     const QString longName = QString(29, u'n'); // the name part ends past column 30
     const QStringList lines{
-        ContactList::listLine(john, ContactList::ByFirstName),
+        ContactList::listLine(john, ContactList::SortOrder::ByFirstName),
         QString(28, u'm') + QStringLiteral("\tFits"),
         longName + QStringLiteral("\tPushed"),
         QStringLiteral("   pasted without tabs  "),

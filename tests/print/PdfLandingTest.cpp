@@ -218,7 +218,7 @@ TEST(PdfLanding, SelectedListLinesPrintTheirColumnsAtTheListsTabStops)
     const Book b = thirtyOneContacts();
     QStringList lines;
     for (int n : {0, 9})
-        lines << ContactList::listLine(b.records[n], ContactList::ByFirstName);
+        lines << ContactList::listLine(b.records[n], ContactList::SortOrder::ByFirstName);
     lines[1].replace(QStringLiteral("Alexandra"), QStringLiteral("Al"));
     ASSERT_EQ(printContactReport(platform, {lines, {0, 1}, {}, false, QStringLiteral("Patients")}),
               PrintOutcome::Printed);

@@ -104,8 +104,8 @@ TEST_F(ViewAllTest, BothMenuItemsOpenItInTheChoosingStateAndCloseReturnsToTheMai
         EXPECT_TRUE(list()->cmdACGetReport->isEnabled());
         EXPECT_FALSE(list()->cmdPrintLabels->isEnabled());
         EXPECT_FALSE(list()->mnuPrint->isEnabled());
-        EXPECT_EQ(list()->SearchMode, 7);
-        EXPECT_EQ(list()->SortOrder, 0);
+        EXPECT_EQ(list()->SearchMode, ContactList::SearchMode::All);
+        EXPECT_EQ(list()->SortOrder, ContactList::SortOrder::ByFirstName);
         EXPECT_EQ(list()->lblTotContacts->text(), QString());
         EXPECT_FALSE(list()->lblSearchDisplay->isVisible());
         EXPECT_EQ(count(), 0);
@@ -128,11 +128,11 @@ TEST_F(ViewAllTest, SearchPromptThenGetReportListsSortedLinesCarryingRecordNumbe
     EXPECT_EQ(fake->prompts[0].prompt, QStringLiteral("Search For: "));
     EXPECT_EQ(fake->prompts[0].title, QStringLiteral("Last name Search"));
     EXPECT_EQ(fake->prompts[0].defaultAnswer, QString());
-    EXPECT_EQ(list()->SearchMode, 1);
+    EXPECT_EQ(list()->SearchMode, ContactList::SearchMode::LastName);
     EXPECT_EQ(list()->lblSearchDisplay->text(), QStringLiteral("smi"));
     EXPECT_TRUE(list()->lblSearchDisplay->isVisible());
     list()->optLnameSort->click();
-    EXPECT_EQ(list()->SortOrder, 1);
+    EXPECT_EQ(list()->SortOrder, ContactList::SortOrder::ByLastName);
     list()->cmdACGetReport->click();
 
     const QStringList texts = lines();
@@ -141,7 +141,7 @@ TEST_F(ViewAllTest, SearchPromptThenGetReportListsSortedLinesCarryingRecordNumbe
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Smith, Al \t")));
     EXPECT_TRUE(texts[2].startsWith(QStringLiteral("SMITHERS, Di \t")));
     EXPECT_EQ(records(), (std::vector<int>{2, 1, 4}));
-    EXPECT_EQ(texts[1], ContactList::listLine(window->session().file.read(1), 1));
+    EXPECT_EQ(texts[1], ContactList::listLine(window->session().file.read(1), ContactList::SortOrder::ByLastName));
     EXPECT_FALSE(list()->frSearch->isVisible());
     EXPECT_FALSE(list()->frSortOrder->isVisible());
     EXPECT_EQ(list()->txtViewAllHeader->text(), ContactList::heading());
