@@ -3,7 +3,7 @@
 #include "app/frmLDeded.h"
 #include "bench/BenchPlatform.h"
 #include "bench/BenchSupport.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "windows/frmViewAll.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/QtTextMeasure.h"
+#include "platform/qt/QtTextMeasure.h"
 
 #include <QObject>
 

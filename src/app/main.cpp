@@ -1,6 +1,6 @@
 #include "app/StartArguments.h"
 #include "app/frmLDeded.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QIcon>

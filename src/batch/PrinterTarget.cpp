@@ -1,6 +1,6 @@
 #include "batch/PrinterTarget.h"
 
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 
 #include <QPageSize>
 #include <QPrinter>

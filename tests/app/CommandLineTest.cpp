@@ -1,7 +1,7 @@
 #include "app/StartArguments.h"
 #include "app/frmLDeded.h"
 #include "contacts/ContactFile.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>

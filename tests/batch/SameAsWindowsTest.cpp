@@ -4,7 +4,7 @@
 #include "BatchTool.h"
 #include "app/frmLDeded.h"
 #include "contacts/ContactFile.h"
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 #include "support/FakePlatform.h"
 #include "support/PdfPrinter.h"
 #include "support/PdfWords.h"

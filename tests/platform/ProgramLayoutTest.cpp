@@ -1,5 +1,5 @@
 #include "platform/ProgramLayout.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "platform/QtMapping.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtMapping.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

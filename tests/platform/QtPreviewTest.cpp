@@ -1,5 +1,5 @@
-#include "platform/QtPlatform.h"
-#include "platform/QtPreview.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtPreview.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "platform/PrinterCalibration.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QDir>
 #include <QFile>

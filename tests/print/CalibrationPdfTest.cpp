@@ -1,5 +1,5 @@
 #include "platform/CalibratedDevice.h"
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 #include "print/CalibrationSheet.h"
 #include "print/LinePrinter.h"
 #include "support/FakePlatform.h"

@@ -2,7 +2,7 @@
 #include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "print/LabelStock.h"
-#include "platform/QtTextMeasure.h"
+#include "platform/qt/QtTextMeasure.h"
 #include "print/LineFit.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"

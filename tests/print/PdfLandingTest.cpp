@@ -5,7 +5,7 @@
 #include "print/ListLabels.h"
 #include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 #include "print/PrintCommand.h"
 #include "print/ReturnAddressSheet.h"
 

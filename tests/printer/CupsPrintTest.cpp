@@ -9,7 +9,7 @@
 #include "PrintDialogRobot.h"
 #include "batch/BatchTool.h"
 #include "platform/PrinterCalibration.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "print/ComposerFixture.h"
 #include "print/PrintCommand.h"
 #include "support/PdfPrinter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 #include "support/FakePlatform.h"
 
 #include <QPageSize>

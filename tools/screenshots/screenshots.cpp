@@ -4,7 +4,7 @@
 
 #include "app/frmLDeded.h"
 #include "help/frmLMAbout.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "print/LabelPositions.h"
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"

@@ -1,4 +1,4 @@
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 
 #include "platform/AppError.h"
 #include "platform/CalibratedDevice.h"

@@ -1,6 +1,6 @@
-#include "platform/QtTextMeasure.h"
+#include "platform/qt/QtTextMeasure.h"
 
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPrinterDevice.h"
 
 #include <QFontMetricsF>
 

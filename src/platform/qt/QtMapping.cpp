@@ -1,4 +1,4 @@
-#include "platform/QtMapping.h"
+#include "platform/qt/QtMapping.h"
 
 #include <QAbstractButton>
 #include <QEvent>

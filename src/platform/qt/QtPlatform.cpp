@@ -1,7 +1,7 @@
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include "platform/ProgramLayout.h"
-#include "platform/QtMapping.h"
+#include "platform/qt/QtMapping.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>

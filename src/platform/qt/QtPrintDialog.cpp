@@ -1,6 +1,6 @@
-#include "platform/QtMapping.h"
-#include "platform/QtPrinterDevice.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtMapping.h"
+#include "platform/qt/QtPrinterDevice.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QPageSize>
 #include <QPrintDialog>

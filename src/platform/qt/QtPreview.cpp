@@ -1,7 +1,7 @@
-#include "platform/QtPreview.h"
+#include "platform/qt/QtPreview.h"
 
-#include "platform/QtPlatform.h"
-#include "platform/QtPrinterDevice.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtPrinterDevice.h"
 
 #include <QAction>
 #include <QCoreApplication>
