@@ -133,6 +133,9 @@ bool DuplicateIndex::matches(const Contact& working) const
         return true;
     const QString first = storedText(working.FirstName.trimmed()).stored;
     const QString last = storedText(working.LastName.trimmed()).stored;
+    // Two empty names are contained in every record's: a line with an e-mail alone would match all.
+    if (first.isEmpty() && last.isEmpty())
+        return false;
     const auto namesMatch = [&](int index) {
         if (!m_lastNames[index].contains(last))
             return false;

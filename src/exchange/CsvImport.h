@@ -65,8 +65,8 @@ QString writtenBeforeErrorSentence(int written);
 
 // Appends the contacts of the CSV file that are not on file yet. The records on file when the
 // import starts are read once; a line matching one of them (same e-mail, or first and last
-// name contained in a record's) is skipped, and so is a line without first name, last name
-// and e-mail. Every record goes through ContactFile::write.
+// name contained in a record's, not both empty) is skipped, and so is a line without first
+// name, last name and e-mail. Every record goes through ContactFile::write.
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request);
 
 // The duplicate test over the records on file. Built once per import: the e-mails sorted, the

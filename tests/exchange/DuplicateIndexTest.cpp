@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 // The index must answer exactly what comparing a line with every record answers: same
-// trimmed e-mail, or both trimmed names contained (exact case) in one record's names.
+// trimmed e-mail, or both trimmed names contained (exact case) in one record's names, unless
+// both names are empty.
 namespace {
 
 bool bruteForce(const QVector<Contact>& onFile, const Contact& w)
@@ -13,7 +14,9 @@ bool bruteForce(const QVector<Contact>& onFile, const Contact& w)
     for (const Contact& c : onFile) {
         if (c.Email.trimmed() == w.Email.trimmed())
             return true;
-        if (c.FirstName.trimmed().contains(w.FirstName.trimmed()) && c.LastName.trimmed().contains(w.LastName.trimmed()))
+        const QString first = w.FirstName.trimmed(), last = w.LastName.trimmed();
+        if ((!first.isEmpty() || !last.isEmpty()) && c.FirstName.trimmed().contains(first)
+            && c.LastName.trimmed().contains(last))
             return true;
     }
     return false;
