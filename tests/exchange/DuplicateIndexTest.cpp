@@ -27,8 +27,9 @@ bool bruteForce(const QVector<Contact>& onFile, const Contact& w)
 TEST(DuplicateIndexFromFile, AnswersAsComparingWithEveryRecord)
 {
     // Short names over a small alphabet, so that containment of every kind occurs:
-    // one-character and empty names, a pair at the end, repeated pairs, case.
-    const QStringList names = {"", "a", "b", "ab", "ba", "aba", "abab", "bab", "Ab", "aB", "bb", "a b", " ab"};
+    // one-character and empty names, a pair at the end, repeated pairs and runs of three, case.
+    const QStringList names = {"", "a", "b", "ab", "ba", "aba", "abab", "bab", "Ab", "aB", "bb", "a b", " ab",
+                               "abcab", "bca"};
     QVector<Contact> onFile;
     for (int i = 0; i < 60; ++i) {
         Contact c = Contact::blank();
