@@ -22,7 +22,7 @@ const char* const kHeaders[] = {
     "Language,Internet Free Busy,Notes,E-mail Address,E-mail 2 Address,E-mail 3 Address,Primary Phone,Home Phone,"
     "Home Phone 2,Mobile Phone,Pager,Home Fax,Home Address,Home Street,Home Street 2,Home City,Home State",
     // address book
-    "First Name,Last Name,Name,E-mail Address",
+    "Title,First Name,Last Name,Name,E-mail Address",
     // own export
     "First Name,MI,Last Name,Street1,Street2,City,State,Zip,Country,Company,Include Company in Address,"
     "Home Phone,Cell Phone,Work Phone,Email,Birthdate,Category,Notes",
@@ -54,6 +54,10 @@ const char* const kHeaders[] = {
     "Home ZipCode,Home Country,Work Address,Work Address 2,Work City,Work State,Work ZipCode,Work Country,"
     "Job Title,Department,Organization,Web Page 1,Web Page 2,Birth Year,Birth Month,Birth Day,Custom 1,"
     "Custom 2,Custom 3,Custom 4,Notes,",
+    // Outlook Express
+    "First Name,Last Name,Middle Name,Name,Nickname,E-mail Address,Home Street,Home City,Home Postal Code,"
+    "Home State,Home Country/Region,Home Phone,Mobile Phone,Business Street,Business City,Business Phone,"
+    "Company,Notes",
 };
 constexpr size_t kHeaderCount = sizeof(kHeaders) / sizeof(kHeaders[0]);
 

@@ -112,8 +112,8 @@ std::optional<std::vector<ContactList::ListLine>> listContacts(Platform& platfor
 {
     const ContactList::ListingResult listed =
         ContactList::getReport(platform, session, {request.searchMode, request.searchText, request.sortOrder});
-    // Nothing found is said by its message; an empty printout would say nothing more.
-    if (listed.outcome != ContactList::ListingResult::Listed)
+    // Nothing found is said by its message, and then printed as the window prints its empty list.
+    if (listed.outcome != ContactList::ListingResult::Listed && listed.outcome != ContactList::ListingResult::NoneFound)
         return std::nullopt;
     return listed.lines;
 }
@@ -132,7 +132,9 @@ int printListed(Platform& platform, const Request& request)
         for (const ContactList::ListLine& line : *lines)
             records.push_back(line.record);
         ContactFile& file = session.file;
-        return statusOf(printListLabels(platform, records, [&file](int record) { return file.read(record); })
+        // Nobody to ask whether labels that will not fit go out anyway: they do, with a warning.
+        return statusOf(printListLabels(platform, records, [&file](int record) { return file.read(record); },
+                                        UnfitLabels::Warn)
                         == PrintOutcome::Printed);
     }
     ReportRequest report;

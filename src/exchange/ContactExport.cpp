@@ -54,6 +54,16 @@ QString exportHeader(QChar separator)
     return names.join(separator);
 }
 
+QString exportCell(const QString& value, QChar separator)
+{
+    const bool needsQuotes = value.contains(separator) || value.contains(u'"') || value.contains(u'\r')
+        || value.contains(u'\n');
+    if (!needsQuotes)
+        return value;
+    QString quoted = value;
+    return u'"' + quoted.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
 QString exportLine(const Contact& c, QChar separator)
 {
     const QStringList values = {c.FirstName.trimmed(), c.MiddleInitial.trimmed(), c.LastName.trimmed(),
@@ -62,7 +72,11 @@ QString exportLine(const Contact& c, QChar separator)
                                 c.Company.trimmed(),   c.IncludeCompany.trimmed(), c.HomePhone.trimmed(),
                                 c.CellPhone.trimmed(), c.WorkPhone.trimmed(),     c.Email.trimmed(),
                                 birthdateForExport(c.Birthdate), c.Category.trimmed(), c.Notes.trimmed()};
-    return values.join(separator);
+    QStringList cells;
+    cells.reserve(values.size());
+    for (const QString& value : values)
+        cells << exportCell(value, separator);
+    return cells.join(separator);
 }
 
 namespace {
@@ -129,8 +143,36 @@ char* copyPart(char* out, QByteArrayView text, qsizetype from, qsizetype count)
 // Export column order, as field numbers of the record.
 constexpr int kExportFields[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 9, 10, 11, 12, 13, 14, 15};
 constexpr int kBirthdateField = 13;
-// Every field, the separators and the two dashes of a birth date fit in this.
-constexpr int kMaxLineBytes = Contact::RecordLength + 8;
+// Every field quoted with each of its characters a quote, the separators and the two dashes
+// of a birth date fit in this, and so does the last field's full width written past them.
+constexpr int kMaxLineBytes = 2 * Contact::RecordLength + 64;
+
+// As exportCell: the bytes [start, end) in quotes, their quotes doubled, when they hold the
+// separator, a quote or a line break. Returns the new end.
+char* quoteIfNeeded(char* start, char* end, char separator)
+{
+    qsizetype quotes = 0;
+    bool needed = false;
+    for (const char* p = start; p < end; ++p) {
+        if (*p == '"')
+            ++quotes;
+        else if (*p == separator || *p == '\r' || *p == '\n')
+            needed = true;
+    }
+    if (!needed && quotes == 0)
+        return end;
+    // From the back, so the text moves into its place in one pass.
+    char* const newEnd = end + quotes + 2;
+    char* w = newEnd;
+    *--w = '"';
+    for (const char* p = end; p > start;) {
+        *--w = *--p;
+        if (*p == '"')
+            *--w = '"';
+    }
+    *--w = '"';
+    return newEnd;
+}
 
 template <int Field>
 char* writeColumn(char* out, const char* record)
@@ -156,7 +198,8 @@ char* writeColumns(char* out, const char* record, char separator, std::index_seq
     const auto column = [&](auto field, bool first) {
         if (!first)
             *out++ = separator;
-        out = writeColumn<decltype(field)::value>(out, record);
+        char* const start = out;
+        out = quoteIfNeeded(start, writeColumn<decltype(field)::value>(out, record), separator);
     };
     (column(std::integral_constant<int, kExportFields[Column]>{}, Column == 0), ...);
     return out;

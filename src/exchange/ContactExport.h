@@ -34,7 +34,10 @@ ExportResult exportContacts(Platform& platform, ContactFile& file, const ExportR
 
 // "First Name,MI,Last Name,...,Notes" with the kind's separator.
 QString exportHeader(QChar separator);
-// The record's fields trimmed, the birth date as MM-DD-YYYY, joined as they are.
+// The value as one cell: in quotes, its quotes doubled, only where it holds the separator, a
+// quote or a line break (RFC 4180), so spreadsheets and the import read it back whole.
+QString exportCell(const QString& value, QChar separator);
+// The record's fields trimmed, the birth date as MM-DD-YYYY, each as exportCell writes it.
 QString exportLine(const Contact& contact, QChar separator);
 // exportLine of the record's contact, already in Windows-1252 and without its CR LF, built from
 // the record's bytes without decoding them (the export's way through a large file).

@@ -60,6 +60,8 @@ CsvLayout detectCsvLayout(const CsvRecord& firstRecord)
         return CsvLayout::Outlook;
     if (line.startsWith(QLatin1String("First Name,Last Name,Display Name,Nickname,Primary Email")))
         return CsvLayout::Thunderbird;
+    if (isOutlookExpressHeader(firstRecord.cells))
+        return CsvLayout::OutlookExpress;
 
     if (line.contains(QLatin1String("Yahoo! Phone")) || line.contains(QLatin1String("Yahoo Phone")))
         return CsvLayout::Yahoo;
@@ -182,6 +184,15 @@ QString checkedPhone(const QString& phone, bool needsDash)
     return phone;
 }
 
+// MM-DD-YYYY as the export writes it goes back character for character, whatever the
+// windows let the user type; any other form by the rules and the century test.
+QString ownExportBirthdate(const QString& value)
+{
+    if (value.size() == 10 && value[2] == u'-' && value[5] == u'-')
+        return value.right(4) + value.left(2) + value.mid(3, 2);
+    return centuryTest(birthdateByRules(value, u'-', false));
+}
+
 class PositionalReader : public CsvLineReader {
 public:
     explicit PositionalReader(CsvLayout layout) : m_layout(layout) {}
@@ -236,7 +247,7 @@ public:
         std::optional<QString> prepared = prepareLine(record.line());
         if (!prepared)
             return std::nullopt;
-        const QStringList cells = prepared->split(u',');
+        const QStringList cells = cellsOf(*prepared, record);
         for (const int i : emptySkipCells())
             if (cellAt(cells, i).isEmpty())
                 return std::nullopt;
@@ -279,6 +290,21 @@ private:
         default:
             return std::nullopt;
         }
+    }
+
+    // The prepared line's cells. A cell the file quoted comes whole from the record, commas
+    // kept for each field's own rule; the line's cuts end at cells, so its cells are the
+    // record's first ones. The own export's cells are read as they are, quotes and all.
+    QStringList cellsOf(const QString& prepared, const CsvRecord& record) const
+    {
+        QStringList cells = prepared.split(u',');
+        const bool own = m_layout == CsvLayout::OwnExport;
+        if (!record.quoted && !own)
+            return cells;
+        const bool dropsQuotes = m_layout == CsvLayout::Yahoo || m_layout == CsvLayout::Generic;
+        for (qsizetype i = 0; i < cells.size() && i < record.cells.size(); ++i)
+            cells[i] = dropsQuotes ? withoutQuotes(storableText(record.cells[i])) : storableText(record.cells[i]);
+        return cells;
     }
 
     std::vector<int> emptySkipCells() const
@@ -366,7 +392,7 @@ private:
             return;
         if (m_header[headerIndex] != QLatin1String(entry.name))
             return;
-        const QString& value = cells[cellIndex];
+        const QString value = windowCommas(entry.field, cells[cellIndex]);
         w.*entry.field = entry.field == &Contact::MiddleInitial ? value.left(1) : value;
     }
 
@@ -419,16 +445,10 @@ private:
             break;
         }
         case CsvLayout::OwnExport:
-            w.Birthdate = birthdateByRules(w.Birthdate, u'-', false);
+            // Every value the contact windows store comes back as it went out ("K1A 0B1",
+            // "29 Palms", "555-CALL"); only the birth date changes its form.
+            w.Birthdate = ownExportBirthdate(w.Birthdate);
             w.State = w.State.toUpper();
-            w.HomePhone = checkedPhone(w.HomePhone, false);
-            w.CellPhone = checkedPhone(w.CellPhone, false);
-            if (containsDigit(w.City))
-                w.City.clear();
-            w.State = checkedState(w.State);
-            w.Zip = checkedZip(w.Zip);
-            w.Country = checkedCountry(w.Country);
-            w.Birthdate = centuryTest(w.Birthdate);
             break;
         default:
             break;
@@ -450,6 +470,7 @@ std::unique_ptr<CsvLineReader> CsvLineReader::forLayout(CsvLayout layout)
     case CsvLayout::GoogleLegacy:
     case CsvLayout::Outlook:
     case CsvLayout::Thunderbird:
+    case CsvLayout::OutlookExpress:
         return makeNamedReader(layout);
     default:
         return std::make_unique<PositionalReader>(layout);

@@ -15,6 +15,7 @@ enum class CsvLayout {
     GoogleLegacy,   // "Name,Given Name,Additional Name,Family Name,..."
     Outlook,        // "Title,First Name,Middle Name,Last Name,..." (and the same names in another order)
     Thunderbird,    // "First Name,Last Name,Display Name,Nickname,Primary Email,..."
+    OutlookExpress, // "First Name,Last Name,Middle Name,Name,Nickname,E-mail Address,..." (the columns ticked)
     // Known by what the first line contains, their columns found by position.
     Yahoo,       // "Yahoo! Phone" or "Yahoo Phone"
     WebMail,     // "Primary Phone" and "Web Page"

@@ -9,9 +9,7 @@
 // UTF-8 is read as UTF-8, anything else as Windows-1252. Unicode text comes composed (NFC).
 QString decodeCsvText(const QByteArray& bytes);
 
-// One record of a CSV file: its cells as the file holds them, quotes taken off. A quoted
-// cell may hold commas, doubled quotes (one quote each) and line breaks; a record whose
-// quoted cell spans lines is one record. A line ends at CR LF, LF or CR.
+// One record of a CSV file: its cells as the file holds them, quotes taken off.
 struct CsvRecord {
     QStringList cells;
     bool quoted = false; // some cell was quoted
@@ -22,9 +20,21 @@ struct CsvRecord {
     QString line() const;
 };
 
-// A quote that opens a cell and never closes is taken as a plain character, so one stray
-// quote costs no more than its own line.
+struct CsvRecordRead {
+    CsvRecord record;
+    qsizetype next = 0; // where the following record starts
+    bool ended = false; // at a line break; false when the text ran out first
+};
+
+// The cell rules, as RFC 4180 reads them: a cell that starts with a quote runs to its closing
+// quote and may hold commas, line breaks and doubled quotes (one quote each); a quote in a cell
+// that did not start with one is a character. The record that starts at `from` ends at CR LF,
+// LF or CR outside quotes. A quote that opens a cell and never closes is taken as a plain
+// character, so one stray quote costs no more than its own line.
+CsvRecordRead readCsvRecord(QStringView text, qsizetype from);
+
+// Every record of the text, by readCsvRecord.
 QVector<CsvRecord> splitCsvRecords(const QString& text);
 
-// A cell's text as a stored field may hold it: line breaks and commas as spaces.
+// A cell's text with its line breaks as spaces (commas are each field's own rule).
 QString storableText(const QString& cell);

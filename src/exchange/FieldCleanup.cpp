@@ -48,4 +48,21 @@ QString checkedCountry(const QString& country)
     return country;
 }
 
+QString windowCommas(QString Contact::*field, QString text)
+{
+    if (field == &Contact::Birthdate)
+        return text;
+    if (field == &Contact::Category || field == &Contact::Notes)
+        return text.replace(u',', u' ');
+    return text.remove(u',');
+}
+
+void applyWindowCommas(Contact& contact)
+{
+    for (int i = 0; i < Contact::FieldCount; ++i) {
+        QString Contact::*member = Contact::fieldInfo(i).member;
+        contact.*member = windowCommas(member, contact.*member);
+    }
+}
+
 } // namespace FieldCleanup

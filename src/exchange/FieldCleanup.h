@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contacts/Contact.h"
+
 #include <QString>
 
 // The tests the import's clean-up rules are made of.
@@ -14,5 +16,10 @@ QString checkedState(const QString& state);
 QString checkedZip(const QString& zip);
 // Emptied when it holds "#" or a digit.
 QString checkedCountry(const QString& country);
+
+// The field's commas as the contact windows save them: a space in Category and Notes, kept
+// in the birth date (whose text the windows do not check), dropped from every other field.
+QString windowCommas(QString Contact::*field, QString text);
+void applyWindowCommas(Contact& contact);
 
 } // namespace FieldCleanup

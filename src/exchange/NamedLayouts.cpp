@@ -3,7 +3,11 @@
 #include "exchange/FieldCleanup.h"
 
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace FieldCleanup;
 
@@ -64,6 +68,7 @@ public:
         m_line = &line;
         Contact w;
         fill(w);
+        applyWindowCommas(w);
         cleanUp(w);
         return w;
     }
@@ -281,7 +286,74 @@ private:
     }
 };
 
+// The address book's export as a text file: the user ticks the columns, which keep their order.
+const char* const kOutlookExpressColumns[] = {
+    "First Name",       "Last Name",           "Middle Name",          "Name",
+    "Nickname",         "E-mail Address",      "Home Street",          "Home City",
+    "Home Postal Code", "Home State",          "Home Country/Region",  "Home Phone",
+    "Home Fax",         "Mobile Phone",        "Personal Web Page",    "Business Street",
+    "Business City",    "Business Postal Code", "Business State",      "Business Country/Region",
+    "Business Web Page", "Business Phone",     "Business Fax",         "Pager",
+    "Company",          "Job Title",           "Department",           "Office Location",
+    "Notes",
+};
+
+class OutlookExpressReader : public NamedReader {
+protected:
+    void fill(Contact& w) override
+    {
+        w.FirstName = value(QStringLiteral("First Name"));
+        w.MiddleInitial = value(QStringLiteral("Middle Name"));
+        w.LastName = value(QStringLiteral("Last Name"));
+        const QString name = value(QStringLiteral("Name"));
+        if (w.FirstName.isEmpty() && w.LastName.isEmpty() && !name.contains(u'@')) {
+            // Only the name as shown: its last word is the last name.
+            QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+            if (words.size() > 1)
+                w.LastName = words.takeLast();
+            w.FirstName = words.join(u' ');
+        }
+        w.Email = firstValidEmail({value(QStringLiteral("E-mail Address"))});
+        w.HomePhone = value(QStringLiteral("Home Phone"));
+        w.CellPhone = value(QStringLiteral("Mobile Phone"));
+        w.WorkPhone = value(QStringLiteral("Business Phone"));
+        w.Company = value(QStringLiteral("Company"));
+        w.Notes = value(QStringLiteral("Notes"));
+
+        Address address = addressOf(QStringLiteral("Home"));
+        if (address.isEmpty())
+            address = addressOf(QStringLiteral("Business"));
+        setAddress(w, address);
+    }
+
+private:
+    Address addressOf(const QString& kind) const
+    {
+        return {raw(kind + QStringLiteral(" Street")),      QString(),
+                raw(kind + QStringLiteral(" City")),        raw(kind + QStringLiteral(" State")),
+                raw(kind + QStringLiteral(" Postal Code")), raw(kind + QStringLiteral(" Country/Region"))};
+    }
+};
+
 } // namespace
+
+bool isOutlookExpressHeader(const QStringList& cells)
+{
+    QSet<QString> names;
+    for (const QString& cell : cells) {
+        const QString name = storableText(cell).trimmed();
+        if (name.isEmpty())
+            continue;
+        if (std::find_if(std::begin(kOutlookExpressColumns), std::end(kOutlookExpressColumns),
+                         [&](const char* column) { return name == QLatin1String(column); })
+            == std::end(kOutlookExpressColumns))
+            return false;
+        names.insert(name);
+    }
+    return names.contains(QStringLiteral("E-mail Address"))
+        && (names.contains(QStringLiteral("Name")) || names.contains(QStringLiteral("First Name"))
+            || names.contains(QStringLiteral("Last Name")));
+}
 
 std::unique_ptr<CsvLineReader> makeNamedReader(CsvLayout layout)
 {
@@ -294,6 +366,8 @@ std::unique_ptr<CsvLineReader> makeNamedReader(CsvLayout layout)
         return std::make_unique<OutlookReader>();
     case CsvLayout::Thunderbird:
         return std::make_unique<ThunderbirdReader>();
+    case CsvLayout::OutlookExpress:
+        return std::make_unique<OutlookExpressReader>();
     default:
         return nullptr;
     }

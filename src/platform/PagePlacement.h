@@ -8,6 +8,7 @@ namespace PagePlacement {
 constexpr double kOriginLeft = 0.25 * 72; // points from the paper's left edge
 constexpr double kOriginTop = 0.04 * 72;  // points from the paper's top edge
 constexpr double kBottomMargin = 0.25 * 72;
+constexpr double kRightMargin = 0.25 * 72;
 constexpr double kLetterShortSide = 8.5 * 72;
 
 struct Page {

@@ -39,20 +39,23 @@ void printReportLine(LinePrinter& printer, const QString& line)
     printer.printLine(items);
 }
 
+// The selected lines as the report prints its lines, so every column lands under its heading
+// and on the paper.
 void printSelection(LinePrinter& printer, const ReportRequest& request)
 {
+    printer.device().setOrientation(Orientation::Landscape);
+    printer.wrapAtRightEdge();
+    printer.setFont({kCourier, 10, false, false});
     if (request.headingFocused) {
-        printer.setFont({kCourier, 10, false, false});
         printer.emptyLine();
         printer.printLine({{1, 0, request.headingSelection}});
     } else {
-        printer.setFont({QStringLiteral("MS Sans Serif"), 10, false, false});
         if (!request.selected.empty())
             printHeading(printer);
         printer.emptyLine();
         for (int index : request.selected) {
             if (index >= 0 && index < request.lines.size())
-                printer.printLine({{1, 0, request.lines.at(index)}});
+                printReportLine(printer, request.lines.at(index));
         }
     }
     printer.newPage();
@@ -67,6 +70,8 @@ int reportPageEstimate(int lineCount)
 
 void printReport(LinePrinter& printer, const QStringList& lines, const QString& fileTitle)
 {
+    // An e-mail address from column 92 on has room for 35 characters; the rest goes below it.
+    printer.wrapAtRightEdge();
     printer.emptyLine();
     printer.setFontSize(24);
     printer.printLine({{18, 0, QStringLiteral("Tessaprint")}});

@@ -10,7 +10,9 @@ class LinePrinter;
 class Platform;
 
 // File > Print of the contact list: the landscape report of every list line in columns, or,
-// when the dialog's Selection is chosen, the selected lines or the heading's selected text.
+// when the dialog's Selection is chosen, the selected lines in the same columns or the
+// heading's selected text. A value that would pass the paper's right edge goes on below, under
+// its own column.
 struct ReportRequest {
     QStringList lines;             // the list's lines in list order
     std::vector<int> selected;     // indexes of the selected lines, increasing

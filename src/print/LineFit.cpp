@@ -104,7 +104,6 @@ FitLayout fitLayout(const Composer& composer, bool returnAddress, TextMeasure& m
     layout.font = printed.font;
     layout.centered = composer.centered;
     layout.lineCount = 5;
-    const double charWidth = measure.averageCharWidth(layout.font);
     if (composer.envelope) {
         const auto inches = envelopeInches(envelopeSizeOf(composer.envelopeSizeNumber));
         // Upright, the envelope's long side runs down the page and the margins mean nothing.
@@ -115,11 +114,17 @@ FitLayout fitLayout(const Composer& composer, bool returnAddress, TextMeasure& m
         return layout;
     }
     layout.stock = FitStock::LabelSheet;
-    // The margin table counts columns of 10-point Courier; a larger font spreads them.
-    const double scale = charWidth / measure.averageCharWidth({layout.font.name, 10, false, false});
     for (int column : printed.columns)
-        addPlace(layout.places, {column, labelRightEdge(kThirtyLabelSheet, columnX(column, charWidth), scale), 0});
+        addPlace(layout.places, labelSheetPlace(column, 0, layout.font, measure));
     return layout;
+}
+
+FitPlace labelSheetPlace(int column, int nextColumn, const PrintFont& font, TextMeasure& measure)
+{
+    const double charWidth = measure.averageCharWidth(font);
+    // The margin table counts columns of 10-point Courier; a larger font spreads them.
+    const double scale = charWidth / measure.averageCharWidth({font.name, 10, false, false});
+    return {column, labelRightEdge(kThirtyLabelSheet, columnX(column, charWidth), scale), nextColumn};
 }
 
 std::array<LineFit, 5> fitLines(const std::array<QString, 5>& lines, const FitLayout& layout, TextMeasure& measure)

@@ -48,6 +48,9 @@ struct LineFit {
 // (no medium, an envelope of no known size or upright, a Print that would refuse).
 FitLayout fitLayout(const Composer& composer, bool returnAddress, TextMeasure& measure);
 
+// Where a line that starts at column of the 30-label sheet may go in font; nextColumn as in FitPlace.
+FitPlace labelSheetPlace(int column, int nextColumn, const PrintFont& font, TextMeasure& measure);
+
 std::array<LineFit, 5> fitLines(const std::array<QString, 5>& lines, const FitLayout& layout, TextMeasure& measure);
 
 // Both at once, for the composer's own lines.

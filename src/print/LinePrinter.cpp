@@ -59,20 +59,69 @@ void LinePrinter::printLine(const std::vector<Item>& items)
             nextLine();
             fitLine();
         }
-        const QString text = QString(std::max(0, item.spaces), u' ') + item.text;
-        startPendingPage();
-        PlacedText run;
-        run.page = m_page;
-        run.line = m_line;
-        run.column = column;
-        run.x = target;
-        run.y = m_y - placement().offset;
-        run.font = m_font;
-        run.text = text;
-        m_device.drawText(run);
-        m_x = target + m_device.textWidth(m_font, text);
+        QString text = QString(std::max(0, item.spaces), u' ') + item.text;
+        if (m_wrap) {
+            const double room = printableWidth() - target;
+            while (text.size() > 1 && m_device.textWidth(m_font, text) > room + kEpsilon) {
+                qsizetype cut = fittingLength(text, room);
+                qsizetype rest = cut;
+                // After the last word that fits, when the text has one: its space is not printed.
+                const qsizetype space = text.lastIndexOf(u' ', cut);
+                if (space > 0 && !text.left(space).trimmed().isEmpty()) {
+                    cut = space;
+                    rest = space + 1;
+                }
+                if (rest >= text.size()) { // only a space passes the edge
+                    text.truncate(cut);
+                    break;
+                }
+                drawRun(column, target, text.left(cut));
+                text = text.mid(rest);
+                nextLine();
+                fitLine();
+            }
+        }
+        drawRun(column, target, text);
     }
     nextLine();
+}
+
+void LinePrinter::drawRun(int column, double x, const QString& text)
+{
+    startPendingPage();
+    PlacedText run;
+    run.page = m_page;
+    run.line = m_line;
+    run.column = column;
+    run.x = x;
+    run.y = m_y - placement().offset;
+    run.font = m_font;
+    run.text = text;
+    m_device.drawText(run);
+    m_x = x + m_device.textWidth(m_font, text);
+}
+
+qsizetype LinePrinter::fittingLength(const QString& text, double width)
+{
+    qsizetype fits = 1, fails = text.size();
+    while (fails - fits > 1) {
+        const qsizetype middle = fits + (fails - fits) / 2;
+        if (m_device.textWidth(m_font, text.left(middle)) <= width + kEpsilon)
+            fits = middle;
+        else
+            fails = middle;
+    }
+    return fits;
+}
+
+double LinePrinter::printableHeight()
+{
+    return placement().printableHeight;
+}
+
+double LinePrinter::printableWidth()
+{
+    return m_device.page().width - PagePlacement::kOriginLeft - PagePlacement::kRightMargin;
 }
 
 void LinePrinter::drawRule(double x1, double y1, double x2, double y2, double width)
@@ -111,6 +160,7 @@ void LinePrinter::endDocument()
     m_page = 1;
     m_pendingPages = 0;
     m_oneEnvelope = false;
+    m_wrap = false;
     home();
 }
 
@@ -120,5 +170,6 @@ void LinePrinter::abandonDocument()
     m_page = 1;
     m_pendingPages = 0;
     m_oneEnvelope = false;
+    m_wrap = false;
     home();
 }

@@ -35,6 +35,9 @@ public:
     // The document is one envelope: its page never advances, however far down the text goes
     // (a second page would feed a second envelope). Until the document ends.
     void oneEnvelope() { m_oneEnvelope = true; }
+    // Text that would pass the right edge of the printable area goes on under its own column,
+    // line after line, broken after a word where one ends in time. Until the document ends.
+    void wrapAtRightEdge() { m_wrap = true; }
 
     void emptyLine();
     // A rule on the current page, ends in points from the print origin; the line position stays.
@@ -50,6 +53,13 @@ public:
     void endDocument();
     void abandonDocument();
 
+    // Points below the origin where the next line's top goes on the current page.
+    double lineTop() const { return m_y; }
+    // The room below and right of the origin on the current page before its bottom and right
+    // margins (a quarter inch each), in points.
+    double printableHeight();
+    double printableWidth();
+
     // Where the next line goes: 1-based on the current page.
     int line() const { return m_line; }
     int page() const { return m_page; }
@@ -59,6 +69,9 @@ private:
     void fitLine();
     void nextLine();
     void startPendingPage();
+    void drawRun(int column, double x, const QString& text);
+    // How many of the text's first characters fit in width points: at least one.
+    qsizetype fittingLength(const QString& text, double width);
     // Where the device's page lies under the line printer's origin.
     PagePlacement::Page placement();
 
@@ -70,4 +83,5 @@ private:
     double m_y = 0;
     int m_pendingPages = 0; // started but not yet sent: they wait for text
     bool m_oneEnvelope = false;
+    bool m_wrap = false;
 };

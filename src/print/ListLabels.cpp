@@ -2,9 +2,11 @@
 
 #include "contacts/FieldText.h"
 #include "platform/Platform.h"
+#include "print/LineFit.h"
 #include "print/LinePrinter.h"
 #include "print/PrintRun.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -113,13 +115,83 @@ void printListLabelRun(LinePrinter& printer, const std::vector<int>& recordNumbe
     }
 }
 
-PrintOutcome printListLabels(Platform& platform, const std::vector<int>& recordNumbers, const RecordReader& read)
+QStringList unfitListLabels(const std::vector<int>& recordNumbers, const RecordReader& read, TextMeasure& measure)
+{
+    QStringList sentences;
+    const int count = static_cast<int>(recordNumbers.size());
+    for (int rowStart = 0; rowStart < count; rowStart += 3) {
+        // The row as printListLabelRun prints it: a row the list ends inside is a last row.
+        const int inRow = std::min(3, count - rowStart);
+        std::array<QStringList, 3> labels;
+        std::array<QString, 3> names;
+        for (int slot = 0; slot < inRow; ++slot) {
+            try {
+                const LabelSlot label = LabelSlot::of(read(recordNumbers[rowStart + slot]));
+                labels[slot] = labelLines(label, inRow < 3);
+                names[slot] = label.nameLine().trimmed();
+            } catch (...) {
+                // Printing reports it.
+            }
+        }
+        for (int slot = 0; slot < inRow; ++slot) {
+            for (qsizetype line = 0; line < labels[slot].size(); ++line) {
+                // The next label's text on the same printed line is what a long line pushes down.
+                const bool next = slot + 1 < inRow && line < labels[slot + 1].size();
+                FitLayout layout;
+                layout.stock = FitStock::LabelSheet;
+                layout.font = kLabelFont;
+                layout.lineCount = 1;
+                layout.places = {labelSheetPlace(kColumns[slot], next ? kColumns[slot + 1] : 0, kLabelFont, measure)};
+                const LineFit fit = fitLines({labels[slot][line], {}, {}, {}, {}}, layout, measure)[0];
+                QString sentence = lineFitMessage(int(line) + 1, fit, FitStock::LabelSheet);
+                if (sentence.isEmpty())
+                    continue;
+                sentence[0] = sentence[0].toLower();
+                sentences << QStringLiteral("Label %1 (%2): %3").arg(rowStart + slot + 1).arg(names[slot], sentence);
+            }
+        }
+    }
+    return sentences;
+}
+
+namespace {
+
+// At most this many sentences in a message; the rest are counted.
+constexpr int kNamedInMessage = 12;
+
+QString unfitText(const QStringList& sentences)
+{
+    QStringList shown = sentences.mid(0, kNamedInMessage);
+    if (sentences.size() > kNamedInMessage)
+        shown << QStringLiteral("... and %1 more.").arg(sentences.size() - kNamedInMessage);
+    return QStringLiteral("Some lines will not fit on their labels:\r\n\r\n") + shown.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+PrintOutcome printListLabels(Platform& platform, const std::vector<int>& recordNumbers, const RecordReader& read,
+                             UnfitLabels unfit)
 {
     if (recordNumbers.empty()) {
         platform.messageBox(QStringLiteral("Empty list, no labels to print."), QStringLiteral("No contacts found"),
                             MessageButtons::Ok, MessageIcon::None);
         return PrintOutcome::Cancelled;
     }
-    return printEachCopy(platform, {.font = kLabelFont, .orientation = Orientation::Portrait},
+    PrintRun run{.font = kLabelFont, .orientation = Orientation::Portrait};
+    run.beforeCopies = [&](PrinterDevice& printer) {
+        const QStringList sentences = unfitListLabels(recordNumbers, read, printer);
+        if (sentences.isEmpty())
+            return true;
+        const QString title = QStringLiteral("Labels too long");
+        if (unfit == UnfitLabels::Warn) {
+            platform.messageBox(unfitText(sentences) + QStringLiteral("\r\n\r\nThey are printed as they are."), title,
+                                MessageButtons::Ok, MessageIcon::Exclamation);
+            return true;
+        }
+        return platform.messageBox(unfitText(sentences) + QStringLiteral("\r\n\r\nPrint the labels anyway?"), title,
+                                   MessageButtons::YesNo, MessageIcon::Question)
+            == MessageAnswer::Yes;
+    };
+    return printEachCopy(platform, run,
                          [&](LinePrinter& printer) { printListLabelRun(printer, recordNumbers, read); });
 }

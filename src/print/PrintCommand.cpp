@@ -11,6 +11,7 @@
 #include "print/PrintRun.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,6 +34,72 @@ void printPadRows(LinePrinter& printer, int padRows)
 {
     for (int i = 0; i < padRows; ++i)
         printer.emptyLine();
+}
+
+QString withoutTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    return text.left(end);
+}
+
+[[noreturn]] void refuseEnvelope(const QString& text)
+{
+    throw AppError::refusal(5, QStringLiteral("Invalid procedure call or argument"),
+                            QStringLiteral("The address does not fit on the envelope: ") + text,
+                            QStringLiteral("Envelope margins"));
+}
+
+// An envelope is one page: a line below its bottom or past its right edge could go nowhere, so
+// such an address is refused before anything is printed. The printer stands where the pad rows
+// begin, in the font of the lines; indent and padRows are corrected, the boxes' values in request.
+void refuseUnfitEnvelope(LinePrinter& printer, const ComposerPrintRequest& request, int indent, int padRows)
+{
+    constexpr double kSlack = 1e-6;
+    int last = 0; // the lines up to the last with text
+    for (int i = 0; i < int(request.lines.size()); ++i)
+        if (!withoutTrailingSpaces(request.lines[i]).isEmpty())
+            last = i + 1;
+    if (last == 0)
+        return;
+    const double height = printer.lineHeight();
+    const double room = printer.printableHeight() - printer.lineTop();
+    if ((std::max(0, padRows) + last) * height > room + kSlack) {
+        const int fewest = static_cast<int>(std::floor((room + kSlack) / height)) - last;
+        if (fewest < 0)
+            refuseEnvelope(QStringLiteral("even without pad rows its line %1 would print below the envelope's "
+                                          "bottom edge.  Print fewer lines.")
+                               .arg(last));
+        refuseEnvelope(QStringLiteral("with %1 pad rows its line %2 would print below the envelope's bottom edge.  "
+                                      "Use at most %3 pad rows (Top margin).")
+                           .arg(request.padRows.value())
+                           .arg(last)
+                           .arg(request.padRows.value() - padRows + fewest));
+    }
+
+    PrinterDevice& device = printer.device();
+    double width = printer.printableWidth();
+    if (const auto inches = envelopeInches(request.envelopeSize); inches && !request.portrait)
+        width = std::min(width, inches->first * 72 - PagePlacement::kOriginLeft - PagePlacement::kRightMargin);
+    const double column = device.averageCharWidth(printer.font());
+    for (int i = 0; i < last; ++i) {
+        const QString ink = withoutTrailingSpaces(request.lines[i]);
+        if (ink.isEmpty())
+            continue;
+        const QString text = QString(std::max(0, centringSpaces(request.lines[i], request.centered)), u' ') + ink;
+        const double over = (std::max(1, indent) - 1) * column + device.textWidth(printer.font(), text) - width;
+        if (over <= kSlack)
+            continue;
+        const int furthest = std::max(1, indent) - static_cast<int>(std::ceil((over - kSlack) / column));
+        if (furthest < 1)
+            refuseEnvelope(QStringLiteral("its line %1 is too long for the envelope.").arg(i + 1));
+        refuseEnvelope(QStringLiteral("with an indent of %1 its line %2 would print past the envelope's right "
+                                      "edge.  Use an indent of at most %3 (Left margin).")
+                           .arg(request.indent.value())
+                           .arg(i + 1)
+                           .arg(request.indent.value() - indent + furthest));
+    }
 }
 
 // One copy of the labels or the envelope. shown is the composer, whose start position and
@@ -93,6 +160,7 @@ void printCopy(LinePrinter& printer, const ComposerPrintRequest& request, Compos
         }
         if (special)
             padRows -= 2;
+        refuseUnfitEnvelope(printer, request, indent, padRows);
     }
     printPadRows(printer, padRows);
 

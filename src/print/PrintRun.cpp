@@ -1,5 +1,6 @@
 #include "print/PrintRun.h"
 
+#include "platform/AppError.h"
 #include "print/LinePrinter.h"
 
 #include <memory>
@@ -21,6 +22,8 @@ PrintOutcome printEachCopy(Platform& platform, const PrintRun& run,
                 printer->endDocument();
             return PrintOutcome::Printed;
         }
+        if (run.beforeCopies && !run.beforeCopies(*device))
+            return PrintOutcome::Cancelled;
         if (run.orientation)
             device->setOrientation(*run.orientation);
         for (int copy = 1; copy <= choice->copies; ++copy) {
@@ -31,8 +34,18 @@ PrintOutcome printEachCopy(Platform& platform, const PrintRun& run,
         if (run.copiesAsPages)
             printer->endDocument();
         return PrintOutcome::Printed;
+    } catch (const AppError& error) {
+        if (printer)
+            printer->abandonDocument();
+        if (error.isRefusal()) {
+            platform.beep();
+            platform.messageBox(error.refusalText(), error.refusalTitle(), MessageButtons::Ok, MessageIcon::Exclamation);
+        } else {
+            showPrinterProblem(platform, run.problemTitle);
+        }
+        return PrintOutcome::Failed;
     } catch (...) {
-        // Everything a printout throws is the printer's problem to the user, whatever it was.
+        // Everything else a printout throws is the printer's problem to the user, whatever it was.
         if (printer)
             printer->abandonDocument();
         showPrinterProblem(platform, run.problemTitle);

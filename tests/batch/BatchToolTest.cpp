@@ -25,6 +25,19 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
         file.open(club);
         file.append(Contact::blank());
     }
+    const QString streets = QDir(dir).filePath(QStringLiteral("Streets.DAT"));
+    {
+        ContactFile file;
+        file.open(streets);
+        for (const char* street : {"1 Elm St", "2 Elm St", "12345 North Longwood Boulevard"}) {
+            Contact c = Contact::blank();
+            c.FirstName = QStringLiteral("Ann");
+            c.LastName = QStringLiteral("Lee");
+            c.Street1 = QString::fromLatin1(street);
+            c.Street2 = QStringLiteral("Suite 100");
+            file.append(c);
+        }
+    }
     const struct {
         QStringList arguments;
         int status;
@@ -45,6 +58,14 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
         {{"labels", "--position", "5"}, 2, "tessaprint-batch: labels prints to a PDF file or to a printer", false},
         {{"frobnicate"}, 2, "tessaprint-batch: unknown command 'frobnicate'", false},
         {{"labels", "--position", "5", "--pdf", pdf, "Ann Lee", "1 Elm St"}, 0, "", true},
+        // Nothing is printed past the envelope's edge while success is reported.
+        {{"envelope", "--size", "1", "--pad-rows", "45", "--pdf", pdf, "Ann Lee", "1 Elm St"}, 1,
+         "Envelope margins: The address does not fit on the envelope: with 45 pad rows", false},
+        // An empty result prints the empty report, as the window does.
+        {{"report", "--file", club, "--search", "city", "--text", "Vegas", "--pdf", pdf}, 0,
+         "Contact file empty.: No contacts found.", true},
+        {{"list-labels", "--file", streets, "--pdf", pdf}, 0,
+         "Labels too long: Some lines will not fit on their labels:", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

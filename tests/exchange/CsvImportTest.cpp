@@ -168,7 +168,7 @@ TEST_F(CsvImportTest, ErrorsShowTheImportMessageAndKeepWhatWasWritten)
 {
     // An address book without "First Name,".
     fake.messageAnswers = {MessageAnswer::Retry};
-    ImportResult r = run(csv("Name,E-mail Address\r\nAnn Lee,ann@example.com\r\n"));
+    ImportResult r = run(csv("Display Name,E-mail Address\r\nAnn Lee,ann@example.com\r\n"));
     EXPECT_EQ(r.outcome, ImportResult::ErrorRetry);
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text, "An error has occurred. Error number 5 -- Invalid procedure call or argument."

@@ -15,6 +15,7 @@ std::string layoutName(CsvLayout layout)
     case CsvLayout::GoogleLegacy: return "google-legacy";
     case CsvLayout::Outlook: return "outlook";
     case CsvLayout::Thunderbird: return "thunderbird";
+    case CsvLayout::OutlookExpress: return "outlook-express";
     case CsvLayout::Yahoo: return "A";
     case CsvLayout::WebMail: return "B";
     case CsvLayout::AddressBook: return "C";
@@ -42,8 +43,13 @@ TEST(CsvLayoutDetection, FirstLinePicksTheLayoutInOrder)
         {QStringLiteral("First,Last,Yahoo Phone,Primary Phone,Web Page"), "A"}, // A before B
         {kWebMailHeader, "B"},
         {QStringLiteral("Web Page,Primary Phone,Name,E-mail Address"), "B"}, // B before C
-        {QStringLiteral("First Name,Last Name,E-mail Address"), "C"},          // "Name,E-mail Address"
-        {QStringLiteral("First Name,Last Name,Name,E-mail Address,Home Street"), "C"},
+        {QStringLiteral("Title,First Name,Last Name,E-mail Address"), "C"},    // "Name,E-mail Address"
+        {QStringLiteral("Title,First Name,Last Name,Name,E-mail Address,Home Street"), "C"},
+        // Outlook Express names its columns: read by name, in whichever of them were ticked.
+        {QStringLiteral("First Name,Last Name,E-mail Address"), "outlook-express"},
+        {QStringLiteral("First Name,Last Name,Name,E-mail Address,Home Street"), "outlook-express"},
+        {QStringLiteral("Name,Nickname,E-mail Address,Home Phone,Notes"), "outlook-express"},
+        {QStringLiteral("Home Street,Home City,Notes"), "none"}, // neither an e-mail nor a name column
         {kOwnHeader, "D"},
         {QStringLiteral("First Name,MI,Name,E-mail Address,Birthdate,Category,Notes"), "C"}, // C before D
         {QStringLiteral("First Name,Last Name,Title,Company,Phone,Fax,Mobile,Email,Notes"), "E"},
@@ -67,7 +73,7 @@ TEST(CsvLayoutDetection, FirstLinePicksTheLayoutInOrder)
         {QStringLiteral("First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name"),
          "thunderbird"},
         // Quoted cells are read as cells: this header is the address book's.
-        {QStringLiteral("\"First Name\",\"Last Name\",\"E-mail Address\""), "C"},
+        {QStringLiteral("\"Title\",\"First Name\",\"Last Name\",\"E-mail Address\""), "C"},
         // A text with NUL characters is no CSV file.
         {QString::fromLatin1("Name,\0Email,x", 13), "none"},
     };
@@ -102,8 +108,10 @@ TEST(CsvLayoutYahoo, LinesAndTheirFields)
         {line({{0, "Hal"}, {32, "12/25/1980"}}), "FirstName=Hal Birthdate=19801225 IncludeCompany=1"},
         {line({{0, "Ida"}, {14, "Yahoo! Phone"}}), "skipped"},
         {QStringLiteral("Jo,Yahoo Phone"), "skipped"},
-        // Quotes go; a comma inside a quoted cell stays in its cell, as a space.
-        {QStringLiteral("\"Kim\",\"\",\"Smith, Jr.\"") + QString(36, u','), "FirstName=Kim LastName=Smith  Jr. IncludeCompany=1"},
+        // Quotes go; a comma inside a quoted cell stays in its cell, and goes as the windows take it.
+        {QStringLiteral("\"Kim\",\"\",\"Smith, Jr.\"") + QString(36, u','), "FirstName=Kim LastName=Smith Jr. IncludeCompany=1"},
+        {cellsAt(39, {{0, "\"Lu\""}, {5, "\"Golf,Friends\""}, {27, "\"12 Oak Lane, Apt 4\""}}),
+         "FirstName=Lu Street1=12 Oak Lane Apt 4 Category=Golf Friends IncludeCompany=1"},
         // A short line fills what it has (nothing past its end is read).
         {QStringLiteral("Lu,,Ng,,lu@example.com"), "FirstName=Lu LastName=Ng Email=lu@example.com IncludeCompany=1"},
     };
@@ -141,7 +149,7 @@ TEST(CsvLayoutWebMail, LinesAndTheirFields)
 
 TEST(CsvLayoutAddressBook, LinesAndTheirFields)
 {
-    const QString header = QStringLiteral("First Name,Last Name,Name,E-mail Address,Home Street,Home City");
+    const QString header = QStringLiteral("Title,First Name,Last Name,Name,E-mail Address,Home Street,Home City");
     const struct {
         QString header;
         QString line;
@@ -160,9 +168,9 @@ TEST(CsvLayoutAddressBook, LinesAndTheirFields)
         {header, QStringLiteral("Cy,Ott,Cy Ott,cy@example.net,cy@example.org"),
          "FirstName=Cy LastName=Ott Email=cy@example.net IncludeCompany=1"},
         // Three header cells: the e-mail comes from cell 2 and from the last cell.
-        {QStringLiteral("First Name,Last Name,E-mail Address"), QStringLiteral("Di,Fox,di@example.edu"),
+        {QStringLiteral("Title,First Name,Last Name,E-mail Address"), QStringLiteral("Di,Fox,di@example.edu"),
          "FirstName=Di LastName=Fox Email=di@example.edu IncludeCompany=1"},
-        {QStringLiteral("First Name,Last Name,Middle Name,E-mail Address"), QStringLiteral("Ed,Gray,quinn,ed@example.gov"),
+        {QStringLiteral("Title,First Name,Last Name,Middle Name,E-mail Address"), QStringLiteral("Ed,Gray,quinn,ed@example.gov"),
          "FirstName=Ed MiddleInitial=q LastName=Gray Email=ed@example.gov IncludeCompany=1"},
     };
     for (const auto& row : rows)
@@ -192,11 +200,17 @@ TEST(CsvLayoutOwnExport, LinesAndTheirFields)
          "FirstName=Ann MiddleInitial=M LastName=Lee Street1=12 Main St Street2=Apt 4 City=Springfield State=IL "
          "Zip=62701 Country=USA HomePhone=555-1111 CellPhone=555-2222 WorkPhone=555-3333 Email=ann@example.com "
          "Birthdate=19760704 Category=Golf;Friends Notes=Likes tea Company=Acme IncludeCompany=1"},
-        // One-digit month and day padded; no range test here; the work phone is not tested.
+        // One-digit month and day padded; every value the windows store comes back as it went.
         {QStringLiteral("Bo,,Ng,,,,,,,,0,555-CALL,5551234,n/a,,7-4-1976,,"),
-         "FirstName=Bo LastName=Ng CellPhone=5551234 WorkPhone=n/a Birthdate=19760704 IncludeCompany=0"},
+         "FirstName=Bo LastName=Ng HomePhone=555-CALL CellPhone=5551234 WorkPhone=n/a Birthdate=19760704 "
+         "IncludeCompany=0"},
         {QStringLiteral("Cy,,Ott,,,,,,,,,,,,,13-01-1980,,"), "FirstName=Cy LastName=Ott Birthdate=19801301"},
-        {QStringLiteral("Di,,Fox,,,29 Palms,C1,ABCDE,U#S,,,,,,,1-2-3456,,"), "FirstName=Di LastName=Fox"},
+        {QStringLiteral("Di,,Fox,,,29 Palms,C1,K1A 0B1,U#S,,,,,,,1-2-3456,,"),
+         "FirstName=Di LastName=Fox City=29 Palms State=C1 Zip=K1A 0B1 Country=U#S"},
+        // Quotes as RFC 4180 has them: a quote inside a plain cell is a character.
+        {QStringLiteral("Fay,,Lee,,,,,,,,,,,,,ab-cd-efgh,,\"Says \"\"hi\"\", loud\""),
+         "FirstName=Fay LastName=Lee Birthdate=efghabcd Notes=Says \"hi\"  loud"},
+        {QStringLiteral("Gus,,Ng,,,,,,,,,,,,,,,5\" disk"), "FirstName=Gus LastName=Ng Notes=5\" disk"},
         {kOwnHeader, "skipped"},
         {QStringLiteral("\"Ed\",,\"Gray\""), "FirstName=Ed LastName=Gray"},
     };

@@ -36,11 +36,27 @@ TEST(CsvText, RecordsHonourQuotes)
         {QStringLiteral("\"say \"\"hi\"\"\",x"), {{"say \"hi\"", "x"}}},
         {QStringLiteral("\"12 Main St\r\nApt 4\",Town\r\nnext,line"), {{"12 Main St\r\nApt 4", "Town"}, {"next", "line"}}},
         {QStringLiteral("5\" disk,\"\""), {{"5\" disk", ""}}}, // a quote inside a plain cell is a character
+        {QStringLiteral(" \"x\",y\"\"z"), {{" \"x\"", "y\"\"z"}}},  // and so is one after a space
         // An opening quote that never closes costs only its own line.
         {QStringLiteral("\"open,a\r\nb,c"), {{"\"open", "a"}, {"b", "c"}}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(cellsOf(row.text), row.cells) << row.text.toStdString();
+}
+
+TEST(CsvText, EachRecordSaysWhereTheNextStartsAndWhetherItEnded)
+{
+    const QString text = QStringLiteral("a,\"b\r\nc\"\r\nd\n\"open");
+    const struct {
+        qsizetype from, next;
+        bool ended;
+    } rows[] = {{0, 10, true}, {10, 12, true}, {12, 17, false}};
+    for (const auto& row : rows) {
+        const CsvRecordRead read = readCsvRecord(text, row.from);
+        EXPECT_EQ(read.next, row.next) << row.from;
+        EXPECT_EQ(read.ended, row.ended) << row.from;
+    }
+    EXPECT_EQ(storableText(QStringLiteral("a,b\r\nc\nd")), QStringLiteral("a,b c d"));
 }
 
 TEST(CsvText, LineGivesAPlainLineBackAndQuotedCellsWithoutCommas)

@@ -65,7 +65,7 @@ TEST_F(MailProgramsTest, GoogleContacts)
                   "FirstName=Jos\u00e9 MiddleInitial=L LastName=Pe\u00f1a Street1=12 Main St Street2=Apt 4 "
                   "City=Springfield State=IL Zip=62701 Country=US HomePhone=555-987-6543 CellPhone=1555-123-4567 "
                   "Email=jose@example.com Birthdate=19760704 Category=Golf;Family "
-                  "Notes=Met at the club  likes golf Company=Acme  Inc. IncludeCompany=1",
+                  "Notes=Met at the club  likes golf Company=Acme Inc. IncludeCompany=1",
                   "FirstName=Ann LastName=Lee Email=ann@example.com IncludeCompany=0"}));
 }
 
@@ -111,7 +111,7 @@ TEST_F(MailProgramsTest, OutlookDesktopInWindows1252)
                   "FirstName=Andr\u00e9 LastName=M\u00fcller Street1=1 Corp Way City=Chicago State=IL Zip=60601 "
                   "Country=UNITED STATES CellPhone=3125550199 WorkPhone=312-555-0100 "
                   "Email=andre@example.com Birthdate=19760704 Category=Clients;Golf Notes=Two lines of notes "
-                  "Company=Smith  Jones & Co IncludeCompany=1",
+                  "Company=Smith Jones & Co IncludeCompany=1",
                   "FirstName=Ann MiddleInitial=B LastName=Lee Street1=12 Main St City=Springfield State=IL "
                   "Zip=62701 HomePhone=555-123-4567 Email=ann@example.com IncludeCompany=0"}));
 }
@@ -168,7 +168,7 @@ TEST_F(MailProgramsTest, YahooWebMailAndAddressBook)
     line[27] = QStringLiteral("\"12 Main St\"");
     line[32] = QStringLiteral("\"7/4/1976\"");
     EXPECT_EQ(import((yahoo.join(u',') + QStringLiteral("\r\n") + line.join(u',') + QStringLiteral("\r\n")).toUtf8()),
-              (std::vector<std::string>{"FirstName=Ann LastName=Lee  Jr. Street1=12 Main St HomePhone=555-1234 "
+              (std::vector<std::string>{"FirstName=Ann LastName=Lee Jr. Street1=12 Main St HomePhone=555-1234 "
                                         "WorkPhone=555-1234 Email=ann@example.com Birthdate=19760704 IncludeCompany=1"}));
 
     EXPECT_EQ(import((kWebMailHeader + QStringLiteral("\r\n")
@@ -179,5 +179,40 @@ TEST_F(MailProgramsTest, YahooWebMailAndAddressBook)
 
     EXPECT_EQ(import("First Name,Last Name,Name,E-mail Address,Home Street\r\nCy,Ott,Cy Ott,cy@example.com,"
                      "1 Elm\r\n"),
-              (std::vector<std::string>{"FirstName=Cy LastName=Ott Email=cy@example.com IncludeCompany=1"}));
+              (std::vector<std::string>{"FirstName=Cy LastName=Ott Street1=1 Elm Email=cy@example.com IncludeCompany=0"}));
+}
+
+TEST_F(MailProgramsTest, OutlookExpressByItsColumnNames)
+{
+    const QStringList columns = {
+        "First Name", "Last Name", "Middle Name", "Name", "Nickname", "E-mail Address", "Home Street", "Home City",
+        "Home Postal Code", "Home State", "Home Country/Region", "Home Phone", "Home Fax", "Mobile Phone",
+        "Personal Web Page", "Business Street", "Business City", "Business Postal Code", "Business State",
+        "Business Country/Region", "Business Web Page", "Business Phone", "Business Fax", "Pager", "Company",
+        "Job Title", "Department", "Office Location", "Notes"};
+    const auto line = [&](std::initializer_list<std::pair<const char*, const char*>> values) {
+        QStringList cells(columns.size());
+        for (const auto& [column, value] : values)
+            cells[columns.indexOf(QLatin1String(column))] = QString::fromUtf8(value);
+        return cells.join(u',') + QStringLiteral("\r\n");
+    };
+    const QString text = columns.join(u',') + QStringLiteral("\r\n")
+        + line({{"First Name", "Ann"}, {"Last Name", "Lee"}, {"Middle Name", "beth"}, {"Name", "Ann Lee"},
+                {"E-mail Address", "ann@example.com"}, {"Home Street", "\"4 Pine Ct, Apt 2\""},
+                {"Home City", "Springfield"}, {"Home Postal Code", "62701"}, {"Home State", "IL"},
+                {"Home Country/Region", "USA"}, {"Home Phone", "(555) 123-4567"}, {"Mobile Phone", "555-987-6543"},
+                {"Business Street", "1 Corp Way"}, {"Business Phone", "555-111-2222"}, {"Company", "\"Acme, Inc.\""},
+                {"Notes", "\"Met at the club,\r\nlikes golf\""}})
+        + line({{"Name", "Bo Ng"}, {"E-mail Address", "bo@example.com"}, {"Business Street", "9 Oak Ave"},
+                {"Business City", "Austin"}, {"Business State", "TX"}, {"Business Postal Code", "73301"}});
+    EXPECT_EQ(import(text.toUtf8()),
+              (std::vector<std::string>{
+                  "FirstName=Ann MiddleInitial=B LastName=Lee Street1=4 Pine Ct Apt 2 City=Springfield State=IL "
+                  "Zip=62701 Country=USA HomePhone=555-123-4567 CellPhone=555-987-6543 WorkPhone=555-111-2222 "
+                  "Email=ann@example.com Notes=Met at the club  likes golf Company=Acme Inc. IncludeCompany=1",
+                  "FirstName=Bo LastName=Ng Street1=9 Oak Ave City=Austin State=TX Zip=73301 Email=bo@example.com "
+                  "IncludeCompany=0"}));
+    // Only the name and the e-mail ticked.
+    EXPECT_EQ(import("Name,E-mail Address\r\nCy Ott,cy@example.com\r\n"),
+              (std::vector<std::string>{"FirstName=Cy LastName=Ott Email=cy@example.com IncludeCompany=0"}));
 }

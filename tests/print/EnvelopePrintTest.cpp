@@ -1,6 +1,7 @@
 #include "ComposerFixture.h"
 #include "print/EnvelopeSizes.h"
 #include "print/PrintCommand.h"
+#include "print/PrintPreview.h"
 
 #include <gtest/gtest.h>
 
@@ -151,5 +152,52 @@ TEST(EnvelopePrint, AnEnvelopeIsOnePageOnAnyPaper)
             EXPECT_LE(run.y + run.font.pointSize * 1.08, height - 0.29 * 72) << run.text.toStdString();
             EXPECT_GT(run.x, width / 2 - 2 * 72) << run.text.toStdString();
         }
+    }
+}
+
+TEST(EnvelopePrint, AnAddressOffTheEnvelopeIsRefusedBeforeAnythingIsPrinted)
+{
+    const struct {
+        int padRows, indent;
+        bool largeFont;
+        const char* refusal; // empty: it prints
+    } cases[] = {
+        {45, 38, false, "with 45 pad rows its line 3 would print below the envelope's bottom edge.  "
+                        "Use at most 41 pad rows (Top margin)."},
+        {41, 38, false, ""},
+        // The box's value is what the user is told, whatever the corrections make of it.
+        {44, 38, true, "with 44 pad rows its line 3 would print below the envelope's bottom edge.  "
+                       "Use at most 43 pad rows (Top margin)."},
+        {43, 38, true, ""},
+        {33, 71, false, "with an indent of 71 its line 2 would print past the envelope's right edge.  "
+                        "Use an indent of at most 70 (Left margin)."},
+        {33, 70, false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.padRows << " " << c.indent << " " << c.largeFont);
+        Composer composer = envelopeComposer(1, c.indent, c.padRows);
+        composer.largeFont = c.largeFont;
+        FakePlatform printing;
+        Composer printed = composer;
+        EXPECT_EQ(printComposer(printing, printed), !*c.refusal);
+        FakePlatform previewing;
+        EXPECT_EQ(previewComposer(previewing, composer), !*c.refusal);
+        for (const FakePlatform* platform : {&printing, &previewing}) {
+            if (!*c.refusal) {
+                EXPECT_TRUE(platform->messages.empty());
+                continue;
+            }
+            ASSERT_EQ(platform->messages.size(), 1u);
+            EXPECT_EQ(platform->messages[0].text,
+                      QStringLiteral("The address does not fit on the envelope: ") + QString::fromUtf8(c.refusal));
+            EXPECT_EQ(platform->messages[0].title, QStringLiteral("Envelope margins"));
+            EXPECT_EQ(platform->beeps, 1);
+            for (const FakeDocument& document : platform->allDocuments())
+                EXPECT_TRUE(textRuns(document).empty()) << "not one line printed";
+            EXPECT_TRUE(platform->previews.empty());
+        }
+        if (!*c.refusal)
+            for (const PlacedText& run : textRuns(printing.allDocuments().at(0)))
+                EXPECT_EQ(run.page, 1);
     }
 }

@@ -66,6 +66,9 @@ TEST(ContactReport, PrintsTitleFileHeadingAndEachLinesPartsAtTheirColumns)
         longName + QStringLiteral("\tPushed"),
         QStringLiteral("   pasted without tabs  "),
         QStringLiteral("stops\t\tafter the empty part"),
+        // What would pass the paper's edge goes on under its own column.
+        QStringLiteral("Bart\tReno\tNV\t89501\t1\t2\tbartholomew.featherstonehaugh@averyverylongname.com"),
+        QStringLiteral("abcde ").repeated(22),
     };
     FakePlatform platform;
     platform.printAnswers.push_back({.copies = 2});
@@ -82,6 +85,9 @@ TEST(ContactReport, PrintsTitleFileHeadingAndEachLinesPartsAtTheirColumns)
     expected << "1:9:2:10:" + longName << "1:10:30:10:Pushed";
     expected << "1:11:2:10:pasted without tabs";
     expected << "1:12:2:10:stops";
+    expected << "1:13:2:10:Bart" << "1:13:30:10:Reno" << "1:13:48:10:NV" << "1:13:52:10:89501" << "1:13:64:10:1"
+             << "1:13:78:10:2" << "1:13:92:10:bartholomew.featherstonehaugh@avery" << "1:14:92:10:verylongname.com";
+    expected << "1:15:2:10:" + QStringLiteral("abcde ").repeated(20) + "abcde" << "1:16:2:10:abcde";
     for (const FakeDocument& document : documents) {
         EXPECT_EQ(transcript(document), expected);
         EXPECT_EQ(document.orientation, Orientation::Landscape);
@@ -121,10 +127,12 @@ TEST(ContactReport, SelectionPrintsTheSelectedLinesOrTheHeadingTextOnce)
         QStringList heading = kHeadingRuns;
         for (QString& run : heading)
             run.replace(QStringLiteral("1:6:"), QStringLiteral("1:1:"));
-        EXPECT_EQ(transcript(documents[0]), heading + QStringList({"1:3:1:10:Ann\tA", "1:4:1:10:Cy\tC"}));
+        // As the report prints its lines: each part under its heading, on landscape paper.
+        EXPECT_EQ(transcript(documents[0]),
+                  heading + QStringList({"1:3:2:10:Ann", "1:3:30:10:A", "1:4:2:10:Cy", "1:4:30:10:C"}));
         for (const PlacedText& run : documents[0].runs)
-            EXPECT_EQ(run.font.name, QStringLiteral("MS Sans Serif"));
-        EXPECT_EQ(documents[0].orientation, Orientation::Portrait) << "the orientation is not set";
+            EXPECT_EQ(run.font.name, QStringLiteral("Courier New"));
+        EXPECT_EQ(documents[0].orientation, Orientation::Landscape);
         EXPECT_EQ(documents[0].pages, 1);
     }
     {
@@ -276,5 +284,43 @@ TEST(ListLabels, CopiesStartAgainAndFailuresAreReported)
         platform.printAnswers.push_back({.cancel = true});
         EXPECT_EQ(printListLabels(platform, b.numbers(), b.reader()), PrintOutcome::Cancelled);
         EXPECT_TRUE(platform.messages.empty());
+    }
+}
+
+TEST(ListLabels, LinesThatWillNotFitTheirLabelAreNamedBeforePrinting)
+{
+    Book b = book(4);
+    b.records[2].Street1 = QStringLiteral("12345 North Longwood Boulevard");
+    b.records[2].Street2 = QStringLiteral("Suite 100");
+    b.records[3].LastName = QStringLiteral("Featherstonehaug");
+    b.records[3].FirstName = QStringLiteral("Bartholomew");
+    b.records[3].MiddleInitial = QStringLiteral("Q");
+    b.records[3].Company = QStringLiteral("Acme");
+    b.records[3].IncludeCompany = QStringLiteral("1");
+    const QString sentences = QStringLiteral(
+        "Some lines will not fit on their labels:\r\n\r\n"
+        "Label 3 (First3 Q Last3): line 2 is too long: 31 characters fit on a label.\r\n"
+        // A last row puts the company above the name.
+        "Label 4 (Bartholomew Q Featherstonehaug): line 2 is too long: 29 characters fit on a label.");
+    const struct {
+        UnfitLabels unfit;
+        MessageAnswer answer;
+        MessageButtons buttons;
+        QString after;
+        PrintOutcome outcome;
+    } cases[] = {
+        {UnfitLabels::Ask, MessageAnswer::No, MessageButtons::YesNo, "Print the labels anyway?", PrintOutcome::Cancelled},
+        {UnfitLabels::Ask, MessageAnswer::Yes, MessageButtons::YesNo, "Print the labels anyway?", PrintOutcome::Printed},
+        {UnfitLabels::Warn, MessageAnswer::Ok, MessageButtons::Ok, "They are printed as they are.", PrintOutcome::Printed},
+    };
+    for (const auto& c : cases) {
+        FakePlatform platform;
+        platform.messageAnswers = {c.answer};
+        EXPECT_EQ(printListLabels(platform, b.numbers(), b.reader(), c.unfit), c.outcome);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text.toStdString(), (sentences + "\r\n\r\n" + c.after).toStdString());
+        EXPECT_EQ(platform.messages[0].title, QStringLiteral("Labels too long"));
+        EXPECT_EQ(platform.messages[0].buttons, c.buttons);
+        EXPECT_EQ(platform.allDocuments().size(), c.outcome == PrintOutcome::Printed ? 1u : 0u);
     }
 }

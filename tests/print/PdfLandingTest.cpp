@@ -215,7 +215,10 @@ TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
     const QString path = pdfOutputPath(QStringLiteral("report.pdf"), folder.path());
     FakePlatform platform;
     platform.printAnswers.push_back(pdfAnswer(path));
-    const Book b = thirtyOneContacts();
+    Book b = thirtyOneContacts();
+    // An address of the field's 50 characters: what passes the paper's edge goes on below.
+    const QString email = QStringLiteral("alexandra.montgomery.featherstonehaugh@example.com");
+    b.records[6].Email = email;
     QStringList lines;
     for (const ContactList::ListLine& line :
          ContactList::listRecords(QVector<Contact>(b.records.begin(), b.records.end()), {}))
@@ -229,6 +232,7 @@ TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
     const std::vector<PdfWord> words = readPdfWords(path);
     ASSERT_FALSE(words.empty());
     double nameLeft = 1e9, cityLeft = 1e9, cityRight = 0;
+    std::vector<PdfWord> emailParts;
     for (const PdfWord& word : words) {
         EXPECT_EQ(word.page, 1) << word.text.toStdString();
         EXPECT_GT(word.xMin, 0.2);
@@ -236,6 +240,10 @@ TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
         EXPECT_LT(word.yMax, 8.3);
         if (word.text.startsWith(QStringLiteral("Alexandra")))
             nameLeft = std::min(nameLeft, word.xMin);
+        if (word.text.size() > 20 && email.startsWith(word.text))
+            emailParts.insert(emailParts.begin(), word);
+        else if (word.text.endsWith(QStringLiteral("@example.com")) && email.endsWith(word.text))
+            emailParts.push_back(word);
         if (word.text == QStringLiteral("Springfield")) {
             cityLeft = std::min(cityLeft, word.xMin);
             cityRight = std::max(cityRight, word.xMin);
@@ -245,6 +253,10 @@ TEST(PdfLanding, ReportOfTheListIsOneLandscapePageInsideThePaper)
     EXPECT_NEAR(nameLeft, 0.25 + 1.0 / 12, 0.02) << "names at column 2";
     EXPECT_NEAR(cityLeft, 0.25 + 29.0 / 12, 0.02) << "cities at column 30";
     EXPECT_NEAR(cityRight, cityLeft, 0.001) << "every city in the same column";
+    ASSERT_EQ(emailParts.size(), 2u);
+    EXPECT_EQ(emailParts[0].text + emailParts[1].text, email) << "every character on the page";
+    EXPECT_NEAR(emailParts[0].xMin, emailParts[1].xMin, 0.001) << "the rest under its own column";
+    EXPECT_GT(emailParts[1].yMin, emailParts[0].yMin);
 }
 
 TEST(PdfLanding, SelectedListLinesPrintTheirColumnsAtTheListsTabStops)

@@ -220,7 +220,12 @@ TEST_F(ViewAllTest, PrintLabelsAndPrintGoThroughThePrintDialog)
     EXPECT_TRUE(fake->printRequests.back().offerSelection);
     const auto documents = fake->allDocuments();
     ASSERT_EQ(documents.size(), 3u);
-    EXPECT_EQ(documents[2].runs.back().text, lines().at(1));
+    // In the report's columns, on landscape paper.
+    EXPECT_EQ(documents[2].orientation, Orientation::Landscape);
+    const auto name = std::find_if(documents[2].runs.begin(), documents[2].runs.end(),
+                                   [](const PlacedText& run) { return run.line == 3 && run.column == 2; });
+    ASSERT_NE(name, documents[2].runs.end());
+    EXPECT_EQ(name->text, lines().at(1).section(u'\t', 0, 0).trimmed());
     EXPECT_TRUE(fake->messages.empty());
 }
 
