@@ -6,7 +6,7 @@
 #include "contacts/FileErrors.h"
 #include "contacts/StoredText.h"
 #include "exchange/CsvLayouts.h"
-#include "exchange/CsvText.h"
+#include "exchange/CsvStream.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -18,24 +18,21 @@
 
 namespace {
 
-QByteArray readCsvFile(const QString& path)
+// Opens the CSV file for reading, or throws why it cannot be read.
+void openCsvFile(QFile& file, const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
         throw FileErrors::fileNotFound();
     if (info.isDir())
         throw FileErrors::pathFileAccess();
-    // The file is read whole; one far larger than any address book is refused before it is.
+    // One far larger than any address book is refused before it is read.
     if (info.size() > MaxCsvBytes)
         throw FileErrors::tooLarge();
-    QFile file(path);
+    file.setFileName(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw FileErrors::fromErrno(errno ? errno : EIO);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileErrors::fromErrno(errno ? errno : EIO);
-    return bytes;
 }
 
 bool isBlank(const Contact& w)
@@ -55,7 +52,11 @@ CsvChoice chooseCsvFile(Platform& platform)
         const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
         if (!answer || answer->path.isEmpty())
             return choice;
-        readCsvFile(answer->path);
+        QFile file;
+        openCsvFile(file, answer->path);
+        errno = 0;
+        if (file.read(4096).isEmpty() && !file.atEnd())
+            throw FileErrors::fromErrno(errno ? errno : EIO);
         choice.outcome = CsvChoice::Chosen;
         choice.path = answer->path;
         choice.title = answer->fileName.isEmpty() ? QFileInfo(answer->path).fileName() : answer->fileName;
@@ -241,8 +242,12 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             return result;
         }
 
-        const QVector<CsvRecord> records = splitCsvRecords(decodeCsvText(readCsvFile(request.csvPath)));
-        const CsvLayout layout = records.isEmpty() ? CsvLayout::None : detectCsvLayout(records.front());
+        // Read a piece at a time: a long file never lies in memory whole.
+        QFile csv;
+        openCsvFile(csv, request.csvPath);
+        CsvStream records(csv);
+        const std::optional<CsvRecord> header = records.next();
+        const CsvLayout layout = header ? detectCsvLayout(*header) : CsvLayout::None;
         const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
         if (!reader) {
             // Not one of the layouts (a binary file, a list of something else): say so rather
@@ -252,7 +257,7 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             result.outcome = ImportResult::NoLayout;
             return result;
         }
-        if (!reader->readHeader(records.front())) {
+        if (!reader->readHeader(*header)) {
             platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
                                 QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
             result.outcome = ImportResult::NotCompatible;
@@ -263,8 +268,8 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
 
         const DuplicateIndex duplicates(file);
         writing = true;
-        for (qsizetype i = 1; i < records.size(); ++i) {
-            const std::optional<Contact> working = reader->readLine(records[i]);
+        while (const std::optional<CsvRecord> line = records.next()) {
+            const std::optional<Contact> working = reader->readLine(*line);
             if (!working || isBlank(*working) || duplicates.matches(*working))
                 continue;
             const Contact record = importedRecord(*working, request.remindersOn);

@@ -23,7 +23,7 @@ class Platform;
 //       if (r.outcome == ImportResult::ErrorCancel) close();
 //   }
 
-// The largest CSV file the import reads (it reads it whole); a larger one is error 7.
+// The largest CSV file the import reads; a larger one is error 7, as no address book comes near it.
 inline constexpr qint64 MaxCsvBytes = qint64(128) * 1024 * 1024;
 
 inline const QString importErrorSuffix = QStringLiteral(".  Try again, or notify Tessaprint.");
