@@ -5,19 +5,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 // The program as users run it, measured from outside: tessaprint-batch and the minimal Qt
 // program each in a process of their own, its wall time and its peak resident memory.
@@ -32,36 +24,19 @@ struct Figures {
     double megabytes = 0;
 };
 
-// Runs program with arguments, its output into `log`; the best time and memory so far kept.
+// Runs program with arguments through tp_bench_run, its output into `log`; the best time and
+// the largest peak so far kept.
 void runMeasured(const char* program, const QStringList& arguments, const QString& log, Figures& best)
 {
-    std::vector<std::string> args{program};
-    for (const QString& a : arguments)
-        args.push_back(a.toStdString());
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    const std::string logName = log.toStdString();
-    posix_spawn_file_actions_addopen(&actions, 1, logName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    const Clock::time_point start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error(std::string("cannot start ") + program);
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        throw std::runtime_error(std::string("lost ") + program);
-    const double seconds = secondsSince(start);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(std::string(program) + " failed; see " + logName);
-    best.seconds = std::min(best.seconds, seconds);
-    best.megabytes = std::max(best.megabytes, usage.ru_maxrss / 1024.0); // the most any run needed
+    QProcess runner;
+    runner.start(QStringLiteral(TP_RUN_PROGRAM), QStringList{log, QString::fromLocal8Bit(program)} + arguments);
+    if (!runner.waitForFinished(-1) || runner.exitCode() != 0)
+        throw std::runtime_error(std::string("cannot run ") + program);
+    const QStringList figures = QString::fromLatin1(runner.readAllStandardOutput()).trimmed().split(u' ');
+    if (figures.size() != 3 || figures[2].toInt() != 0)
+        throw std::runtime_error(std::string(program) + " failed; see " + log.toStdString());
+    best.seconds = std::min(best.seconds, figures[0].toDouble());
+    best.megabytes = std::max(best.megabytes, figures[1].toDouble() / 1024.0);
 }
 
 QString logFile(const char* name)
