@@ -204,7 +204,9 @@ Contact generatedContact(int index)
     return c;
 }
 
-void writeContactFile(const QString& path, int count)
+namespace {
+
+void writeContacts(const QString& path, int count, Contact (*contact)(int))
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -212,12 +214,51 @@ void writeContactFile(const QString& path, int count)
     QByteArray block;
     block.reserve(1024 * Contact::RecordLength);
     for (int i = 0; i < count; ++i) {
-        block.append(generatedContact(i).toRecord());
+        block.append(contact(i).toRecord());
         if (block.size() >= 1024 * Contact::RecordLength || i + 1 == count) {
             file.write(block);
             block.clear();
         }
     }
+}
+
+const char* const syllables[] = {
+    "ka", "lo", "mi", "ran", "te", "vos", "bel", "du", "fi", "gor", "ha", "jen", "ki", "lu", "mar",
+    "ne", "ol", "pa", "qui", "ros", "sa", "tor", "ul", "va", "wen", "xa", "yor", "zi", "bri", "cas",
+    "del", "ez", "fro", "gi", "hul", "ip", "jo", "kes", "lin", "mo", "nor", "os", "pel", "ru", "sti",
+    "tam", "ur", "vel", "wi", "yan", "zo", "ber", "cor", "dan", "el", "fen", "gal", "hor", "is", "kel",
+};
+constexpr int SyllableCount = int(std::size(syllables));
+constexpr int NameCount = SyllableCount * SyllableCount * SyllableCount;
+
+// Three syllables for each of NameCount indexes, no two alike; neighbours look unrelated.
+QString distinctLastName(int index)
+{
+    int n = int((qint64(index) * 104729) % NameCount);
+    QString name;
+    for (int k = 0; k < 3; ++k, n /= SyllableCount)
+        name += QString::fromLatin1(syllables[n % SyllableCount]);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+} // namespace
+
+void writeContactFile(const QString& path, int count)
+{
+    writeContacts(path, count, generatedContact);
+}
+
+Contact distinctContact(int index)
+{
+    Contact c = generatedContact(index);
+    c.LastName = distinctLastName(index).leftJustified(Contact::fieldInfo(2).width, u' ');
+    return c;
+}
+
+void writeDistinctContactFile(const QString& path, int count)
+{
+    writeContacts(path, count, distinctContact);
 }
 
 const char* layoutName(CsvLayout layout)
@@ -357,6 +398,30 @@ QString line(CsvLayout layout, const CsvPerson& p)
 }
 
 } // namespace
+
+void writeDistinctCsvFile(const QString& path, int lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot create " + path.toStdString());
+    QByteArray text = header(CsvLayout::OwnExport).toLatin1() + "\r\n";
+    for (int i = 0; i < lines; ++i) {
+        // The names past the stored ones are nobody's on file.
+        const bool stored = i % 4 == 0;
+        const int index = stored ? int((qint64(i) * 7919) % 100000) : 100000 + i;
+        const Contact c = distinctContact(index);
+        CsvPerson p = csvPerson(i);
+        p.first = c.FirstName.trimmed();
+        p.last = c.LastName.trimmed();
+        p.email = (p.first + u'.' + p.last).toLower() + QString::number(i) + QStringLiteral("@newmail.com");
+        text += line(CsvLayout::OwnExport, p).toLatin1() + "\r\n";
+        if (text.size() > (1 << 20)) {
+            file.write(text);
+            text.clear();
+        }
+    }
+    file.write(text);
+}
 
 void writeCsvFile(const QString& path, CsvLayout layout, int lines)
 {

@@ -23,6 +23,16 @@ void writeContactFile(const QString& path, int count);
 enum class CsvLayout { Yahoo, WebMail, AddressBook, OwnExport, Generic };
 const char* layoutName(CsvLayout layout);
 
+// Contact i with a last name no other index shares (syllables in an order that i alone picks),
+// as a file of people from many families holds them.
+Contact distinctContact(int index);
+void writeDistinctContactFile(const QString& path, int count);
+
+// `lines` lines of the program's own export, every last name another: a quarter are contacts of
+// the distinct file above under their own names with a new e-mail (duplicates of a file that
+// holds them), the rest people no file holds.
+void writeDistinctCsvFile(const QString& path, int lines);
+
 // A CSV file of `lines` data lines in `layout`. Every fourth line repeats a contact of the
 // first thousand (a duplicate in every file size); the others are new contacts.
 void writeCsvFile(const QString& path, CsvLayout layout, int lines);

@@ -42,7 +42,7 @@ struct OpenedProgram {
         main->show();
         main->mnuFileOpen->trigger();
         QCoreApplication::processEvents();
-        if (main->session.file.recordCount() != size)
+        if (main->session().file.recordCount() != size)
             throw std::runtime_error("File > Open did not open the generated file");
     }
 };
@@ -81,8 +81,8 @@ void BM_BrowserNavigation(benchmark::State& state)
     measure(state, "Browser click Next + find list", Goal{Baseline::RawRead, 0, 0.1},
             [&] {
                 // Never at the end of the file, whatever the number of runs.
-                if (program.main->session.CurrentRecord >= size - 1)
-                    program.main->session.CurrentRecord = 1;
+                if (program.main->session().CurrentRecord >= size - 1)
+                    program.main->session().CurrentRecord = 1;
             },
             [&] { browser->cmdNext->click(); });
     if (browser->cboFindContact->count() != size || program.platform.messages != 0)

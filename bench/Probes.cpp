@@ -60,7 +60,7 @@ int probeMemory(int argc, char** argv, const QString& path)
     settle();
     list->cmdACGetReport->click();
     settle();
-    std::printf("%ld\n", list->lstAllContactsLines->rowCount() == window.session.file.recordCount() ? residentKilobytes() : 0L);
+    std::printf("%ld\n", list->lstAllContactsLines->rowCount() == window.session().file.recordCount() ? residentKilobytes() : 0L);
     std::fflush(stdout);
     return 0;
 }

@@ -1,13 +1,16 @@
 // The CSV import of each layout: the first byte picks a header line (or none, so that the
-// detection itself is fuzzed), the rest is the file's body. Decoding, splitting, detection, the
-// layout's header and line rules and the record an imported line becomes never fail but with
-// the program's AppError, and every record is 513 bytes.
+// detection itself is fuzzed), the rest is the file's body. Decoding, splitting (whole and in
+// pieces, alike), detection, the layout's header and line rules and the record an imported line
+// becomes never fail but with the program's AppError, and every record is 513 bytes.
 #include "FuzzPlatform.h"
 
 #include "exchange/CsvImport.h"
 #include "exchange/CsvLayouts.h"
+#include "exchange/CsvStream.h"
 #include "exchange/CsvText.h"
 #include "platform/AppError.h"
+
+#include <QBuffer>
 
 namespace {
 
@@ -73,6 +76,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bytes.prepend(QByteArray(kHeaders[pick]) + "\r\n");
 
     const QVector<CsvRecord> records = splitCsvRecords(decodeCsvText(bytes));
+    // Read in pieces, as the import reads its file, the same records come.
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CsvStream stream(buffer, 1 + data[0] % 16);
+    for (const CsvRecord& record : records) {
+        const std::optional<CsvRecord> streamed = stream.next();
+        FUZZ_CHECK(streamed && streamed->cells == record.cells && streamed->quoted == record.quoted);
+    }
+    FUZZ_CHECK(!stream.next());
     if (records.isEmpty())
         return 0;
     const CsvLayout layout = detectCsvLayout(records.front());

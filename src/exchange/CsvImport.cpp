@@ -7,7 +7,7 @@
 #include "contacts/RecordView.h"
 #include "contacts/StoredText.h"
 #include "exchange/CsvLayouts.h"
-#include "exchange/CsvText.h"
+#include "exchange/CsvStream.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -19,24 +19,21 @@
 
 namespace {
 
-QByteArray readCsvFile(const QString& path)
+// Opens the CSV file for reading, or throws why it cannot be read.
+void openCsvFile(QFile& file, const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
         throw FileErrors::fileNotFound();
     if (info.isDir())
         throw FileErrors::pathFileAccess();
-    // The file is read whole; one far larger than any address book is refused before it is.
+    // One far larger than any address book is refused before it is read.
     if (info.size() > MaxCsvBytes)
         throw FileErrors::tooLarge();
-    QFile file(path);
+    file.setFileName(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw FileErrors::fromErrno(errno ? errno : EIO);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileErrors::fromErrno(errno ? errno : EIO);
-    return bytes;
 }
 
 bool isBlank(const Contact& w)
@@ -56,7 +53,11 @@ CsvChoice chooseCsvFile(Platform& platform)
         const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
         if (!answer || answer->path.isEmpty())
             return choice;
-        readCsvFile(answer->path);
+        QFile file;
+        openCsvFile(file, answer->path);
+        errno = 0;
+        if (file.read(4096).isEmpty() && !file.atEnd())
+            throw FileErrors::fromErrno(errno ? errno : EIO);
         choice.outcome = CsvChoice::Chosen;
         choice.path = answer->path;
         choice.title = answer->fileName.isEmpty() ? QFileInfo(answer->path).fileName() : answer->fileName;
@@ -70,9 +71,45 @@ CsvChoice chooseCsvFile(Platform& platform)
 
 namespace {
 
-quint32 pairKey(QChar a, QChar b)
+// A run of two or three characters of the first (field 0) or the last name (field 1).
+quint64 runKey(int field, const QString& name, qsizetype at, int length)
 {
-    return (quint32(a.unicode()) << 16) | b.unicode();
+    quint64 key = quint64(field) << 49 | quint64(length - 2) << 48 | quint64(name[at].unicode()) << 32
+        | quint64(name[at + 1].unicode()) << 16;
+    return length == 3 ? key | name[at + 2].unicode() : key;
+}
+
+// QString::contains, without its set-up: names are a few characters, and a line meets
+// a hundred of them.
+bool holds(QStringView text, QStringView part)
+{
+    if (part.isEmpty())
+        return true;
+    const qsizetype last = text.size() - part.size();
+    for (qsizetype at = 0; at <= last; ++at)
+        if (text[at] == part[0] && text.sliced(at, part.size()) == part)
+            return true;
+    return false;
+}
+
+// The characters a pair of names holds, as bits: a name that contains another holds all of
+// its bits. Read before the names' own text, which lies far apart in memory.
+quint64 signature(const QString& first, const QString& last)
+{
+    quint64 bits = 0;
+    for (QChar c : first)
+        bits |= quint64(1) << (c.unicode() % 32);
+    for (QChar c : last)
+        bits |= quint64(1) << (32 + c.unicode() % 32);
+    return bits;
+}
+
+template <typename Visit>
+void forEachRun(int field, const QString& name, Visit visit)
+{
+    for (int length = 2; length <= 3; ++length)
+        for (qsizetype at = 0; at + length <= name.size(); ++at)
+            visit(runKey(field, name, at, length));
 }
 
 } // namespace
@@ -81,7 +118,6 @@ DuplicateIndex::DuplicateIndex(const QVector<Contact>& onFile)
 {
     for (const Contact& c : onFile)
         add(c.FirstName.trimmed(), c.LastName.trimmed(), c.Email.trimmed());
-    finish();
 }
 
 DuplicateIndex::DuplicateIndex(ContactFile& file)
@@ -91,61 +127,61 @@ DuplicateIndex::DuplicateIndex(ContactFile& file)
         add(record.text(RecordField::FirstName).trimmed(), record.text(RecordField::LastName).trimmed(),
             record.text(RecordField::Email).trimmed());
     });
-    finish();
 }
 
 void DuplicateIndex::add(const QString& first, const QString& last, const QString& email)
 {
-    m_emails.push_back(email);
-    auto at = m_lastIndex.constFind(last);
-    int index;
-    if (at == m_lastIndex.constEnd()) {
-        index = int(m_lastNames.size());
-        m_lastIndex.insert(last, index);
-        m_lastNames.push_back(last);
-        m_firstSets.push_back({});
-        QSet<quint32> pairs;
-        for (qsizetype i = 0; i + 1 < last.size(); ++i)
-            pairs.insert(pairKey(last[i], last[i + 1]));
-        for (quint32 pair : pairs)
-            m_byPair[pair].push_back(index);
-    } else {
-        index = *at;
-    }
-    m_firstSets[index].insert(first);
-}
-
-void DuplicateIndex::finish()
-{
-    std::sort(m_emails.begin(), m_emails.end());
-    m_emails.erase(std::unique(m_emails.begin(), m_emails.end()), m_emails.end());
-    m_firstNames.reserve(m_firstSets.size());
-    for (const QSet<QString>& firsts : m_firstSets)
-        m_firstNames.push_back(QVector<QString>(firsts.begin(), firsts.end()));
-    m_firstSets.clear();
-    m_lastIndex.clear();
+    m_emails.insert(email);
+    Names names{first, last};
+    if (m_nameIndex.contains(names))
+        return;
+    const int index = int(m_names.size());
+    m_nameIndex.insert(names, index);
+    m_signatures.push_back(signature(first, last));
+    m_names.push_back(std::move(names));
+    const auto post = [&](quint64 key) {
+        QVector<int>& holders = m_byRun[key];
+        // A run that repeats within the name is posted once.
+        if (holders.isEmpty() || holders.back() != index)
+            holders.push_back(index);
+    };
+    forEachRun(0, first, post);
+    forEachRun(1, last, post);
 }
 
 bool DuplicateIndex::matches(const Contact& working) const
 {
     // As the file will hold them: a character it cannot store is a '?' in the records too.
-    if (std::binary_search(m_emails.begin(), m_emails.end(), storedText(working.Email.trimmed()).stored))
+    if (m_emails.contains(storedText(working.Email.trimmed()).stored))
         return true;
     const QString first = storedText(working.FirstName.trimmed()).stored;
     const QString last = storedText(working.LastName.trimmed()).stored;
-    const auto namesMatch = [&](int index) {
-        if (!m_lastNames[index].contains(last))
-            return false;
-        const QVector<QString>& firsts = m_firstNames[index];
-        return std::any_of(firsts.begin(), firsts.end(), [&](const QString& f) { return f.contains(first); });
+    // Two empty names are contained in every record's: a line with an e-mail alone would match all.
+    if (first.isEmpty() && last.isEmpty())
+        return false;
+    if (m_nameIndex.contains({first, last}))
+        return true;
+    const quint64 bits = signature(first, last);
+    const auto contains = [&](int index) {
+        return (m_signatures[index] & bits) == bits && holds(m_names[index].first, first)
+            && holds(m_names[index].second, last);
     };
-    // A last name that contains `last` holds its first two characters side by side.
-    if (last.size() >= 2) {
-        const QVector<int> candidates = m_byPair.value(pairKey(last[0], last[1]));
-        return std::any_of(candidates.begin(), candidates.end(), namesMatch);
-    }
-    for (int index = 0; index < m_lastNames.size(); ++index)
-        if (namesMatch(index))
+    // Names that contain the line's hold each of its runs: the rarest run names the fewest.
+    static const QVector<int> none;
+    const QVector<int>* rarest = nullptr;
+    const auto pick = [&](quint64 key) {
+        const auto at = m_byRun.constFind(key);
+        const QVector<int>* holders = at == m_byRun.constEnd() ? &none : &*at;
+        if (!rarest || holders->size() < rarest->size())
+            rarest = holders;
+    };
+    forEachRun(0, first, pick);
+    forEachRun(1, last, pick);
+    if (rarest)
+        return std::any_of(rarest->begin(), rarest->end(), contains);
+    // Names of one character each: every pair of names is a candidate.
+    for (int index = 0; index < m_names.size(); ++index)
+        if (contains(index))
             return true;
     return false;
 }
@@ -206,8 +242,12 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             return result;
         }
 
-        const QVector<CsvRecord> records = splitCsvRecords(decodeCsvText(readCsvFile(request.csvPath)));
-        const CsvLayout layout = records.isEmpty() ? CsvLayout::None : detectCsvLayout(records.front());
+        // Read a piece at a time: a long file never lies in memory whole.
+        QFile csv;
+        openCsvFile(csv, request.csvPath);
+        CsvStream records(csv);
+        const std::optional<CsvRecord> header = records.next();
+        const CsvLayout layout = header ? detectCsvLayout(*header) : CsvLayout::None;
         const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
         if (!reader) {
             // Not one of the layouts (a binary file, a list of something else): say so rather
@@ -217,7 +257,7 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             result.outcome = ImportResult::NoLayout;
             return result;
         }
-        if (!reader->readHeader(records.front())) {
+        if (!reader->readHeader(*header)) {
             platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
                                 QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
             result.outcome = ImportResult::NotCompatible;
@@ -228,8 +268,8 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
 
         const DuplicateIndex duplicates(file);
         writing = true;
-        for (qsizetype i = 1; i < records.size(); ++i) {
-            const std::optional<Contact> working = reader->readLine(records[i]);
+        while (const std::optional<CsvRecord> line = records.next()) {
+            const std::optional<Contact> working = reader->readLine(*line);
             if (!working || isBlank(*working) || duplicates.matches(*working))
                 continue;
             const Contact record = importedRecord(*working, request.remindersOn);

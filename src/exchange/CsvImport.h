@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <utility>
+
 class ContactFile;
 class Platform;
 
@@ -21,7 +23,7 @@ class Platform;
 //       if (r.outcome == ImportResult::ErrorCancel) close();
 //   }
 
-// The largest CSV file the import reads (it reads it whole); a larger one is error 7.
+// The largest CSV file the import reads; a larger one is error 7, as no address book comes near it.
 inline constexpr qint64 MaxCsvBytes = qint64(128) * 1024 * 1024;
 
 inline const QString importErrorSuffix = QStringLiteral(".  Try again, or notify Tessaprint.");
@@ -65,14 +67,15 @@ QString writtenBeforeErrorSentence(int written);
 
 // Appends the contacts of the CSV file that are not on file yet. The records on file when the
 // import starts are read once; a line matching one of them (same e-mail, or first and last
-// name contained in a record's) is skipped, and so is a line without first name, last name
-// and e-mail. Every record goes through ContactFile::write.
+// name contained in a record's, not both empty) is skipped, and so is a line without first
+// name, last name and e-mail. Every record goes through ContactFile::write.
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request);
 
-// The duplicate test over the records on file. Built once per import: the e-mails sorted, the
-// names grouped by last name, and each last name found by the pairs of characters it holds,
-// so a line is compared with the few names that can contain it, not with every record.
-// A line is compared as it will be stored, '?' for each character the file cannot hold.
+// The duplicate test over the records on file, built once per import: the e-mails in a set,
+// each pair of names once, found exactly or by the rarest run of two or three characters
+// that the line's names hold, so a line is compared with the few names that can contain
+// it, not with every record. A line is compared as it will be stored, '?' for each
+// character the file cannot hold.
 class DuplicateIndex {
 public:
     explicit DuplicateIndex(const QVector<Contact>& onFile);
@@ -81,15 +84,14 @@ public:
     bool matches(const Contact& working) const;
 
 private:
+    using Names = std::pair<QString, QString>; // first, last; trimmed
     void add(const QString& first, const QString& last, const QString& email);
-    void finish();
 
-    QVector<QString> m_emails;             // trimmed, sorted
-    QVector<QString> m_lastNames;          // trimmed, each once
-    QVector<QVector<QString>> m_firstNames; // the trimmed first names beside each last name
-    QHash<quint32, QVector<int>> m_byPair;  // two characters -> last names holding them
-    QHash<QString, int> m_lastIndex;        // while building
-    QVector<QSet<QString>> m_firstSets;     // while building
+    QSet<QString> m_emails;                        // trimmed
+    QVector<Names> m_names;                        // each pair once
+    QVector<quint64> m_signatures;                 // beside m_names: the characters they hold
+    QHash<Names, int> m_nameIndex;                 // into m_names
+    QHash<quint64, QVector<int>> m_byRun;          // a run of a name -> the pairs holding it
 };
 
 // The record an imported contact becomes: leading spaces gone, the reminder state set.

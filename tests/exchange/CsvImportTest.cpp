@@ -110,17 +110,19 @@ TEST_F(CsvImportTest, DuplicatesAreTestedAgainstTheRecordsOnFileWhenTheImportSta
                              "Zed,,Zed,,,,,,,,0,,,,annabel@example.com,,,\r\n"   // same e-mail
                              "Ann,,Lee,,,,,,,,0,,,,ann2@example.com,,,\r\n"       // contained in Annabel Leeson
                              "Di,,Fox,,,,,,,,0,,,,,,,\r\n"                        // no e-mail, like Cy Ott
+                             ",,,,,,,,,,0,,,,only@example.com,,,\r\n"          // no names: its e-mail decides
                              "Ed,,Gray,,,,,,,,0,,,,ed@example.com,,,\r\n"
                              "Ed,,Gray,,,,,,,,0,,,,ed@example.com,,,\r\n");      // this import's own are not compared
     const ImportResult r = run(file);
-    EXPECT_EQ(r.written, 2);
+    EXPECT_EQ(r.written, 3);
     EXPECT_EQ(names(), (std::vector<std::string>{"Annabel Leeson annabel@example.com", "Cy Ott ",
-                                                 "Ed Gray ed@example.com", "Ed Gray ed@example.com"}));
-    EXPECT_EQ(lastMessage(), "D O N E !  2 contacts successfully imported.");
+                                                 "  only@example.com", "Ed Gray ed@example.com",
+                                                 "Ed Gray ed@example.com"}));
+    EXPECT_EQ(lastMessage(), "D O N E !  3 contacts successfully imported.");
 
     // The second run finds everything on file.
     run(file);
-    EXPECT_EQ(contacts.recordCount(), 4);
+    EXPECT_EQ(contacts.recordCount(), 5);
     EXPECT_EQ(lastMessage(), "D O N E !  0 contacts successfully imported.");
 }
 

@@ -314,6 +314,8 @@ TEST(CsvDuplicates, EmailOrContainedNames)
         {"rob", "johnson", "rob@example.com", false}, // exact case
         {"Anna", "Lee", "anna@example.com", false},
         {"", "Lee", "x@example.com", true},          // an empty name is contained in every name
+        {"", "", "x@example.com", false},            // but two empty names match no one
+        {"", "", "ann@example.com", true},           // while the e-mail still does
         {"Bob", "Smith", "bob@example.com", false},
         {"Ann", "Zed", "ANN@example.com", false},
     };

@@ -1,6 +1,9 @@
 #include "ExchangeTestSupport.h"
 
 #include "contacts/Windows1252.h"
+#include "exchange/CsvStream.h"
+
+#include <QBuffer>
 
 using namespace exchange_testing;
 
@@ -101,4 +104,41 @@ TEST(CsvText, DecodingByByteOrderMarkThenUtf8ThenWindows1252)
     };
     for (const auto& row : rows)
         EXPECT_EQ(decodeCsvText(row.bytes), row.text) << row.bytes.toHex().toStdString();
+}
+
+// Read a piece at a time, a file gives the records it gives read whole, wherever a piece ends:
+// inside a CR LF, a quoted line break, a doubled quote, a UTF-8 or UTF-16 character, or before
+// a combining accent.
+TEST(CsvText, StreamedRecordsAreThoseOfTheWholeText)
+{
+    const QByteArray utf16 = QByteArray("\xFF\xFE", 2) + QByteArray("A\0,\0\"\0b\0\r\0\n\0c\0\"\0\r\0\xE9\0", 20) + "x";
+    const QByteArray inputs[] = {
+        "a,b\r\nc,d\r\n",
+        "\"x\r\ny\",\"q\"\"q\"\r\nz,\"\"\r",
+        "a,\"b\r\nc,d\r\ne\rf\ng",
+        "\xEF\xBB\xBF" "Zoe\xCC\x81,Jos\xC3\xA9\r\ncaf\xC3\xA9\xEF\xBB\xBF,\xF0\x9F\x98\x80\n",
+        "caf\xC3\xA9,ok\r\nlate,\x80\r\n",
+        "caf\xC3",
+        utf16,
+        QByteArray("\xFE\xFF\0a\0,\0b", 8),
+        "",
+        "\r\n",
+    };
+    for (const QByteArray& bytes : inputs) {
+        const QVector<CsvRecord> whole = splitCsvRecords(decodeCsvText(bytes));
+        for (int piece : {1, 2, 3, 5, 7, 65536}) {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            CsvStream stream(buffer, piece);
+            qsizetype n = 0;
+            while (const std::optional<CsvRecord> record = stream.next()) {
+                ASSERT_LT(n, whole.size()) << bytes.toHex().toStdString() << " in pieces of " << piece;
+                EXPECT_TRUE(record->cells == whole[n].cells && record->quoted == whole[n].quoted)
+                    << bytes.toHex().toStdString() << " record " << n << " in pieces of " << piece;
+                ++n;
+            }
+            EXPECT_EQ(n, whole.size()) << bytes.toHex().toStdString() << " in pieces of " << piece;
+        }
+    }
 }

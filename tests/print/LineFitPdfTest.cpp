@@ -126,24 +126,41 @@ TEST(LineFitPdf, ReturnAddressSheetRunsOntoASecondPageWhereTheFitSaysItPushes)
 }
 
 // The main window measures without a printer; it must come to what the file printer measures.
+// Both keep each font's widths: what they give, the first time and from then on, is exactly
+// what Qt measures for the whole text.
 TEST(LineFitPdf, WindowMeasureAgreesWithTheFilePrinter)
 {
     QTemporaryDir folder;
-    auto printer = pdfDevice(QDir(folder.path()).filePath(QStringLiteral("measure.pdf")));
+    const std::unique_ptr<QPrinter> qprinter = pdfPrinter(QDir(folder.path()).filePath(QStringLiteral("m.pdf")));
+    QtPrinterDevice printer(pdfPrinter(QDir(folder.path()).filePath(QStringLiteral("measure.pdf"))));
     QtTextMeasure window;
     const PrintFont fonts[] = {
         {QStringLiteral("Courier New"), 8, false, false},
         {QStringLiteral("Courier New"), 10, false, false},
         {QStringLiteral("Courier New"), 12, true, false},
+        {QStringLiteral("Courier New"), 24, false, true},
         {QStringLiteral("Trebuchet MS"), 14, false, true},
         {QStringLiteral("Trebuchet MS"), 14, true, true},
+        {QStringLiteral("MS Sans Serif"), 10, false, false},
     };
     const QString texts[] = {QStringLiteral("Margaret H. Whitfield"), QStringLiteral("iiiiiiii"),
-                             QStringLiteral("WWWW 1234, Springfield"), QString()};
+                             QStringLiteral("WWWW 1234, Springfield"), QString(), QStringLiteral("  Zoë Ærøskøbing ÿ"),
+                             QStringLiteral("fi ffl AV To"), QStringLiteral("Ann\tLee \u00AD"),
+                             QStringLiteral("\u20AC 5 \u201Cso\u201D"), QStringLiteral("\u674E Wei e\u0301")};
     for (const PrintFont& font : fonts) {
         SCOPED_TRACE((font.name + QString::number(font.pointSize)).toStdString());
-        EXPECT_NEAR(window.averageCharWidth(font), printer->averageCharWidth(font), 1e-6);
-        for (const QString& text : texts)
-            EXPECT_NEAR(window.textWidth(font, text), printer->textWidth(font, text), 1e-6) << text.toStdString();
+        const QFontMetricsF measured(printerFont(font), qprinter.get());
+        const auto points = [&](double pixels) { return pixels * 72.0 / qprinter->resolution(); };
+        EXPECT_EQ(printer.averageCharWidth(font), points(measured.averageCharWidth()));
+        EXPECT_NEAR(window.averageCharWidth(font), printer.averageCharWidth(font), 1e-6);
+        for (int pass = 0; pass < 2; ++pass)
+            for (const QString& text : texts) {
+                EXPECT_EQ(printer.textWidth(font, text), points(measured.horizontalAdvance(text))) << text.toStdString();
+                EXPECT_NEAR(window.textWidth(font, text), printer.textWidth(font, text), 1e-6) << text.toStdString();
+            }
     }
+    // The fonts the layouts count columns in are measured character by character.
+    PrinterFonts cached(qprinter.get());
+    EXPECT_TRUE(cached.font(fonts[0]).fixedPitch);
+    EXPECT_FALSE(cached.font(fonts[4]).fixedPitch);
 }

@@ -118,6 +118,46 @@ TEST(PdfLanding, CopiesToAFileGoBesideItAndAnAbandonedCopyLeavesNothing)
     device->drawText({.text = QStringLiteral("never printed")});
     device->abandonDocument();
     EXPECT_FALSE(QFileInfo::exists(dropped));
+
+    // Abandoned after its first page was drawn: the file it would have replaced stays as it was.
+    const QString kept = QDir(folder.path()).filePath(QStringLiteral("kept.pdf"));
+    QFile(path).copy(kept);
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    device = pdfAnswer(kept).device();
+    device->drawText({.text = QStringLiteral("page one")});
+    device->newPage();
+    device->drawText({.text = QStringLiteral("never printed")});
+    device->abandonDocument();
+    EXPECT_EQ(readPdfWords(kept).size(), 10u);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
+}
+
+TEST(PdfLanding, PagesDrawnAsTheyFinishComeOutAsTheWholeDocumentDrawnAtItsEnd)
+{
+    QTemporaryDir folder;
+    const Book b = book(61); // three sheets, the last row of one label
+    std::vector<PdfWord> words[2];
+    for (int whole = 0; whole < 2; ++whole) {
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("labels-%1.pdf").arg(whole));
+        FakePlatform platform;
+        FakePlatform::PrintAnswer answer;
+        answer.device = [path, whole] {
+            auto device = std::make_unique<QtPrinterDevice>(pdfPrinter(path));
+            if (whole)
+                device->keepDocumentsWhole();
+            return device;
+        };
+        platform.printAnswers.push_back(answer);
+        ASSERT_EQ(printListLabels(platform, b.numbers(), b.reader()), PrintOutcome::Printed);
+        words[whole] = readPdfWords(path);
+    }
+    ASSERT_EQ(words[0].size(), words[1].size());
+    EXPECT_EQ(words[0].back().page, 3);
+    for (std::size_t i = 0; i < words[0].size(); ++i) {
+        const PdfWord &a = words[0][i], &b = words[1][i];
+        EXPECT_TRUE(a.page == b.page && a.text == b.text && a.xMin == b.xMin && a.yMin == b.yMin && a.xMax == b.xMax)
+            << a.text.toStdString() << " on page " << a.page;
+    }
 }
 
 namespace {

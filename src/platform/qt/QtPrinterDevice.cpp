@@ -6,6 +6,10 @@
 #include "platform/PrintFiles.h"
 #include "platform/TabStops.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +19,9 @@
 #include <QPrinterInfo>
 #include <QPen>
 #include <QTextOption>
+
+#include <cstdio>
+#include <optional>
 
 QFont printerFont(const PrintFont& font)
 {
@@ -56,17 +63,23 @@ void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metri
 
 void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
 {
+    // Runs in a row share their font: it is made once for them.
+    const PlacedText* previous = nullptr;
+    std::optional<QFontMetricsF> metrics;
     for (const PlacedText& run : runs) {
-        const QFont font = printerFont(run.font);
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, &printer);
+        if (!previous || !(previous->font == run.font)) {
+            const QFont font = printerFont(run.font);
+            painter.setFont(font);
+            metrics.emplace(font, &printer);
+        }
+        previous = &run;
         const QPointF topLeft(toDevice(printer, PagePlacement::kOriginLeft + run.x),
                               toDevice(printer, PagePlacement::kOriginTop + run.y));
         if (run.text.contains(u'\t')) {
-            drawTabbed(painter, printer, metrics, topLeft, run.text);
+            drawTabbed(painter, printer, *metrics, topLeft, run.text);
             continue;
         }
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), run.text);
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics->ascent()), run.text);
     }
 }
 
@@ -121,7 +134,7 @@ bool isEnvelopePaper(const QPageSize& size)
 }
 
 QtPrinterDevice::QtPrinterDevice(std::unique_ptr<QPrinter> printer, const QString& deviceName)
-    : m_printer(std::move(printer)), m_deviceName(deviceName)
+    : m_printer(std::move(printer)), m_fonts(m_printer.get()), m_deviceName(deviceName)
 {
     m_printer->setFullPage(true);
     m_outputBase = m_printer->outputFileName();
@@ -167,77 +180,139 @@ double QtPrinterDevice::toPoints(double pixels) const
 
 double QtPrinterDevice::averageCharWidth(const PrintFont& font)
 {
-    return toPoints(QFontMetricsF(printerFont(font), m_printer.get()).averageCharWidth());
+    return toPoints(m_fonts.averageCharWidth(font));
 }
 
 double QtPrinterDevice::textWidth(const PrintFont& font, const QString& text)
 {
-    return toPoints(QFontMetricsF(printerFont(font), m_printer.get()).horizontalAdvance(text));
+    return toPoints(m_fonts.textWidth(font, text));
+}
+
+QString QtPrinterDevice::documentFile() const
+{
+    // Each copy is a document of its own; in a file, later copies go beside the first.
+    return m_outputBase.isEmpty() ? m_printer->outputFileName() : copyFileName(m_outputBase, m_documents + 1);
 }
 
 void QtPrinterDevice::openDocument()
 {
-    if (!m_open) {
-        m_pages.assign(1, {});
-        m_rules.assign(1, {});
-        m_open = true;
-    }
+    if (m_open)
+        return;
+    m_pages.assign(1, {});
+    m_open = true;
+    // Where no file can be made beside the target, the document is kept until it ends and
+    // drawn straight into the target.
+    const QString file = documentFile();
+    m_streaming = !m_keepWhole && printsToFile(*m_printer) && !file.isEmpty()
+        && QFileInfo(QFileInfo(file).absolutePath()).isWritable();
 }
 
 void QtPrinterDevice::drawText(const PlacedText& run)
 {
     openDocument();
-    m_pages.back().push_back(run);
+    m_pages.back().runs.push_back(run);
 }
 
 void QtPrinterDevice::drawRule(const PlacedRule& rule)
 {
     openDocument();
-    m_rules.back().push_back(rule);
+    m_pages.back().rules.push_back(rule);
 }
 
 void QtPrinterDevice::newPage()
 {
     openDocument();
-    m_pages.emplace_back();
-    m_rules.emplace_back();
+    if (!m_streaming) {
+        m_pages.emplace_back();
+        return;
+    }
+    drawPage(m_pages.back());
+    m_pages.back() = {};
 }
 
 void QtPrinterDevice::endDocument()
 {
     openDocument();
-    drawPages();
+    for (const Page& page : m_pages)
+        drawPage(page);
+    endPainting();
     m_pages.clear();
-    m_rules.clear();
     m_open = false;
 }
 
 void QtPrinterDevice::abandonDocument()
 {
+    if (m_painter.isActive())
+        m_painter.end();
+    if (!m_partial.isEmpty())
+        QFile::remove(m_partial);
+    m_partial.clear();
+    m_pagesStarted = false;
     m_pages.clear();
-    m_rules.clear();
     m_open = false;
 }
 
-void QtPrinterDevice::drawPages()
+namespace {
+
+// The file a link leads to, or the path itself where it names nothing yet.
+QString linkedFile(const QString& path)
 {
-    ++m_documents;
-    // Each copy is a document of its own; in a file, later copies go beside the first.
-    if (!m_outputBase.isEmpty() && m_documents > 1)
-        m_printer->setOutputFileName(copyFileName(m_outputBase, m_documents));
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return real.isEmpty() ? path : real;
+}
+
+// Where a document for `target` is drawn until it ends: beside it, in a file of this process's.
+QString partialFileFor(const QString& target)
+{
+    const QFileInfo info(target);
+    return info.absoluteDir().filePath(
+        QStringLiteral(".%1.%2.part").arg(info.fileName()).arg(QCoreApplication::applicationPid()));
+}
+
+} // namespace
+
+void QtPrinterDevice::startPage()
+{
+    if (m_pagesStarted) {
+        if (!m_printer->newPage())
+            throw AppError::printerError();
+        return;
+    }
+    const QString file = documentFile();
+    if (!m_outputBase.isEmpty() && m_printer->outputFileName() != file)
+        m_printer->setOutputFileName(file);
     if (!printerCanPrint(*m_printer))
         throw AppError::printerError();
-    QPainter painter;
-    if (!painter.begin(m_printer.get()))
-        throw AppError::printerError();
-    for (std::size_t page = 0; page < m_pages.size(); ++page) {
-        if (page > 0 && !m_printer->newPage()) {
-            painter.end();
-            throw AppError::printerError();
-        }
-        drawPlacedRuns(painter, *m_printer, m_pages[page]);
-        drawPlacedRules(painter, *m_printer, m_rules[page]);
+    if (m_streaming) {
+        m_partial = partialFileFor(linkedFile(file));
+        QFile::remove(m_partial);
+        m_printer->setOutputFileName(m_partial);
     }
-    if (!painter.end())
+    if (!m_painter.begin(m_printer.get()))
         throw AppError::printerError();
+    m_pagesStarted = true;
+}
+
+void QtPrinterDevice::drawPage(const Page& page)
+{
+    startPage();
+    drawPlacedRuns(m_painter, *m_printer, page.runs);
+    drawPlacedRules(m_painter, *m_printer, page.rules);
+}
+
+void QtPrinterDevice::endPainting()
+{
+    if (!m_painter.end())
+        throw AppError::printerError();
+    m_pagesStarted = false;
+    if (!m_partial.isEmpty()) {
+        const QString into = linkedFile(documentFile());
+        // A file it replaces keeps who may read it.
+        if (QFileInfo::exists(into))
+            QFile::setPermissions(m_partial, QFile::permissions(into));
+        if (::rename(QFile::encodeName(m_partial).constData(), QFile::encodeName(into).constData()) != 0)
+            throw AppError::printerError();
+        m_partial.clear();
+    }
+    ++m_documents;
 }

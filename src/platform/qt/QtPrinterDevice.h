@@ -1,20 +1,23 @@
 #pragma once
 
 #include "platform/PrinterDevice.h"
+#include "platform/qt/QtPrinterDeviceFonts.h"
 
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 
 #include <memory>
 #include <vector>
 
 class Platform;
-class QPainter;
 
 // The line printer's calls drawn onto a QPrinter: a real printer or a PDF file, with the
-// line printer's origin at the fixed point of PagePlacement.h.
-// A document is kept until it ends, then drawn in one go: an abandoned one never reaches
-// the printer, which a started print job could not promise.
+// line printer's origin at the fixed point of PagePlacement.h. An abandoned document never
+// reaches the printer or the file. Into a file each page is drawn when it is finished, into a
+// file beside the named one that takes its place when the document ends: memory stays the
+// same however long the document. A printer's job, once started, cannot be taken back, so
+// for a printer the document is kept until it ends and then drawn in one go.
 class QtPrinterDevice : public PrinterDevice {
 public:
     // deviceName, when given, is the name the device reports instead of the printer's own: a
@@ -22,6 +25,8 @@ public:
     explicit QtPrinterDevice(std::unique_ptr<QPrinter> printer, const QString& deviceName = QString());
 
     QPrinter& printer() { return *m_printer; }
+    // Keeps every document until it ends, as for a printer, also when printing to a file.
+    void keepDocumentsWhole() { m_keepWhole = true; }
 
     QString deviceName() const override;
     void setOrientation(Orientation orientation) override;
@@ -37,14 +42,28 @@ public:
     void abandonDocument() override;
 
 private:
+    struct Page {
+        std::vector<PlacedText> runs;
+        std::vector<PlacedRule> rules;
+    };
+    // The file the open document goes into, when printing to a file.
+    QString documentFile() const;
     void openDocument();
-    void drawPages();
+    // Starts the painter on the document's first page, or the printer on a new page.
+    void startPage();
+    void drawPage(const Page& page);
+    void endPainting();
     double toPoints(double pixels) const;
 
     std::unique_ptr<QPrinter> m_printer;
-    std::vector<std::vector<PlacedText>> m_pages; // of the open document
-    std::vector<std::vector<PlacedRule>> m_rules; // page by page beside m_pages
+    PrinterFonts m_fonts;
+    bool m_keepWhole = false;
+    std::vector<Page> m_pages; // of the open document, not drawn yet
     bool m_open = false;
+    bool m_streaming = false; // the open document is drawn page by page
+    QPainter m_painter;
+    bool m_pagesStarted = false;
+    QString m_partial; // the file the open document is drawn into, beside its own
     QString m_outputBase;
     int m_documents = 0;
     QString m_deviceName;

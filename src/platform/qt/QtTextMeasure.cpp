@@ -1,9 +1,5 @@
 #include "platform/qt/QtTextMeasure.h"
 
-#include "platform/qt/QtPrinterDevice.h"
-
-#include <QFontMetricsF>
-
 QtTextMeasure::QtTextMeasure(int dotsPerInch) : m_device(1, 1, QImage::Format_Mono), m_dotsPerInch(dotsPerInch)
 {
     const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
@@ -13,10 +9,10 @@ QtTextMeasure::QtTextMeasure(int dotsPerInch) : m_device(1, 1, QImage::Format_Mo
 
 double QtTextMeasure::averageCharWidth(const PrintFont& font)
 {
-    return QFontMetricsF(printerFont(font), &m_device).averageCharWidth() * 72.0 / m_dotsPerInch;
+    return m_fonts.averageCharWidth(font) * 72.0 / m_dotsPerInch;
 }
 
 double QtTextMeasure::textWidth(const PrintFont& font, const QString& text)
 {
-    return QFontMetricsF(printerFont(font), &m_device).horizontalAdvance(text) * 72.0 / m_dotsPerInch;
+    return m_fonts.textWidth(font, text) * 72.0 / m_dotsPerInch;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/QtPrinterDeviceFonts.h"
 #include "platform/TextMeasure.h"
 
 #include <QImage>
@@ -9,6 +10,8 @@
 class QtTextMeasure : public TextMeasure {
 public:
     explicit QtTextMeasure(int dotsPerInch = 1200);
+    QtTextMeasure(const QtTextMeasure&) = delete; // its fonts know its device
+    QtTextMeasure& operator=(const QtTextMeasure&) = delete;
 
     double averageCharWidth(const PrintFont& font) override;
     double textWidth(const PrintFont& font, const QString& text) override;
@@ -16,4 +19,5 @@ public:
 private:
     QImage m_device;
     int m_dotsPerInch;
+    PrinterFonts m_fonts{&m_device};
 };
