@@ -198,23 +198,39 @@ char* writeColumn(char* out, const char* record)
     }
 }
 
-template <std::size_t... Column>
+template <bool MayQuote, std::size_t... Column>
 char* writeColumns(char* out, const char* record, char separator, std::index_sequence<Column...>)
 {
     const auto column = [&](auto field, bool first) {
         if (!first)
             *out++ = separator;
         char* const start = out;
-        out = quoteIfNeeded(start, writeColumn<decltype(field)::value>(out, record), separator);
+        out = writeColumn<decltype(field)::value>(out, record);
+        if constexpr (MayQuote)
+            out = quoteIfNeeded(start, out, separator);
     };
     (column(std::integral_constant<RecordField, kExportFields[Column]>{}, Column == 0), ...);
     return out;
 }
 
+// Whether some field of the record holds a byte that makes its cell quoted. Most records hold
+// none, and a scan of the whole record is far cheaper than one of each cell.
+bool mayNeedQuotes(const char* record, char separator)
+{
+    constexpr std::size_t FieldBytes = Contact::RecordLength - 2; // without the CR LF
+    for (const char c : {'"', '\r', '\n'})
+        if (std::memchr(record, c, FieldBytes))
+            return true;
+    // The record's own separators are '|': the text export looks at each cell.
+    return separator == '|' || std::memchr(record, separator, FieldBytes) != nullptr;
+}
+
 // Writes the line for `record` at `out`; returns its end.
 char* writeExportLine(char* out, const char* record, char separator)
 {
-    return writeColumns(out, record, separator, std::make_index_sequence<std::size(kExportFields)>{});
+    constexpr auto columns = std::make_index_sequence<std::size(kExportFields)>{};
+    return mayNeedQuotes(record, separator) ? writeColumns<true>(out, record, separator, columns)
+                                            : writeColumns<false>(out, record, separator, columns);
 }
 
 // Appends the line and its CR LF to `block`.

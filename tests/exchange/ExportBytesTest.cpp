@@ -33,18 +33,19 @@ TEST(ExportLineBytes, AreTheBytesOfTheDecodedLine)
 }
 
 // As the program writes records: text, then spaces to the field's width. Every length of text
-// in every field, some behind spaces, some ending in a tab or a no-break space.
+// in every field, some behind spaces, some ending in a tab or a no-break space, some holding one
+// byte that makes every cell quoted.
 TEST(ExportLineBytes, AreTheBytesOfTheDecodedLineForTextOfEveryLength)
 {
     for (int length = 0; length <= 160; ++length) {
-        for (const char last : {'x', '\t', char(0xA0)}) {
+        for (const char last : {'x', '\t', char(0xA0), '"', ',', '\n'}) {
             QByteArray record = Contact::blank().toRecord();
             for (int f = 0; f < Contact::FieldCount; ++f) {
                 const Contact::FieldInfo& info = Contact::fieldInfo(f);
                 const int n = std::min(length, info.width);
                 QByteArray text(n, 'x');
                 if (n > 0)
-                    text[n - 1] = last;
+                    text[last == '\n' ? n / 2 : n - 1] = last; // a line break at the end is trimmed
                 if (length % 3 == 1 && n > 1)
                     text[0] = ' ';
                 record.replace(info.offset, n, text);
