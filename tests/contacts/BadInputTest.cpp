@@ -5,6 +5,7 @@
 #include "contacts/ErrorMessage.h"
 #include "contacts/FileCommands.h"
 #include "contacts/FileErrors.h"
+#include "support/ErrorNumber.h"
 #include "support/FakePlatform.h"
 
 #include <QDir>
@@ -16,15 +17,6 @@ using namespace testing_contacts;
 
 namespace {
 
-int errorOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const AppError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class BadInputTest : public ::testing::Test {
 protected:
@@ -107,7 +99,7 @@ TEST_F(BadInputTest, AFileTooLargeToBeAContactFileIsRefusedAtOpenWithoutReadingI
     }
     // The largest allowed opens.
     QFile(path).resize(qint64(ContactFile::MaxRecords) * Contact::RecordLength);
-    EXPECT_EQ(errorOf([&] { session.file.open(path); }), 0);
+    EXPECT_EQ(errorNumberOf([&] { session.file.open(path); }), 0);
     EXPECT_EQ(session.file.recordCount(), ContactFile::MaxRecords);
 }
 
@@ -130,9 +122,9 @@ TEST_F(BadInputTest, AReadOnlyFileOpensForReadingAndEveryWriterRefusesWithPermis
     platform.messages.clear();
     EXPECT_EQ(enableBirthdayReminders(platform, session.file, ReminderMenus::off()), ReminderMenus::off());
     EXPECT_EQ(errorTexts(), QStringList{denied});
-    EXPECT_EQ(errorOf([&] { compactContactFile(session.file, 2); }), 70);
-    EXPECT_EQ(errorOf([&] { session.file.append(makeContact(QStringLiteral("New"), QStringLiteral("One"))); }), 70);
-    EXPECT_EQ(errorOf([&] { session.file.write(1, makeContact(QStringLiteral("New"), QStringLiteral("One"))); }), 70);
+    EXPECT_EQ(errorNumberOf([&] { compactContactFile(session.file, 2); }), 70);
+    EXPECT_EQ(errorNumberOf([&] { session.file.append(makeContact(QStringLiteral("New"), QStringLiteral("One"))); }), 70);
+    EXPECT_EQ(errorNumberOf([&] { session.file.write(1, makeContact(QStringLiteral("New"), QStringLiteral("One"))); }), 70);
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Friends.DAT")});
     EXPECT_TRUE(session.isOpen());
@@ -151,8 +143,8 @@ TEST_F(BadInputTest, AFileWhoseFolderVanishedTakesNoWritesIntoTheVoid)
     platform.messages.clear();
     EXPECT_EQ(enableBirthdayReminders(platform, session.file, ReminderMenus::off()), ReminderMenus::off());
     EXPECT_EQ(errorTexts(), QStringList{notFound});
-    EXPECT_EQ(errorOf([&] { session.file.append(makeContact(QStringLiteral("Lost"), QStringLiteral("Not"))); }), 53);
-    EXPECT_NE(errorOf([&] { compactContactFile(session.file, 1); }), 0);
+    EXPECT_EQ(errorNumberOf([&] { session.file.append(makeContact(QStringLiteral("Lost"), QStringLiteral("Not"))); }), 53);
+    EXPECT_NE(errorNumberOf([&] { compactContactFile(session.file, 1); }), 0);
     EXPECT_FALSE(QFileInfo::exists(folder));
 
     // A path in a folder that is not there: Open answers with the message, the program goes on.
@@ -170,7 +162,7 @@ TEST_F(BadInputTest, AFullDiskIsDiskFullAndLeavesNoPartRecord)
     const QByteArray before = readBytes(path);
     ASSERT_EQ(open(path).result, FileCommandResult::Opened);
     session.file.seam().tearAtWrite(1);
-    EXPECT_EQ(errorOf([&] { session.file.append(makeContact(QStringLiteral("No"), QStringLiteral("Room"))); }), 61);
+    EXPECT_EQ(errorNumberOf([&] { session.file.append(makeContact(QStringLiteral("No"), QStringLiteral("Room"))); }), 61);
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(errorMessageText(FileErrors::fromErrno(ENOSPC)),
               QStringLiteral("An error has occurred. Error number 61 -- Disk full.  Try again, or notify author."));

@@ -4,6 +4,7 @@
 #include "contacts/ContactFile.h"
 #include "contacts/ReplacingFile.h"
 #include "platform/AppError.h"
+#include "support/ErrorNumber.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,12 +31,7 @@ protected:
     // Runs the compaction expecting it to fail; returns the error number.
     int failingCompaction(int removeRecord = 3)
     {
-        try {
-            compactContactFile(file, removeRecord);
-        } catch (const AppError& error) {
-            return error.number();
-        }
-        return 0;
+        return errorNumberOf([&] { compactContactFile(file, removeRecord); });
     }
 
     // Everything in a folder, hidden files too.

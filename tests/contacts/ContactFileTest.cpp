@@ -2,6 +2,7 @@
 
 #include "contacts/ContactFile.h"
 #include "platform/AppError.h"
+#include "support/ErrorNumber.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -12,15 +13,6 @@ using namespace testing_contacts;
 
 namespace {
 
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class ContactFileTest : public ::testing::Test {
 protected:

@@ -2,22 +2,12 @@
 #include "support/FakePlatform.h"
 
 #include <QLocale>
+#include "support/Transcript.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList transcript(const FakeDocument& document)
-{
-    QStringList lines;
-    for (const PlacedText& run : document.runs)
-        lines << QStringLiteral("%1:%2:%3:%4:%5")
-                     .arg(run.page)
-                     .arg(run.line)
-                     .arg(run.column)
-                     .arg(run.font.pointSize)
-                     .arg(run.text);
-    return lines;
-}
 
 ContactDetails margaret()
 {
