@@ -85,6 +85,18 @@ protected:
     }
     QString value(const QString& column) const { return storableText(raw(column)).trimmed(); }
 
+    // Many cards carry only the name as shown: with no first and last name, its last word is
+    // the last name, the rest the first name (an e-mail address shown as the name is no name).
+    static void namesFromShownName(Contact& w, const QString& shown)
+    {
+        if (!w.FirstName.isEmpty() || !w.LastName.isEmpty() || shown.contains(u'@'))
+            return;
+        QStringList words = shown.split(u' ', Qt::SkipEmptyParts);
+        if (words.size() > 1)
+            w.LastName = words.takeLast();
+        w.FirstName = words.join(u' ');
+    }
+
     // A street cell may hold several lines: the first is the street, the rest go with street 2.
     static void setStreets(Contact& w, const Address& a)
     {
@@ -254,14 +266,7 @@ protected:
     {
         w.FirstName = value(QStringLiteral("First Name"));
         w.LastName = value(QStringLiteral("Last Name"));
-        const QString display = value(QStringLiteral("Display Name"));
-        if (w.FirstName.isEmpty() && w.LastName.isEmpty() && !display.contains(u'@')) {
-            // Many address-book cards carry only a display name: its last word is the last name.
-            QStringList words = display.split(u' ', Qt::SkipEmptyParts);
-            if (words.size() > 1)
-                w.LastName = words.takeLast();
-            w.FirstName = words.join(u' ');
-        }
+        namesFromShownName(w, value(QStringLiteral("Display Name")));
         w.Email = firstValidEmail({value(QStringLiteral("Primary Email")), value(QStringLiteral("Secondary Email"))});
         w.HomePhone = value(QStringLiteral("Home Phone"));
         w.CellPhone = value(QStringLiteral("Mobile Number"));
@@ -305,14 +310,7 @@ protected:
         w.FirstName = value(QStringLiteral("First Name"));
         w.MiddleInitial = value(QStringLiteral("Middle Name"));
         w.LastName = value(QStringLiteral("Last Name"));
-        const QString name = value(QStringLiteral("Name"));
-        if (w.FirstName.isEmpty() && w.LastName.isEmpty() && !name.contains(u'@')) {
-            // Only the name as shown: its last word is the last name.
-            QStringList words = name.split(u' ', Qt::SkipEmptyParts);
-            if (words.size() > 1)
-                w.LastName = words.takeLast();
-            w.FirstName = words.join(u' ');
-        }
+        namesFromShownName(w, value(QStringLiteral("Name")));
         w.Email = firstValidEmail({value(QStringLiteral("E-mail Address"))});
         w.HomePhone = value(QStringLiteral("Home Phone"));
         w.CellPhone = value(QStringLiteral("Mobile Phone"));
