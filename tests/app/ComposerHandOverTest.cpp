@@ -1,4 +1,5 @@
 #include "app/MainWindowFixture.h"
+#include "support/ContactDetailsBuilder.h"
 #include "print/ContactDetailsPrintout.h"
 
 #include <QCheckBox>
@@ -12,13 +13,7 @@ TEST_F(MainWindowTest, PrintLabelFillsTheComposerLinesAndShowsTheMainWindow)
     window->chkBold->setChecked(true);
     window->txtLMLine5->setText(QStringLiteral("left over"));
 
-    ContactDetails d;
-    d.firstName = QStringLiteral("Ann");
-    d.lastName = QStringLiteral("Lee");
-    d.street1 = QStringLiteral("1 Elm St");
-    d.city = QStringLiteral("Dayton");
-    d.state = QStringLiteral("OH");
-    d.zip = QStringLiteral("45402");
+    const ContactDetails d = addressedTo("Ann", "Lee", "1 Elm St", "Dayton", "OH", "45402");
     window->takeComposerLines(&browser, composerLinesFor(d));
 
     EXPECT_FALSE(browser.isVisible());

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include "support/Transcript.h"
+#include "support/ContactDetailsBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,7 @@ namespace {
 
 ContactDetails margaret()
 {
-    ContactDetails d;
-    d.firstName = QStringLiteral(" Margaret ");
-    d.lastName = QStringLiteral("Whitfield");
-    d.street1 = QStringLiteral("88 Orchard Lane");
-    d.city = QStringLiteral("Dayton");
-    d.state = QStringLiteral("OH");
-    d.zip = QStringLiteral("45402");
+    ContactDetails d = addressedTo(" Margaret ", "Whitfield", "88 Orchard Lane", "Dayton", "OH", "45402");
     d.country = QStringLiteral("USA");
     d.birthdate = QStringLiteral("04/10/1980");
     d.homePhone = QStringLiteral("937-555-0100");
@@ -123,15 +118,9 @@ TEST(ContactDetails, PrintLabelComposerLinesForEachCompanyStreetAndCityCase)
         {true, true, false, {"Ann Q Lee", "Acme", "1 Elm St", "Apt 2", ""}},
     };
     for (const auto& c : cases) {
-        ContactDetails d;
-        d.firstName = QStringLiteral("Ann");
+        ContactDetails d = addressedTo("Ann", "Lee", "1 Elm St", c.city ? "Dayton" : "", "OH", "45402");
         d.middleInitial = QStringLiteral("Q");
-        d.lastName = QStringLiteral("Lee");
-        d.street1 = QStringLiteral("1 Elm St");
         d.street2 = c.secondStreet ? QStringLiteral("Apt 2") : QStringLiteral("   ");
-        d.city = c.city ? QStringLiteral("Dayton") : QString();
-        d.state = QStringLiteral("OH");
-        d.zip = QStringLiteral("45402");
         d.country = QStringLiteral("USA");
         d.company = QStringLiteral("Acme");
         d.includeCompany = c.company;

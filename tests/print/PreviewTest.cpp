@@ -1,5 +1,6 @@
 #include "ComposerFixture.h"
 #include "ListFixture.h"
+#include "support/ContactDetailsBuilder.h"
 #include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
 #include "platform/AppError.h"
@@ -26,13 +27,7 @@ const std::array<QString, 3> kReturnLines{QStringLiteral("Margaret H. Whitfield"
 
 ContactDetails someDetails()
 {
-    ContactDetails d;
-    d.firstName = QStringLiteral("Alexandra");
-    d.lastName = QStringLiteral("Montgomery");
-    d.street1 = QStringLiteral("1234 Wintergreen Avenue");
-    d.city = QStringLiteral("Springfield");
-    d.state = QStringLiteral("IL");
-    d.zip = QStringLiteral("62704");
+    ContactDetails d = addressedTo("Alexandra", "Montgomery", "1234 Wintergreen Avenue", "Springfield", "IL", "62704");
     d.notes = QString(150, u'n');
     return d;
 }
