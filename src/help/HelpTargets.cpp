@@ -28,7 +28,19 @@ QString helpTarget(HelpAid aid, const QString& programFolder)
 void openHelpAid(Platform& platform, HelpAid aid)
 {
     const bool document = aid == HelpAid::UserManual || aid == HelpAid::StateAbbreviations;
-    platform.openDocument(helpTarget(aid, document ? platform.helpFolder() : QString()));
+    const QString target = helpTarget(aid, document ? platform.helpFolder() : QString());
+    if (platform.openDocument(target))
+        return;
+    QString text;
+    if (!document)
+        text = QStringLiteral("The web page could not be opened here: no web browser was found.\r\n\r\nIts address is:\r\n");
+    else if (QFileInfo(target).isFile())
+        text = QStringLiteral("The document could not be opened here: no program for PDF files was found.\r\n\r\n"
+                              "It is at:\r\n");
+    else
+        text = QStringLiteral("The document could not be found.\r\n\r\nIt belongs at:\r\n");
+    platform.messageBox(text + QDir::toNativeSeparators(target), programTitle(), MessageButtons::Ok,
+                        MessageIcon::Information);
 }
 
 QString programTitle()

@@ -128,3 +128,28 @@ TEST(HelpTargets, SystemInformationStartsTheRegisteredToolOrSaysItIsUnavailable)
         EXPECT_TRUE(fake.opened.isEmpty());
     }
 }
+
+TEST(HelpTargets, WhatCannotBeOpenedIsNamedWithWhereItIs)
+{
+    QTemporaryDir folder;
+    FakePlatform fake;
+    fake.folder = folder.path();
+    fake.openFails = true;
+    touch(folder.filePath(QLatin1String(kUserManualFile)));
+    const struct {
+        HelpAid aid;
+        QString says;
+    } cases[] = {
+        {HelpAid::UserManual, QStringLiteral("no program for PDF files was found")},
+        {HelpAid::StateAbbreviations, QStringLiteral("The document could not be found.")},
+        {HelpAid::ZipCodeFinder, QStringLiteral("no web browser was found")},
+    };
+    for (const auto& c : cases) {
+        fake.messages.clear();
+        openHelpAid(fake, c.aid);
+        ASSERT_EQ(fake.messages.size(), 1u);
+        const QString target = helpTarget(c.aid, c.aid == HelpAid::ZipCodeFinder ? QString() : folder.path());
+        EXPECT_TRUE(fake.messages[0].text.contains(c.says)) << qPrintable(fake.messages[0].text);
+        EXPECT_TRUE(fake.messages[0].text.endsWith(QDir::toNativeSeparators(target)));
+    }
+}

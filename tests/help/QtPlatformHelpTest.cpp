@@ -55,3 +55,18 @@ TEST(QtPlatformHelp, StartingAMissingProgramReportsFailure)
     EXPECT_FALSE(platform.startProgram(folder.filePath(QStringLiteral("no-such-tool"))));
     EXPECT_FALSE(platform.documentsFolder().isEmpty());
 }
+
+TEST(QtPlatformHelp, ADocumentThatNoProgramOpensOrThatIsMissingIsNotOpened)
+{
+    QtPlatform platform;
+    PathFolder path;
+    path.addProgram(QStringLiteral("xdg-mime")); // answers no program for any kind of file
+    QTemporaryDir folder;
+    const QString manual = folder.filePath(QStringLiteral("manual.pdf"));
+    QFile file(manual);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+    file.close();
+    EXPECT_FALSE(platform.openDocument(manual));
+    EXPECT_FALSE(platform.openDocument(folder.filePath(QStringLiteral("missing.pdf"))));
+}

@@ -115,6 +115,7 @@ public:
     QMap<QString, QString> settings; // "section/key" -> value
     QStringList installedPrinters = {QStringLiteral("Fake Printer")};
     QStringList opened;
+    bool openFails = false; // openDocument answers that nothing opened
     QStringList started;
     // Programs that fail to start.
     QStringList unstartable;
@@ -152,7 +153,11 @@ public:
         return settings.value(section + u'/' + key);
     }
     QStringList printerNames() override { return installedPrinters; }
-    void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
+    bool openDocument(const QString& pathOrUrl) override
+    {
+        opened << pathOrUrl;
+        return !openFails;
+    }
     bool startProgram(const QString& path) override
     {
         if (unstartable.contains(path))

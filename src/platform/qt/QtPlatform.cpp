@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QDir>
@@ -91,10 +92,32 @@ QString QtPlatform::readSetting(const QString& appTitle, const QString& section,
     return readStoredSetting(appTitle, section, key);
 }
 
-void QtPlatform::openDocument(const QString& pathOrUrl)
+namespace {
+
+// The desktop's opener starts even when no program takes the file, and then fails unseen: ask
+// the desktop's own table first, where there is one.
+bool noProgramOpens(const QString& path)
 {
-    const bool isWebAddress = pathOrUrl.contains(QStringLiteral("://"));
-    QDesktopServices::openUrl(isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return false;
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"),
+                          QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!process.waitForFinished(5000) || process.exitStatus() != QProcess::NormalExit)
+        return false;
+    return process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+bool QtPlatform::openDocument(const QString& pathOrUrl)
+{
+    if (pathOrUrl.contains(QStringLiteral("://")))
+        return QDesktopServices::openUrl(QUrl(pathOrUrl));
+    if (!QFileInfo(pathOrUrl).isFile() || noProgramOpens(pathOrUrl))
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrUrl));
 }
 
 bool QtPlatform::startProgram(const QString& path)
