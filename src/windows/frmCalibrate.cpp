@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -26,11 +27,13 @@ QLabel* buddyLabel(QWidget* parent, const QString& name, const QString& caption,
     return label;
 }
 
-QLineEdit* box(QWidget* parent, const QString& name)
+// Only what can become a number is typed; the save still checks the range.
+QLineEdit* box(QWidget* parent, const QString& name, const QString& typable)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaximumWidth(90);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(typable), edit));
     return edit;
 }
 
@@ -46,9 +49,10 @@ frmCalibrate::frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* pa
     cboCalPrinter->setObjectName(QStringLiteral("cboCalPrinter"));
     cboCalPrinter->setMinimumWidth(260);
     cboCalPrinter->setPlaceholderText(QStringLiteral("(no printer set up)"));
-    txtCalOffsetX = box(this, QStringLiteral("txtCalOffsetX"));
-    txtCalOffsetY = box(this, QStringLiteral("txtCalOffsetY"));
-    txtCalScale = box(this, QStringLiteral("txtCalScale"));
+    const QString offset = QStringLiteral("[+-]?[0-9]{0,3}");
+    txtCalOffsetX = box(this, QStringLiteral("txtCalOffsetX"), offset);
+    txtCalOffsetY = box(this, QStringLiteral("txtCalOffsetY"), offset);
+    txtCalScale = box(this, QStringLiteral("txtCalScale"), QStringLiteral("[0-9]{0,3}([.,][0-9]{0,2})?%?"));
     lblCalPrinter = buddyLabel(this, QStringLiteral("lblCalPrinter"), QStringLiteral("P&rinter:"), cboCalPrinter);
     lblCalOffsetX = buddyLabel(this, QStringLiteral("lblCalOffsetX"),
                                QStringLiteral("&Horizontal offset (1/100 in, + moves right):"), txtCalOffsetX);

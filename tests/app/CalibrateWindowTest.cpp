@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QPushButton>
 
 class CalibrateWindowTest : public MainWindowTest {
@@ -82,4 +83,27 @@ TEST_F(CalibrateWindowTest, PrintingTheSheetMovesItByTheCalibrationJustSaved)
     EXPECT_NEAR(sheet.runs[0].x, 7.2, 1e-9);
     EXPECT_EQ(sheet.rules.size(), 128u);
     EXPECT_EQ(w->lblCalStatus->text(), "Calibration sheet sent to Fake Printer.");
+}
+
+TEST_F(CalibrateWindowTest, TheBoxesTakeOnlyWhatCanBecomeANumber)
+{
+    frmCalibrate* w = open();
+    const struct {
+        QLineEdit* box;
+        QString typed, kept;
+    } cases[] = {
+        {w->txtCalOffsetX, "50p", "50"},
+        {w->txtCalOffsetX, "-12", "-12"},
+        {w->txtCalOffsetY, "+7x8", "+78"},
+        {w->txtCalScale, "101,5%", "101,5%"},
+        {w->txtCalScale, "99.5q", "99.5"},
+    };
+    for (const auto& c : cases) {
+        c.box->clear();
+        for (const QChar ch : c.typed) { // typed, so the box's validator sees each key
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(c.box, &press);
+        }
+        EXPECT_EQ(c.box->text(), c.kept) << qPrintable(c.typed);
+    }
 }
