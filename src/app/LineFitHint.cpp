@@ -2,6 +2,7 @@
 
 #include "app/frmLDeded.h"
 #include "print/LineFit.h"
+#include "ui_frmLDeded.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,30 +28,30 @@ void mark(QLineEdit* box, const QString& message)
 
 } // namespace
 
-LineFitHint::LineFitHint(frmLDeded& main) : QObject(&main), m_main(main)
+LineFitHint::LineFitHint(frmLDeded& main, Ui::frmLDeded& controls) : QObject(&main), m_main(main), m_ui(controls)
 {
-    m_main.lblLMFitHint->setStyleSheet(QStringLiteral("color: #b71c1c;"));
-    for (QLineEdit* box : {main.txtLMLine1, main.txtLMLine2, main.txtLMline3, main.txtLMLine4, main.txtLMLine5,
-                           main.txtLMLeftPad})
+    const Ui::frmLDeded& ui = controls;
+    ui.lblLMFitHint->setStyleSheet(QStringLiteral("color: #b71c1c;"));
+    for (QLineEdit* box : {ui.txtLMLine1, ui.txtLMLine2, ui.txtLMline3, ui.txtLMLine4, ui.txtLMLine5, ui.txtLMLeftPad})
         connect(box, &QLineEdit::textChanged, this, &LineFitHint::refresh);
     for (QRadioButton* option :
-         {main.optLMLabel, main.optLMEnvelope, main.optPortrait, main.optLandscape, main.optLMCenter, main.optLMLeftjust})
+         {ui.optLMLabel, ui.optLMEnvelope, ui.optPortrait, ui.optLandscape, ui.optLMCenter, ui.optLMLeftjust})
         connect(option, &QRadioButton::toggled, this, &LineFitHint::refresh);
     // Connected after the window's own handlers, so these see what the handlers leave.
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             main.optLMLabel, main.optLMEnvelope, main.cmdLMClear, main.cmdLMStart})
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{ui.optLMLabel, ui.optLMEnvelope, ui.cmdLMClear, ui.cmdLMStart})
         connect(button, &QAbstractButton::clicked, this, &LineFitHint::refresh);
-    for (QCheckBox* check : {main.chkBold, main.chkLargeFont})
+    for (QCheckBox* check : {ui.chkBold, ui.chkLargeFont})
         connect(check, &QCheckBox::toggled, this, &LineFitHint::refresh);
-    connect(main.cboLMEnvelope, &QComboBox::activated, this, &LineFitHint::refresh);
+    connect(ui.cboLMEnvelope, &QComboBox::activated, this, &LineFitHint::refresh);
     // The return-address Print shows while that sheet waits for its lines.
-    main.cmdRetAddress->installEventFilter(this);
+    ui.cmdRetAddress->installEventFilter(this);
     refresh();
 }
 
 bool LineFitHint::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_main.cmdRetAddress
+    if (watched == m_ui.cmdRetAddress
         && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         refresh();
     return QObject::eventFilter(watched, event);
@@ -59,11 +60,11 @@ bool LineFitHint::eventFilter(QObject* watched, QEvent* event)
 void LineFitHint::refresh()
 {
     const Composer composer = m_main.composerState();
-    const FitLayout layout = fitLayout(composer, !m_main.cmdRetAddress->isHidden(), m_measure);
+    const FitLayout layout = fitLayout(composer, !m_ui.cmdRetAddress->isHidden(), m_measure);
     const std::array<LineFit, 5> fits = fitLines(composer.lines, layout, m_measure);
-    const std::array<QLineEdit*, 5> boxes{m_main.txtLMLine1, m_main.txtLMLine2, m_main.txtLMline3, m_main.txtLMLine4,
-                                          m_main.txtLMLine5};
+    const std::array<QLineEdit*, 5> boxes{m_ui.txtLMLine1, m_ui.txtLMLine2, m_ui.txtLMline3, m_ui.txtLMLine4,
+                                          m_ui.txtLMLine5};
     for (int i = 0; i < 5; ++i)
         mark(boxes[i], lineFitMessage(i + 1, fits[i], layout.stock));
-    m_main.lblLMFitHint->setText(lineFitHint(fits, layout.stock));
+    m_ui.lblLMFitHint->setText(lineFitHint(fits, layout.stock));
 }

@@ -5,6 +5,9 @@
 #include <QObject>
 
 class frmLDeded;
+namespace Ui {
+class frmLDeded;
+}
 
 // Marks the composer lines that will not stay on their label or envelope, as the user types
 // and as the options change, and says in lblLMFitHint how much fits. Printing is untouched.
@@ -12,7 +15,7 @@ class LineFitHint : public QObject {
     Q_OBJECT
 
 public:
-    explicit LineFitHint(frmLDeded& main);
+    LineFitHint(frmLDeded& main, Ui::frmLDeded& controls);
 
 public slots:
     void refresh();
@@ -22,5 +25,6 @@ protected:
 
 private:
     frmLDeded& m_main;
+    Ui::frmLDeded& m_ui;
     QtTextMeasure m_measure;
 };
