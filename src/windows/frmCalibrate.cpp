@@ -9,6 +9,7 @@
 #include "windows/WindowPieces.h"
 
 #include <QCloseEvent>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 
 frmCalibrate::frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* parent)
@@ -16,6 +17,12 @@ frmCalibrate::frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* pa
 {
     ui->setupUi(this);
     applyFormHints(this);
+    // Keys that cannot make a number are refused as they are typed; the range is Save's to check.
+    const QRegularExpression offset(QStringLiteral("[+-]?[0-9]{0,3}"));
+    const QRegularExpression percent(QStringLiteral("[0-9]{0,3}([.,][0-9]{0,2})?%?"));
+    ui->txtCalOffsetX->setValidator(new QRegularExpressionValidator(offset, this));
+    ui->txtCalOffsetY->setValidator(new QRegularExpressionValidator(offset, this));
+    ui->txtCalScale->setValidator(new QRegularExpressionValidator(percent, this));
     connect(ui->cboCalPrinter, &QComboBox::activated, this, &frmCalibrate::cboCalPrinter_Click);
     connect(ui->cmdCalSave, &QPushButton::clicked, this, &frmCalibrate::cmdCalSave_Click);
     connect(ui->cmdCalPrint, &QPushButton::clicked, this, &frmCalibrate::cmdCalPrint_Click);

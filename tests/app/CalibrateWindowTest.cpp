@@ -84,3 +84,24 @@ TEST_F(CalibrateWindowTest, PrintingTheSheetMovesItByTheCalibrationJustSaved)
     EXPECT_EQ(sheet.rules.size(), 128u);
     EXPECT_EQ(named<QLabel>(w, "lblCalStatus")->text(), "Calibration sheet sent to Fake Printer.");
 }
+
+TEST_F(CalibrateWindowTest, TheBoxesTakeNumbersOnly)
+{
+    frmCalibrate* w = open();
+    const struct {
+        const char* box;
+        QString typed;
+        QString kept;
+    } cases[] = {
+        {"txtCalOffsetX", "50p", "50"},
+        {"txtCalOffsetY", "-1x2", "-12"},
+        {"txtCalScale", "9a8,5%", "98,5%"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* box = named<QLineEdit>(w, c.box);
+        box->clear();
+        box->setFocus();
+        typeKeys(box, c.typed);
+        EXPECT_EQ(box->text().toStdString(), c.kept.toStdString()) << c.box;
+    }
+}

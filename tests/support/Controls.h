@@ -42,3 +42,15 @@ template <typename T, typename Window> T* named(const std::unique_ptr<Window>& w
 {
     return named<T>(window.get(), name);
 }
+
+#include <QApplication>
+#include <QKeyEvent>
+
+// Types `text` into `widget` key by key, as the keyboard does (a validator sees each key).
+inline void typeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
