@@ -32,7 +32,7 @@ public:
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
     QString readSetting(const QString&, const QString&, const QString&) override { return QString(); }
     QStringList printerNames() override { return {}; }
-    void openDocument(const QString&) override {}
+    bool openDocument(const QString&) override { return true; }
     bool startProgram(const QString&) override { return true; }
     QString programFolder() override { return folder; }
     QDate today() override { return bench::benchToday(); }

@@ -46,7 +46,7 @@ public:
     void writeSetting(const QString&, const QString&, const QString&, const QString&) override {}
     QString readSetting(const QString&, const QString&, const QString&) override { return QString(); }
     QStringList printerNames() override { return {}; }
-    void openDocument(const QString&) override {}
+    bool openDocument(const QString&) override { return false; }
     bool startProgram(const QString&) override { return false; }
     QString programFolder() override { return folder; }
     QDate today() override { return todayDate; }

@@ -31,7 +31,7 @@ public:
     // The user's own settings: a printer named on the command line prints in its calibration.
     QString readSetting(const QString& appTitle, const QString& section, const QString& key) override;
     QStringList printerNames() override;
-    void openDocument(const QString&) override {}
+    bool openDocument(const QString&) override { return false; }
     bool startProgram(const QString&) override { return false; }
     QString programFolder() override { return m_programFolder; }
     QDate today() override { return QDate::currentDate(); }

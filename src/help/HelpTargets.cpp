@@ -28,7 +28,17 @@ QString helpTarget(HelpAid aid, const QString& programFolder)
 void openHelpAid(Platform& platform, HelpAid aid)
 {
     const bool document = aid == HelpAid::UserManual || aid == HelpAid::StateAbbreviations;
-    platform.openDocument(helpTarget(aid, document ? platform.helpFolder() : QString()));
+    const QString target = helpTarget(aid, document ? platform.helpFolder() : QString());
+    if (platform.openDocument(target))
+        return;
+    static const char* const titles[] = {"User Manual", "State Abbreviations", "People Finder", "Zip Code Finder"};
+    const QString title = QLatin1String(titles[static_cast<int>(aid)]);
+    const QString text = document
+        ? QStringLiteral("The %1 could not be opened: no program for PDF files was found, or the file is missing.\n"
+                         "It is the file %2")
+              .arg(title, QDir::toNativeSeparators(target))
+        : QStringLiteral("%1 could not be opened: no web browser was found.\nIts address is %2").arg(title, target);
+    platform.messageBox(text, title, MessageButtons::Ok, MessageIcon::Information);
 }
 
 QString programTitle()

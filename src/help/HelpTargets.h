@@ -14,7 +14,7 @@ inline constexpr const char* kZipCodeFinderUrl = "https://tools.usps.com/zip-cod
 
 // The document's full path in the program folder, or the web page's address.
 QString helpTarget(HelpAid aid, const QString& programFolder);
-// Hands the target to the desktop; a missing document or browser is the desktop's to report.
+// Hands the target to the desktop; when nothing opens it, says where the document or page is.
 void openHelpAid(Platform& platform, HelpAid aid);
 
 // The About window's texts.

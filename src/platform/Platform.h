@@ -74,8 +74,9 @@ public:
     // The printers set up on this machine, by the names their devices report.
     virtual QStringList printerNames() = 0;
 
-    // A local file or a web address, in the user's default program; the outcome is not reported.
-    virtual void openDocument(const QString& pathOrUrl) = 0;
+    // A local file or a web address, in the user's default program. False when it cannot be: the
+    // file is missing, or no program for it is set up.
+    virtual bool openDocument(const QString& pathOrUrl) = 0;
     // False when the program could not be started.
     virtual bool startProgram(const QString& path) = 0;
     // A text value under the local-machine root; empty when the key or the value is absent.

@@ -8,18 +8,18 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QDir>
 #include <QUrl>
 #include <utility>
-
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
                                      MessageIcon icon)
@@ -91,10 +91,34 @@ QString QtPlatform::readSetting(const QString& appTitle, const QString& section,
     return readStoredSetting(appTitle, section, key);
 }
 
-void QtPlatform::openDocument(const QString& pathOrUrl)
+namespace {
+
+// Whether the desktop names a program for this kind of file or address. The opener runs
+// detached and says nothing when it finds none, so the desktop's own table is asked first; a
+// desktop without xdg-mime is trusted to have one.
+bool desktopHasProgramFor(const QString& mimeType)
+{
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true;
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!process.waitForFinished(5000))
+        return true;
+    return !process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+bool QtPlatform::openDocument(const QString& pathOrUrl)
 {
     const bool isWebAddress = pathOrUrl.contains(QStringLiteral("://"));
-    QDesktopServices::openUrl(isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl));
+    if (!isWebAddress && !QFileInfo::exists(pathOrUrl))
+        return false;
+    const QUrl url = isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl);
+    const QString kind = isWebAddress ? QStringLiteral("x-scheme-handler/") + url.scheme()
+                                      : QMimeDatabase().mimeTypeForFile(pathOrUrl).name();
+    return desktopHasProgramFor(kind) && QDesktopServices::openUrl(url);
 }
 
 bool QtPlatform::startProgram(const QString& path)

@@ -32,7 +32,7 @@ public:
     QString readSetting(const QString& appTitle, const QString& section, const QString& key) override;
     // In QtPrintDialog.cpp.
     QStringList printerNames() override;
-    void openDocument(const QString& pathOrUrl) override;
+    bool openDocument(const QString& pathOrUrl) override;
     bool startProgram(const QString& path) override;
     // Answers the system-information look-ups from the programs found on PATH.
     QString registryValue(const QString& key, const QString& valueName) override;

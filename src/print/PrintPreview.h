@@ -60,7 +60,7 @@ public:
         return m_inner.readSetting(appTitle, section, key);
     }
     QStringList printerNames() override { return m_inner.printerNames(); }
-    void openDocument(const QString& pathOrUrl) override { m_inner.openDocument(pathOrUrl); }
+    bool openDocument(const QString& pathOrUrl) override { return m_inner.openDocument(pathOrUrl); }
     bool startProgram(const QString& path) override { return m_inner.startProgram(path); }
     QString registryValue(const QString& key, const QString& valueName) override
     {

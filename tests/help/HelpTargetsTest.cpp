@@ -83,6 +83,30 @@ TEST(HelpTargets, LookUpsOpenSecureWebPages)
     }
 }
 
+TEST(HelpTargets, WhatNothingOpensIsNamedWithWhereItIs)
+{
+    const struct {
+        HelpAid aid;
+        QString title;
+    } cases[] = {
+        {HelpAid::UserManual, "User Manual"},
+        {HelpAid::StateAbbreviations, "State Abbreviations"},
+        {HelpAid::PeopleFinder, "People Finder"},
+        {HelpAid::ZipCodeFinder, "Zip Code Finder"},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        const QString target = helpTarget(c.aid, fake.helpFolder());
+        fake.unopenable = {target};
+        openHelpAid(fake, c.aid);
+        ASSERT_EQ(fake.messages.size(), 1u);
+        EXPECT_TRUE(fake.messages[0].text.contains(QDir::toNativeSeparators(target)))
+            << qPrintable(fake.messages[0].text);
+        EXPECT_EQ(fake.messages[0].title, c.title);
+        EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Ok);
+    }
+}
+
 TEST(HelpTargets, SystemInformationStartsTheRegisteredToolOrSaysItIsUnavailable)
 {
     QTemporaryDir toolFolder;

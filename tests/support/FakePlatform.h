@@ -152,7 +152,15 @@ public:
         return settings.value(section + u'/' + key);
     }
     QStringList printerNames() override { return installedPrinters; }
-    void openDocument(const QString& pathOrUrl) override { opened << pathOrUrl; }
+    // Documents and addresses no program opens.
+    QStringList unopenable;
+    bool openDocument(const QString& pathOrUrl) override
+    {
+        if (unopenable.contains(pathOrUrl))
+            return false;
+        opened << pathOrUrl;
+        return true;
+    }
     bool startProgram(const QString& path) override
     {
         if (unstartable.contains(path))
