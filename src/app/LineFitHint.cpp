@@ -15,11 +15,32 @@
 
 namespace {
 
-const QString kMarked = QStringLiteral("QLineEdit { background: #fde8e8; border: 2px solid #c62828; }");
+// The mark in the palette's own colours: its text on a tint of its base, with a border and the
+// hint in a red as light or dark as the palette needs to stand out.
+struct MarkColours {
+    QColor background;
+    QColor text;
+    QColor alarm;
+};
 
-void mark(QLineEdit* box, const QString& message)
+MarkColours markColours(const QPalette& palette)
 {
-    const QString style = message.isEmpty() ? QString() : kMarked;
+    const QColor base = palette.color(QPalette::Base);
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    const QColor alarm = dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xc6, 0x28, 0x28);
+    const double tint = dark ? 0.2 : 0.12;
+    const auto mix = [&](int from, int to) { return int(from + (to - from) * tint); };
+    const QColor background(mix(base.red(), alarm.red()), mix(base.green(), alarm.green()),
+                            mix(base.blue(), alarm.blue()));
+    return {background, palette.color(QPalette::Text), alarm};
+}
+
+void mark(QLineEdit* box, const QString& message, const MarkColours& colours)
+{
+    const QString style = message.isEmpty()
+        ? QString()
+        : QStringLiteral("QLineEdit { background: %1; color: %2; border: 2px solid %3; }")
+              .arg(colours.background.name(), colours.text.name(), colours.alarm.name());
     if (box->styleSheet() != style)
         box->setStyleSheet(style);
     box->setToolTip(message);
@@ -31,7 +52,6 @@ void mark(QLineEdit* box, const QString& message)
 LineFitHint::LineFitHint(frmLDeded& main, Ui::frmLDeded& controls) : QObject(&main), m_main(main), m_ui(controls)
 {
     const Ui::frmLDeded& ui = controls;
-    ui.lblLMFitHint->setStyleSheet(QStringLiteral("color: #b71c1c;"));
     for (QLineEdit* box : {ui.txtLMLine1, ui.txtLMLine2, ui.txtLMline3, ui.txtLMLine4, ui.txtLMLine5, ui.txtLMLeftPad})
         connect(box, &QLineEdit::textChanged, this, &LineFitHint::refresh);
     for (QRadioButton* option :
@@ -46,6 +66,8 @@ LineFitHint::LineFitHint(frmLDeded& main, Ui::frmLDeded& controls) : QObject(&ma
     connect(ui.cboLMEnvelope, &QComboBox::activated, this, &LineFitHint::refresh);
     // The return-address Print shows while that sheet waits for its lines.
     ui.cmdRetAddress->installEventFilter(this);
+    // A new palette (a dark scheme) recolours the marks.
+    main.installEventFilter(this);
     refresh();
 }
 
@@ -53,6 +75,8 @@ bool LineFitHint::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui.cmdRetAddress
         && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        refresh();
+    if (watched == &m_main && event->type() == QEvent::PaletteChange)
         refresh();
     return QObject::eventFilter(watched, event);
 }
@@ -64,7 +88,11 @@ void LineFitHint::refresh()
     const std::array<LineFit, 5> fits = fitLines(composer.lines, layout, m_measure);
     const std::array<QLineEdit*, 5> boxes{m_ui.txtLMLine1, m_ui.txtLMLine2, m_ui.txtLMline3, m_ui.txtLMLine4,
                                           m_ui.txtLMLine5};
+    const MarkColours colours = markColours(m_main.palette());
     for (int i = 0; i < 5; ++i)
-        mark(boxes[i], lineFitMessage(i + 1, fits[i], layout.stock));
+        mark(boxes[i], lineFitMessage(i + 1, fits[i], layout.stock), colours);
+    const QString hintStyle = QStringLiteral("color: %1;").arg(colours.alarm.name());
+    if (m_ui.lblLMFitHint->styleSheet() != hintStyle)
+        m_ui.lblLMFitHint->setStyleSheet(hintStyle);
     m_ui.lblLMFitHint->setText(lineFitHint(fits, layout.stock));
 }

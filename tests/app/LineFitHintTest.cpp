@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 void type(QLineEdit* box, const QString& text)
@@ -118,4 +121,58 @@ TEST_F(MainWindowTest, AMarkedLineStillPrintsAsTyped)
     ASSERT_EQ(documents.size(), 1u);
     EXPECT_EQ(documents[0].runs.at(0).text, typed);
     EXPECT_EQ(named<QLineEdit>(window, "txtLMLine1")->text(), typed);
+}
+
+namespace {
+
+double luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+// How far apart two colours are for reading, 1 (none) to 21; text wants 4.5.
+double contrast(const QColor& a, const QColor& b)
+{
+    const double one = luminance(a);
+    const double other = luminance(b);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(45, 45, 48)},
+                                       {QPalette::WindowText, QColor(230, 230, 230)},
+                                       {QPalette::Base, QColor(30, 30, 30)},
+                                       {QPalette::Text, QColor(235, 235, 235)},
+                                       {QPalette::Button, QColor(55, 55, 58)},
+                                       {QPalette::ButtonText, QColor(230, 230, 230)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheLongLineMarkCanBeReadInALightAndADarkPalette)
+{
+    choosePositions(QStringLiteral("5"));
+    QLineEdit* line = named<QLineEdit>(window, "txtLMLine2");
+    line->setText(QString(40, u'x'));
+    for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+        window->setPalette(palette);
+        QApplication::processEvents();
+        ASSERT_TRUE(marked(line));
+        const QImage picture = line->grab().toImage();
+        const QColor background = picture.pixelColor(picture.width() - 8, picture.height() / 2);
+        const QColor border = picture.pixelColor(0, picture.height() / 2);
+        EXPECT_GE(contrast(background, palette.color(QPalette::Text)), 4.5) << qPrintable(background.name());
+        EXPECT_GE(contrast(border, palette.color(QPalette::Base)), 3.0) << qPrintable(border.name());
+        QLabel* hint = named<QLabel>(window, "lblLMFitHint");
+        const QImage said = window->grab(QRect(hint->mapTo(window.get(), QPoint()), hint->size())).toImage();
+        double best = 1;
+        for (int x = 0; x < said.width(); ++x)
+            best = std::max(best, contrast(said.pixelColor(x, said.height() / 2), palette.color(QPalette::Window)));
+        EXPECT_GE(best, 4.5) << "the hint's text on the window";
+    }
 }
