@@ -4,11 +4,14 @@
 #include "print/LineFit.h"
 #include "ui_frmLDeded.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +55,7 @@ void mark(QLineEdit* box, const QString& message, const MarkColours& colours)
 LineFitHint::LineFitHint(frmLDeded& main, Ui::frmLDeded& controls) : QObject(&main), m_main(main), m_ui(controls)
 {
     const Ui::frmLDeded& ui = controls;
+    m_oneLine = ui.lblLMFitHint->minimumHeight();
     for (QLineEdit* box : {ui.txtLMLine1, ui.txtLMLine2, ui.txtLMline3, ui.txtLMLine4, ui.txtLMLine5, ui.txtLMLeftPad})
         connect(box, &QLineEdit::textChanged, this, &LineFitHint::refresh);
     for (QRadioButton* option :
@@ -78,6 +82,8 @@ bool LineFitHint::eventFilter(QObject* watched, QEvent* event)
         refresh();
     if (watched == &m_main && event->type() == QEvent::PaletteChange)
         refresh();
+    if (watched == &m_main && event->type() == QEvent::Resize && m_main.height() == m_askedHeight)
+        m_askedHeight = 0;
     return QObject::eventFilter(watched, event);
 }
 
@@ -95,4 +101,28 @@ void LineFitHint::refresh()
     if (m_ui.lblLMFitHint->styleSheet() != hintStyle)
         m_ui.lblLMFitHint->setStyleSheet(hintStyle);
     m_ui.lblLMFitHint->setText(lineFitHint(fits, layout.stock));
+    makeRoomForHint();
+}
+
+// Each line the hint says grows the window by its height and each it stops saying shrinks it
+// again, so that the boxes above keep their size and the window ends as tall as it began.
+void LineFitHint::makeRoomForHint()
+{
+    QLabel* hint = m_ui.lblLMFitHint;
+    // Measured as the label sets its text; its size hint would not shrink below its minimum.
+    const QRect text = hint->fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                                        Qt::AlignLeft | Qt::AlignTop, hint->text());
+    const int needed = std::max(m_oneLine, text.height());
+    const int grow = needed - hint->minimumHeight();
+    if (grow == 0)
+        return;
+    // A window resizes when the desktop gets round to it: count from the height last asked for.
+    const int height = (m_askedHeight ? m_askedHeight : m_main.height()) + grow;
+    hint->setMinimumHeight(needed);
+    if (!m_main.isVisible() || (m_main.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // The new minimum first, which may itself grow the window; then the height wanted.
+    m_main.layout()->activate();
+    m_main.resize(m_main.width(), height);
+    m_askedHeight = height;
 }

@@ -24,7 +24,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeRoomForHint();
+
     frmLDeded& m_main;
     Ui::frmLDeded& m_ui;
     QtTextMeasure m_measure;
+    int m_oneLine = 0; // the room the hint keeps while it says nothing
+    int m_askedHeight = 0; // the window's height last asked for, until it has it
 };

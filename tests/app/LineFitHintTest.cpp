@@ -176,3 +176,24 @@ TEST_F(MainWindowTest, TheLongLineMarkCanBeReadInALightAndADarkPalette)
         EXPECT_GE(best, 4.5) << "the hint's text on the window";
     }
 }
+
+TEST_F(MainWindowTest, LongLineHintsNeitherSquashTheLinesNorLeaveTheWindowTaller)
+{
+    choosePositions(QStringLiteral("5"));
+    window->resize(window->sizeHint());
+    QApplication::processEvents();
+    const int height = window->height();
+    const QStringList names{"txtLMLine1", "txtLMLine2", "txtLMline3", "txtLMLine4", "txtLMLine5"};
+    QLabel* hint = named<QLabel>(window, "lblLMFitHint");
+    for (int tooLong : {1, 3, 5, 0}) {
+        for (int i = 0; i < 5; ++i)
+            named<QLineEdit>(window, names[i])->setText(i < tooLong ? QString(40, u'x') : QStringLiteral("Ann"));
+        QApplication::processEvents();
+        SCOPED_TRACE(tooLong);
+        EXPECT_EQ(hint->text().count(u'\n') + 1, std::max(tooLong, 1));
+        for (const QString& name : names)
+            EXPECT_EQ(named<QLineEdit>(window, name)->height(), named<QLineEdit>(window, name)->sizeHint().height());
+        EXPECT_GE(hint->height(), hint->sizeHint().height()) << "every line of the hint shows";
+    }
+    EXPECT_EQ(window->height(), height) << "the window is as tall as before the hints";
+}
