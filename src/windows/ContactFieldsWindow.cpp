@@ -16,6 +16,7 @@
 ContactFieldsWindow::ContactFieldsWindow(Platform& platform, MainWindowLink& main, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_main(main), m_fields(std::make_unique<Ui::ContactFields>())
 {
+    closeOnEscape(this);
 }
 
 ContactFieldsWindow::~ContactFieldsWindow() = default;

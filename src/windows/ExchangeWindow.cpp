@@ -12,6 +12,7 @@
 ExchangeWindow::ExchangeWindow(Platform& platform, MainWindowLink& main, const QString& caption, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main), m_caption(caption)
 {
+    closeOnEscape(this);
 }
 
 void ExchangeWindow::connectMenus(const Menus& menus)

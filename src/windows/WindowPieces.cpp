@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QVariant>
 #include <QWidget>
 
@@ -62,6 +63,12 @@ void applyFormHints(QWidget* form)
         applyFont(widget);
     for (QWidget* widget : widgets)
         applySizes(widget);
+}
+
+void closeOnEscape(QWidget* window)
+{
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 QString captionWithFile(const QString& caption, const QString& fileTitle)

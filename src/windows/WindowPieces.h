@@ -16,6 +16,9 @@ class QWidget;
 //   keepRoomWhenHidden (bool)                 hidden, it keeps its room, so nothing jumps
 void applyFormHints(QWidget* form);
 
+// Escape closes the window, as its close box does.
+void closeOnEscape(QWidget* window);
+
 // A window's caption with the open file's title: "Import Contacts  [Friends]".
 QString captionWithFile(const QString& caption, const QString& fileTitle);
 

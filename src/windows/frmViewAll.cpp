@@ -30,6 +30,7 @@ frmViewAll::frmViewAll(Platform& platform, MainWindowLink& main, QWidget* parent
     m_tabStops = new TabStopDelegate(ui->lstAllContacts);
     ui->lstAllContacts->setItemDelegate(m_tabStops);
     connectHandlers();
+    closeOnEscape(this);
 }
 
 frmViewAll::~frmViewAll() = default;
@@ -245,8 +246,11 @@ void frmViewAll::closeEvent(QCloseEvent* event)
 
 void frmViewAll::keyPressEvent(QKeyEvent* event)
 {
-    // Enter presses the focused button, else the default one.
+    // Enter on a line opens its contact, as a double-click does; else it presses the focused
+    // button, else the default one.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (focusWidget() == ui->lstAllContacts && ui->lstAllContacts->currentIndex().isValid())
+            return lstAllContacts_DblClick();
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
             return button->click();
         if (ui->cmdACGetReport->isEnabled() && ui->cmdACGetReport->isVisible())

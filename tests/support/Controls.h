@@ -54,3 +54,45 @@ inline void typeKeys(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &press);
     }
 }
+
+#include <QElapsedTimer>
+#include <QKeySequence>
+#include <QRegularExpression>
+#include <QWindow>
+
+// What Qt's own test library sends: a key as the window system delivers it, shortcuts first.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+                                    const QString& text = QString(), bool autorepeat = false, ushort count = 1);
+
+// Presses and releases `keys` in `window` as the keyboard does: shortcuts, mnemonics (Alt+F)
+// and the focused control all see it.
+inline void pressKeys(QWidget* window, const QKeySequence& keys)
+{
+    const QKeyCombination combination = keys[0];
+    const int key = combination.key();
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+    QString text;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        text = QStringLiteral("\r");
+    else if (key == Qt::Key_Escape)
+        text = QStringLiteral("\x1b");
+    else if (key < 0x80 && !(modifiers & Qt::ControlModifier))
+        text = QString(QChar(key)).toLower();
+    QWindow* handle = window->window()->windowHandle();
+    qt_handleKeyEvent(handle, QEvent::KeyPress, key, modifiers, text);
+    qt_handleKeyEvent(handle, QEvent::KeyRelease, key, modifiers, text);
+    // A button's mnemonic or shortcut clicks it the way a click shows: pressed, then released a
+    // moment later.
+    QElapsedTimer waited;
+    waited.start();
+    do
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (waited.elapsed() < 150);
+}
+
+// A control's caption as it reads, without its mnemonic mark: "&Print" reads "Print".
+inline QString caption(QString text)
+{
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    return text.replace(mark, QStringLiteral("\\1"));
+}
