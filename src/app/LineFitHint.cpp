@@ -38,7 +38,7 @@ MarkColours markColours(const QPalette& palette)
     return {background, palette.color(QPalette::Text), alarm};
 }
 
-void mark(QLineEdit* box, const QString& message, const MarkColours& colours)
+void mark(QLineEdit* box, const QString& message, const MarkColours& colours, const QString& otherwise)
 {
     const QString style = message.isEmpty()
         ? QString()
@@ -47,7 +47,7 @@ void mark(QLineEdit* box, const QString& message, const MarkColours& colours)
     if (box->styleSheet() != style)
         box->setStyleSheet(style);
     box->setToolTip(message);
-    box->setAccessibleDescription(message);
+    box->setAccessibleDescription(message.isEmpty() ? otherwise : message);
 }
 
 } // namespace
@@ -56,6 +56,9 @@ LineFitHint::LineFitHint(frmLDeded& main, Ui::frmLDeded& controls) : QObject(&ma
 {
     const Ui::frmLDeded& ui = controls;
     m_oneLine = ui.lblLMFitHint->minimumHeight();
+    m_descriptions = {ui.txtLMLine1->accessibleDescription(), ui.txtLMLine2->accessibleDescription(),
+                      ui.txtLMline3->accessibleDescription(), ui.txtLMLine4->accessibleDescription(),
+                      ui.txtLMLine5->accessibleDescription()};
     for (QLineEdit* box : {ui.txtLMLine1, ui.txtLMLine2, ui.txtLMline3, ui.txtLMLine4, ui.txtLMLine5, ui.txtLMLeftPad})
         connect(box, &QLineEdit::textChanged, this, &LineFitHint::refresh);
     for (QRadioButton* option :
@@ -96,7 +99,7 @@ void LineFitHint::refresh()
                                           m_ui.txtLMLine5};
     const MarkColours colours = markColours(m_main.palette());
     for (int i = 0; i < 5; ++i)
-        mark(boxes[i], lineFitMessage(i + 1, fits[i], layout.stock), colours);
+        mark(boxes[i], lineFitMessage(i + 1, fits[i], layout.stock), colours, m_descriptions[std::size_t(i)]);
     const QString hintStyle = QStringLiteral("color: %1;").arg(colours.alarm.name());
     if (m_ui.lblLMFitHint->styleSheet() != hintStyle)
         m_ui.lblLMFitHint->setStyleSheet(hintStyle);

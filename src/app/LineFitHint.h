@@ -3,6 +3,8 @@
 #include "platform/QtTextMeasure.h"
 
 #include <QObject>
+#include <QString>
+#include <array>
 
 class frmLDeded;
 namespace Ui {
@@ -29,6 +31,7 @@ private:
     frmLDeded& m_main;
     Ui::frmLDeded& m_ui;
     QtTextMeasure m_measure;
+    std::array<QString, 5> m_descriptions; // what each box says while it fits
     int m_oneLine = 0; // the room the hint keeps while it says nothing
     int m_askedHeight = 0; // the window's height last asked for, until it has it
 };

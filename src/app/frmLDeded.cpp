@@ -18,6 +18,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 #include <array>
 
 // The composer side of the main window: its options, Print and Clear Form; the contact-file side
@@ -30,6 +32,7 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent)
     applyFormHints(this);
     for (QLineEdit* line : {ui->txtLMLine1, ui->txtLMLine2, ui->txtLMline3, ui->txtLMLine4})
         line->installEventFilter(this);
+    ui->cboLMEnvelope->installEventFilter(this);
     connectHandlers();
     loadStartState();
     m_lineFitHint = new LineFitHint(*this, *ui);
@@ -146,6 +149,7 @@ void frmLDeded::optLMLabel_Click()
     setMargins(result.margins.indent, result.margins.padRows);
     ui->lblLMPosition->setText(result.caption);
     ui->lblLMPosition->setVisible(result.chosen);
+    announce(ui->lblLMPosition);
     if (result.chosen)
         ui->cmdLMStart->setFocus();
     else
@@ -166,7 +170,9 @@ void frmLDeded::cboLMEnvelope_Click()
     applyEnvelopeSize(envelopeSizePicked(ui->cboLMEnvelope->currentIndex()));
     ui->chkBold->show();
     ui->chkLargeFont->show();
-    ui->cmdLMStart->setFocus();
+    // Stepping through the sizes by arrow key or wheel stays in the list; a pick goes to Print.
+    if (!std::exchange(m_envelopeStepped, false))
+        ui->cmdLMStart->setFocus();
 }
 
 void frmLDeded::applyEnvelopeSize(const EnvelopeSizeChoice& choice)
@@ -312,6 +318,14 @@ void frmLDeded::cmdLMClear_Click()
 
 bool frmLDeded::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->cboLMEnvelope) {
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        m_envelopeStepped = event->type() == QEvent::Wheel
+            || (key
+                && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp
+                    || key->key() == Qt::Key_PageDown || key->key() == Qt::Key_Home || key->key() == Qt::Key_End));
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

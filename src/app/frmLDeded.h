@@ -124,5 +124,6 @@ private:
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
     LineFitHint* m_lineFitHint = nullptr;
+    bool m_envelopeStepped = false; // the size list was stepped through, not picked from
     frmCalibrate* m_calibrateWindow = nullptr;
 };

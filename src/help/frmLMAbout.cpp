@@ -29,7 +29,7 @@ QPoint besideCaller(const QRect& caller, const QSize& size, const QRect& screen)
 }
 
 frmLMAbout::frmLMAbout(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmLMAbout>()), m_platform(platform)
+    : QDialog(parent), ui(std::make_unique<Ui::frmLMAbout>()), m_platform(platform)
 {
     ui->setupUi(this);
     setWindowTitle(aboutCaption());

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <QWidget>
 #include <memory>
 
 class Platform;
@@ -16,7 +16,7 @@ class frmLMAbout;
 QPoint besideCaller(const QRect& caller, const QSize& size, const QRect& screen);
 
 // The About window: title, version, description, disclaimer and System Info.
-class frmLMAbout : public QWidget {
+class frmLMAbout : public QDialog {
     Q_OBJECT
 
 public:

@@ -1,7 +1,10 @@
 #include "windows/WindowPieces.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QVariant>
@@ -52,7 +55,27 @@ void applySizes(QWidget* widget)
     }
 }
 
+// A label marked announced is exposed as a notification whose name is its text.
+class AnnouncedLabel : public QAccessibleWidget {
+public:
+    explicit AnnouncedLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) { }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 } // namespace
+
+void announce(QLabel* status)
+{
+    if (status->isVisible() && !status->text().isEmpty()) {
+        QAccessibleEvent shown(status, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+}
 
 void applyFormHints(QWidget* form)
 {
@@ -63,6 +86,10 @@ void applyFormHints(QWidget* form)
         applyFont(widget);
     for (QWidget* widget : widgets)
         applySizes(widget);
+    // Made before anything asks for the label, as an interface is kept once made.
+    for (QWidget* widget : widgets)
+        if (auto* label = qobject_cast<QLabel*>(widget); label && label->property("announced").toBool())
+            QAccessible::registerAccessibleInterface(new AnnouncedLabel(label));
 }
 
 void closeOnEscape(QWidget* window)

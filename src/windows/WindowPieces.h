@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // The small pieces every window shares.
@@ -14,7 +15,12 @@ class QWidget;
 //   maximumWidthSample, fixedWidthSample (text) as wide as this text, a button's frame added
 //   minimumHeightLines (int)                  n lines of the font
 //   keepRoomWhenHidden (bool)                 hidden, it keeps its room, so nothing jumps
+//   announced (bool, a label)                 a status a screen reader says when announce() is called
 void applyFormHints(QWidget* form);
+
+// Says a status label's text to a screen reader, as a notification that shows; call it once the
+// label holds its new text and shows.
+void announce(QLabel* status);
 
 // Escape closes the window, as its close box does.
 void closeOnEscape(QWidget* window);

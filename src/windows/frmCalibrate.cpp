@@ -13,7 +13,7 @@
 #include <QShowEvent>
 
 frmCalibrate::frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmCalibrate>()), m_platform(platform), m_main(main)
+    : QDialog(parent), ui(std::make_unique<Ui::frmCalibrate>()), m_platform(platform), m_main(main)
 {
     ui->setupUi(this);
     applyFormHints(this);
@@ -52,7 +52,7 @@ void frmCalibrate::showEvent(QShowEvent* event)
         ui->lblCalStatus->clear();
         cboCalPrinter_Click();
     }
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void frmCalibrate::closeEvent(QCloseEvent* event)
@@ -71,6 +71,7 @@ void frmCalibrate::apply(const CalibrationResult& result)
     ui->txtCalOffsetY->setText(result.boxes.offsetY);
     ui->txtCalScale->setText(result.boxes.scale);
     ui->lblCalStatus->setText(result.status);
+    announce(ui->lblCalStatus);
     QLineEdit* focus = nullptr;
     switch (result.focus) {
     case CalibrationField::OffsetX:

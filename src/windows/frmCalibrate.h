@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 #include <memory>
 
 class Platform;
@@ -12,7 +12,7 @@ class frmCalibrate;
 
 // Printer calibration: per printer, how far to move and stretch every printout so that it
 // lands where it should (PrinterCalibration.h), and the sheet to measure it with.
-class frmCalibrate : public QWidget {
+class frmCalibrate : public QDialog {
     Q_OBJECT
 
 public:
@@ -28,6 +28,8 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes it as its close box does.
+    void reject() override { close(); }
 
 private:
     void fillPrinters(const QString& select);

@@ -159,6 +159,7 @@ void frmViewAll::cmdACGetReport_Click()
     ui->mnuLabelsPreview->setEnabled(true);
     ui->lblTotContacts->show();
     ui->lblTotContacts->setText(result.totalCaption);
+    announce(ui->lblTotContacts);
     ui->mnuPrint->setEnabled(true);
     ui->mnuPrintPreview->setEnabled(true);
     ui->cmdViewAllClose->setFocus();

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, TypingPastWhatALabelHoldsMarksTheLineAndSaysHowMuchFits)
 
     backspace(line2);
     EXPECT_FALSE(marked(line2));
-    EXPECT_EQ(line2->accessibleDescription(), "");
+    EXPECT_EQ(line2->accessibleDescription(), "The second line to print") << "what it says while it fits";
     EXPECT_EQ(named<QLabel>(window, "lblLMFitHint")->text(), "");
 }
 

@@ -1,6 +1,7 @@
 #include "ContactWindowFixture.h"
 #include "support/Controls.h"
 
+#include "help/frmLMAbout.h"
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"
 #include "windows/frmViewAll.h"
@@ -111,6 +112,19 @@ TEST_F(KeyboardTest, ShortcutsMnemonicsEnterAndEscapeDoWhatTheirControlsDo)
              return main->exportWindow();
          },
          QKeySequence(Qt::Key_Escape), [&] { return main->isVisible() && !main->exportWindow()->isVisible(); }},
+        {"calibration Escape closes it",
+         [&] {
+             named<QAction>(main, "mnuFileCalibrate")->trigger();
+             return main->findChild<QWidget*>("frmCalibrate");
+         },
+         QKeySequence(Qt::Key_Escape),
+         [&] { return main->isVisible() && !main->findChild<QWidget*>("frmCalibrate")->isVisible(); }},
+        {"About Escape closes it",
+         [&] {
+             named<QAction>(main, "mnuAbout")->trigger();
+             return frmLMAbout::instance();
+         },
+         QKeySequence(Qt::Key_Escape), [&] { return !frmLMAbout::instance()->isVisible(); }},
         {"main Alt+P prints, the return-address Print hidden", [&] { return main.get(); },
          QKeySequence(Qt::ALT | Qt::Key_P), [&] { return fake->messages.size() == 1; }},
         // Last: a file dialog left unanswered closes the contact file, and Ctrl+Q ends the program.
