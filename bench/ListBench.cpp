@@ -1,5 +1,6 @@
 #include "bench/BenchPlatform.h"
 #include "bench/BenchSupport.h"
+#include "tests/support/Controls.h"
 
 #include "app/frmLDeded.h"
 #include "windows/WindowFlow.h"
@@ -40,7 +41,7 @@ struct OpenedProgram {
         platform.chosenFile = {path, QFileInfo(path).fileName()};
         main = std::make_unique<frmLDeded>(platform);
         main->show();
-        main->mnuFileOpen->trigger();
+        named<QAction>(main, "mnuFileOpen")->trigger();
         QCoreApplication::processEvents();
         if (main->session().file.recordCount() != size)
             throw std::runtime_error("File > Open did not open the generated file");
@@ -53,17 +54,18 @@ void BM_GetReport(benchmark::State& state)
     const int size = int(state.range(0));
     OpenedProgram program(size);
     frmViewAll* list = program.main->contactList();
-    measure(state, "Get report, all, sorted, into list", Goal{Baseline::RawRead, 10, 1.0},
-            [&] {
-                list->open();
-                chooseOption(list->optSearchAll);
-                chooseOption(list->optFnameSort);
-                QCoreApplication::processEvents();
-            },
-            [&] { list->cmdACGetReport->click(); });
-    if (list->lstAllContactsLines->rowCount() != size)
+    measure(
+        state, "Get report, all, sorted, into list", Goal{Baseline::RawRead, 10, 1.0},
+        [&] {
+            list->open();
+            chooseOption(named<QRadioButton>(list, "optSearchAll"));
+            chooseOption(named<QRadioButton>(list, "optFnameSort"));
+            QCoreApplication::processEvents();
+        },
+        [&] { named<QPushButton>(list, "cmdACGetReport")->click(); });
+    if (named<QListView>(list, "lstAllContacts")->model()->rowCount() != size)
         throw std::runtime_error("the list does not hold every contact");
-    list->cmdViewAllClose->click();
+    named<QPushButton>(list, "cmdViewAllClose")->click();
 }
 BENCHMARK(BM_GetReport)->Apply(registerSizes);
 
@@ -78,16 +80,17 @@ void BM_BrowserNavigation(benchmark::State& state)
     program.platform.messages = 0; // the birthday reminders of File > Open
     // It reads the whole file, as the raw read does: its ratio to that read tells whether it
     // grows faster than the file once the file no longer fits the caches.
-    measure(state, "Browser click Next + find list", Goal{Baseline::RawRead, 0, 0.1},
-            [&] {
-                // Never at the end of the file, whatever the number of runs.
-                if (program.main->session().CurrentRecord >= size - 1)
-                    program.main->session().CurrentRecord = 1;
-            },
-            [&] { browser->cmdNext->click(); });
-    if (browser->cboFindContact->count() != size || program.platform.messages != 0)
+    measure(
+        state, "Browser click Next + find list", Goal{Baseline::RawRead, 0, 0.1},
+        [&] {
+            // Never at the end of the file, whatever the number of runs.
+            if (program.main->session().CurrentRecord >= size - 1)
+                program.main->session().CurrentRecord = 1;
+        },
+        [&] { named<QPushButton>(browser, "cmdNext")->click(); });
+    if (named<QComboBox>(browser, "cboFindContact")->count() != size || program.platform.messages != 0)
         throw std::runtime_error("the browser did not step or lost find-list entries");
-    browser->cmdCancel->click();
+    named<QPushButton>(browser, "cmdCancel")->click();
 }
 BENCHMARK(BM_BrowserNavigation)->Apply(registerSizes);
 

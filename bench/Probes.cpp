@@ -1,4 +1,5 @@
 #include "bench/Probes.h"
+#include "tests/support/Controls.h"
 
 #include "app/frmLDeded.h"
 #include "bench/BenchPlatform.h"
@@ -52,15 +53,18 @@ int probeMemory(int argc, char** argv, const QString& path)
     frmLDeded window(platform);
     window.show();
     settle();
-    window.mnuFileOpen->trigger();
+    named<QAction>(&window, "mnuFileOpen")->trigger();
     settle();
     // The contact list opens on "view all" sorted by first name: every contact is listed.
     frmViewAll* list = window.contactList();
     list->open();
     settle();
-    list->cmdACGetReport->click();
+    named<QPushButton>(list, "cmdACGetReport")->click();
     settle();
-    std::printf("%ld\n", list->lstAllContactsLines->rowCount() == window.session().file.recordCount() ? residentKilobytes() : 0L);
+    std::printf("%ld\n",
+                named<QListView>(list, "lstAllContacts")->model()->rowCount() == window.session().file.recordCount()
+                    ? residentKilobytes()
+                    : 0L);
     std::fflush(stdout);
     return 0;
 }

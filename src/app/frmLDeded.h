@@ -7,21 +7,17 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+
+namespace Ui {
+class frmLDeded;
+}
 
 class Platform;
 struct Composer;
 struct EnvelopeSizeChoice;
 struct FileCommandResult;
 struct ReminderMenus;
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 class frmNewContact;
 class frmEdDelViewContact;
 class frmViewAll;
@@ -48,82 +44,6 @@ public:
     void returnHere(QWidget* closing) override;
     void closeContactFile() override;
     void takeComposerLines(QWidget* closing, const std::array<QString, 5>& lines) override;
-
-    // Controls.
-    QLabel* lblLMHeader;
-    QLabel* lblLMInstruct;
-    QLabel* lblLMLine1;
-    QLabel* lblLMLine2;
-    QLabel* lblLMLine3;
-    QLabel* lblLMLine4;
-    QLabel* lblLMLine5;
-    QLineEdit* txtLMLine1;
-    QLineEdit* txtLMLine2;
-    QLineEdit* txtLMline3;
-    QLineEdit* txtLMLine4;
-    QLineEdit* txtLMLine5;
-    QGroupBox* frMedium;
-    QRadioButton* optLMLabel;
-    QRadioButton* optLMEnvelope;
-    QComboBox* cboLMEnvelope;
-    QGroupBox* frAlignment;
-    QRadioButton* optLMCenter;
-    QRadioButton* optLMLeftjust;
-    QGroupBox* frOrientation;
-    QRadioButton* optPortrait;
-    QRadioButton* optLandscape;
-    QCheckBox* chkBold;
-    QCheckBox* chkLargeFont;
-    QLabel* lblLMToppad;
-    QLineEdit* txtLMToppad;
-    QLabel* lblLMLeftpad;
-    QLineEdit* txtLMLeftPad;
-    QLabel* lblLMPosition;
-    QLabel* lblLMFitHint; // says which line runs off its label
-    QPushButton* cmdLMStart;
-    QPushButton* cmdRetAddress;
-    QPushButton* cmdLMClear;
-    QPushButton* cmdLMExit;
-    QPushButton* cmdAddContact;
-    QPushButton* cmdFindContact;
-    QPushButton* cmdPeopleFind;
-    QPushButton* cmdZipFinder;
-    QLineEdit* txtFileTitle;
-    QLineEdit* txtFileNam;
-
-    // Menus.
-    QMenu* mnuFile;
-    QAction* mnuFileNew;
-    QAction* mnuFileOpen;
-    QAction* mnuFileClose;
-    QAction* mnuFileBdayOn;
-    QAction* mnuFileBdayOff;
-    QAction* mnuRetAddress;
-    QAction* mnuRetAddressPreview;
-    QAction* mnuBarcode;
-    QAction* mnuStates;
-    QAction* mnuFilePrint;
-    QAction* mnuFilePreview;
-    QAction* mnuFileCalibrate;
-    QAction* mnuFileExit;
-    QMenu* mnuLMEdit;
-    QAction* mnuLMEditCut;
-    QAction* mnuLMEditCopy;
-    QAction* mnuLMEditPaste;
-    QMenu* mnuContacts;
-    QAction* mnuAdd;
-    QAction* mnuEdit;
-    QAction* mnuFind;
-    QAction* mnuDelete;
-    QAction* mnuSrchContacts;
-    QAction* mnuImport;
-    QAction* mnuExport;
-    QMenu* mnuView;
-    QAction* mnuViewOne;
-    QAction* mnuViewAll;
-    QMenu* mnuHelp;
-    QAction* mnuManual;
-    QAction* mnuAbout;
 
     // Composer state beside the controls.
     QString PositionEntry;
@@ -177,8 +97,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
     void connectHandlers();
     void loadStartState();
 
@@ -196,6 +114,7 @@ private:
     void closeOtherWindows();
     void writePlacement();
 
+    std::unique_ptr<Ui::frmLDeded> ui; // the controls, from frmLDeded.ui
     Platform& m_platform;
     // The contact file session every contact window works through.
     ContactSession m_session;
@@ -205,5 +124,6 @@ private:
     frmLMImport* m_importWindow = nullptr;
     frmLMExport* m_exportWindow = nullptr;
     LineFitHint* m_lineFitHint = nullptr;
+    bool m_envelopeStepped = false; // the size list was stepped through, not picked from
     frmCalibrate* m_calibrateWindow = nullptr;
 };

@@ -105,6 +105,19 @@ QString heading()
            + QStringLiteral("Email Address");
 }
 
+QString spokenLine(const QString& line)
+{
+    static const char* const columns[] = {"Name", "City", "State", "Zip", "Home", "Cell", "Email"};
+    const QStringList values = line.split(u'\t');
+    if (values.size() != 7)
+        return line;
+    QStringList said;
+    for (int i = 0; i < 7; ++i)
+        if (const QString value = values[i].trimmed(); !value.isEmpty() && value != u',')
+            said << QLatin1String(columns[i]) + QStringLiteral(": ") + value;
+    return said.join(QStringLiteral(", "));
+}
+
 QString listLine(const char* bytes, SortOrder sortOrder)
 {
     using F = RecordField;

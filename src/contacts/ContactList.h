@@ -38,6 +38,9 @@ const SearchOption& searchOption(SearchMode code);
 
 // The column headings above the list (122 characters).
 QString heading();
+// A list line as a screen reader says it: each shown value after its column's name,
+// "Name: John M. Smith, City: Reno, Cell: 555-4444"; a pasted line without columns as it is.
+QString spokenLine(const QString& line);
 
 // One record's line: name part, then City, State, Zip, home, cell and Email, TAB-separated,
 // the fields padded as stored so that the columns line up.

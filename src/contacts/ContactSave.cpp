@@ -63,9 +63,9 @@ bool Checker::run()
 
     const QList<uint> date = box(B::txtACBirthdate).toUcs4();
     if (!date.isEmpty() && (date.size() != 10 || date[2] != u'/' || date[5] != u'/')) {
-        m_refusal = SaveRefusal{
-            QStringLiteral("Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980"),
-            QStringLiteral("Date error"), std::nullopt};
+        m_refusal
+            = SaveRefusal{QStringLiteral("Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980"),
+                          QStringLiteral("Date error"), B::txtACBirthdate};
         return false;
     }
 

@@ -1,15 +1,12 @@
 #include "help/frmLMAbout.h"
 
 #include "help/HelpTargets.h"
+#include "ui_frmLMAbout.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPixmap>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -17,13 +14,6 @@ namespace {
 
 QPointer<frmLMAbout> g_about;
 Platform* g_aboutPlatform = nullptr;
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 } // namespace
 
@@ -38,63 +28,32 @@ QPoint besideCaller(const QRect& caller, const QSize& size, const QRect& screen)
     return {x, y};
 }
 
-frmLMAbout::frmLMAbout(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), m_platform(platform)
+frmLMAbout::frmLMAbout(Platform& platform, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmLMAbout>()), m_platform(platform)
 {
-    setObjectName(QStringLiteral("frmLMAbout"));
+    ui->setupUi(this);
     setWindowTitle(aboutCaption());
     // Closing it never ends the program; only the main window does.
     setAttribute(Qt::WA_QuitOnClose, false);
-
-    picIcon = makeLabel(QStringLiteral("picIcon"), QString(), this);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/tessaprint.png"))
-                           .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    picIcon->setAlignment(Qt::AlignTop);
-    lblTitle = makeLabel(QStringLiteral("lblTitle"), programTitle(), this);
-    QFont titleFont = lblTitle->font();
+    ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/icons/tessaprint.png"))
+                               .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ui->lblTitle->setText(programTitle());
+    ui->lblVersion->setText(versionText());
+    ui->lblDescription->setText(aboutDescription());
+    ui->lblDisclaimer->setText(aboutDisclaimer());
+    // Sizes relative to the user's font, which a .ui cannot hold.
+    QFont titleFont = ui->lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblVersion = makeLabel(QStringLiteral("lblVersion"), versionText(), this);
-    lblDescription = makeLabel(QStringLiteral("lblDescription"), aboutDescription(), this);
-    lblDescription->setWordWrap(true);
-    lblDisclaimer = makeLabel(QStringLiteral("lblDisclaimer"), aboutDisclaimer(), this);
-    lblDisclaimer->setWordWrap(true);
-    QFont small = lblDisclaimer->font();
+    ui->lblTitle->setFont(titleFont);
+    QFont small = ui->lblDisclaimer->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
-    lblDisclaimer->setFont(small);
+    ui->lblDisclaimer->setFont(small);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-
-    auto* texts = new QVBoxLayout;
-    texts->addWidget(lblTitle);
-    texts->addWidget(lblVersion);
-    texts->addSpacing(8);
-    texts->addWidget(lblDescription);
-    auto* top = new QHBoxLayout;
-    top->addWidget(picIcon);
-    top->addLayout(texts, 1);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
-    buttons->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblDisclaimer, 1);
-    bottom->addLayout(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addSpacing(12);
-    layout->addLayout(bottom);
-    setFixedWidth(460);
-
-    connect(cmdOK, &QPushButton::clicked, this, &frmLMAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmLMAbout::cmdSysInfo_Click);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmLMAbout::cmdOK_Click);
+    connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmLMAbout::cmdSysInfo_Click);
 }
+
+frmLMAbout::~frmLMAbout() = default;
 
 frmLMAbout* frmLMAbout::instance()
 {

@@ -4,50 +4,27 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class Platform;
 class MainWindowLink;
-class QAction;
+struct EditMenu;
 class QCheckBox;
 class QLabel;
-class QLayout;
 class QLineEdit;
-class QMenu;
-class QPushButton;
+namespace Ui {
+class ContactFields;
+}
 
 // What the add-contact window and the contact browser share: the seventeen boxes with their
-// labels in rows, the look-up buttons beside them, Enter moving on, and the Edit menu.
+// labels in rows and the look-up buttons beside them (ContactFields.ui), Enter moving on, and
+// the Edit menu.
 class ContactFieldsWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     ContactFieldsWindow(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QLineEdit* txtACFName;
-    QLineEdit* txtACMiddleInit;
-    QLineEdit* txtACLName;
-    QLineEdit* txtACFStreet;
-    QLineEdit* txtACSStreet;
-    QLineEdit* txtACCity;
-    QLineEdit* txtACState;
-    QLineEdit* txtACZip;
-    QLineEdit* txtACCountry;
-    QLineEdit* txtACCompany;
-    QLineEdit* txtACBirthdate;
-    QLineEdit* txtACHPhone;
-    QLineEdit* txtACCPhone;
-    QLineEdit* txtACWPhone;
-    QLineEdit* txtACEmail;
-    QLineEdit* txtACCategory;
-    QLineEdit* txtACNotes;
-    QPushButton* cmdStateAbb;
-    QPushButton* cmdPeopleFind;
-    QPushButton* cmdZipFinder;
-
-    QMenu* mnuEditMenu;
-    QAction* mnuEditCut;
-    QAction* mnuEditCopy;
-    QAction* mnuEditPaste;
+    ~ContactFieldsWindow() override;
 
     QLineEdit* box(ContactBox which) const { return m_boxes[static_cast<int>(which)]; }
     // The seventeen boxes in tab order.
@@ -63,10 +40,13 @@ public slots:
     virtual void txtACCompany_Change() = 0;
 
 protected:
-    // The rows of boxes, with the include-company question and its check box under the company.
-    QLayout* buildFieldRows(QLabel* companyQuestion, QCheckBox* companyCheck);
-    // The Edit menu, its items named namePrefix + "Edit", "EditCut", ...
-    void buildEditMenu(const QString& namePrefix);
+    // The boxes set up in the window's `fields`, with its include-company question and check box
+    // under the company box, and the look-up buttons connected.
+    void setUpFields(QWidget* fields, QLabel* companyQuestion, QCheckBox* companyCheck);
+    // The state table, People Finder and Zip Code Finder buttons, in that order.
+    QList<QWidget*> lookUpButtons() const;
+    // The window's Edit menu on its focused box.
+    void connectEditMenu(const EditMenu& edit);
     // Tab order along `chain`.
     static void chainTabOrder(const QList<QWidget*>& chain);
     // The window's caption: prefix + "  [" + the main window's txtFileTitle + "]".
@@ -84,8 +64,7 @@ protected:
     MainWindowLink& m_main;
 
 private:
+    std::unique_ptr<Ui::ContactFields> m_fields;
     std::array<QLineEdit*, ContactBoxes::Count> m_boxes{};
     QCheckBox* m_companyCheck = nullptr;
 };
-
-QPushButton* makeWindowButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent);

@@ -1,13 +1,11 @@
 #include "windows/EditCommands.h"
 
 #include "platform/Platform.h"
-#include "windows/WindowPieces.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 
 void copySelection(Platform& platform, QWidget* focus)
 {
@@ -33,17 +31,8 @@ void pasteInto(Platform& platform, QWidget* focus)
         edit->insert(platform.clipboardText());
 }
 
-EditMenu addEditMenu(QMainWindow* window, Platform& platform, const QString& namePrefix, CutCopyRule rule)
+void connectEditMenu(QMainWindow* window, Platform& platform, const EditMenu& edit, CutCopyRule rule)
 {
-    EditMenu edit;
-    edit.menu = window->menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit.menu->setObjectName(namePrefix + QStringLiteral("Edit"));
-    edit.cut = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditCut"), QStringLiteral("Cut"),
-                           QKeySequence(Qt::CTRL | Qt::Key_X));
-    edit.copy = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditCopy"), QStringLiteral("Copy"),
-                            QKeySequence(Qt::CTRL | Qt::Key_C));
-    edit.paste = addMenuItem(edit.menu, namePrefix + QStringLiteral("EditPaste"), QStringLiteral("Paste"),
-                             QKeySequence(Qt::CTRL | Qt::Key_V));
     QObject::connect(edit.menu, &QMenu::aboutToShow, window, [window, edit, rule] {
         const auto* box = qobject_cast<QLineEdit*>(window->focusWidget());
         const bool enabled = box ? box->hasSelectedText() : rule == CutCopyRule::SelectedTextOrNoTextBox;
@@ -56,5 +45,4 @@ EditMenu addEditMenu(QMainWindow* window, Platform& platform, const QString& nam
                      [window, &platform] { copySelection(platform, window->focusWidget()); });
     QObject::connect(edit.paste, &QAction::triggered, window,
                      [window, &platform] { pasteInto(platform, window->focusWidget()); });
-    return edit;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 class Platform;
 class QAction;
 class QMainWindow;
@@ -26,7 +24,6 @@ struct EditMenu {
     QAction* paste = nullptr;
 };
 
-// The Edit menu of `window`: "&Edit" with Cut (Ctrl+X), Copy (Ctrl+C) and Paste (Ctrl+V) on its
-// focused text box, named namePrefix + "Edit", "EditCut", "EditCopy", "EditPaste", and Cut and
-// Copy enabled by `rule` each time it opens.
-EditMenu addEditMenu(QMainWindow* window, Platform& platform, const QString& namePrefix, CutCopyRule rule);
+// The Edit menu of `window` (its .ui's Cut, Copy and Paste) on the focused text box, Cut and Copy
+// enabled by `rule` each time it opens.
+void connectEditMenu(QMainWindow* window, Platform& platform, const EditMenu& edit, CutCopyRule rule);

@@ -5,32 +5,22 @@
 #include "windows/MainWindowLink.h"
 #include "windows/WindowPieces.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QShowEvent>
 
 ExchangeWindow::ExchangeWindow(Platform& platform, MainWindowLink& main, const QString& caption, QWidget* parent)
     : QMainWindow(parent, Qt::Window), m_platform(platform), m_main(main), m_caption(caption)
 {
+    closeOnEscape(this);
 }
 
-ExchangeWindow::Menus ExchangeWindow::buildMenus(const QString& namePrefix, bool withEditMenu)
+void ExchangeWindow::connectMenus(const Menus& menus)
 {
-    Menus menus;
-    menus.file = menuBar()->addMenu(QStringLiteral("&File"));
-    menus.file->setObjectName(namePrefix + QStringLiteral("File"));
-    menus.fileExit = addMenuItem(menus.file, namePrefix + QStringLiteral("FileExit"), QStringLiteral("Exit"));
     connect(menus.fileExit, &QAction::triggered, this, &ExchangeWindow::exitClosingFile);
-    if (withEditMenu)
-        menus.edit = addEditMenu(this, m_platform, namePrefix, CutCopyRule::SelectedText);
-    menus.help = menuBar()->addMenu(QStringLiteral("&Help"));
-    menus.help->setObjectName(namePrefix + QStringLiteral("Help"));
-    menus.helpManual = addMenuItem(menus.help, namePrefix + QStringLiteral("HelpUM"), QStringLiteral("User Manual"));
-    menus.helpAbout
-        = addMenuItem(menus.help, namePrefix + QStringLiteral("HelpAbout"), QStringLiteral("About Tessaprint"));
+    if (menus.edit.menu)
+        connectEditMenu(this, m_platform, menus.edit, CutCopyRule::SelectedText);
     connectHelp(menus.helpManual, menus.helpAbout, this, m_platform);
-    return menus;
 }
 
 void ExchangeWindow::showEvent(QShowEvent* event)

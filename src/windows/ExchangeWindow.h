@@ -8,7 +8,6 @@
 class MainWindowLink;
 class Platform;
 class QAction;
-class QMenu;
 
 // The frame the import and export windows share: opened in the main window's place, captioned
 // with the open file's title, back to the main window when closed; File > Exit closes the
@@ -19,16 +18,13 @@ class ExchangeWindow : public QMainWindow {
 protected:
     ExchangeWindow(Platform& platform, MainWindowLink& main, const QString& caption, QWidget* parent);
     struct Menus {
-        QMenu* file = nullptr;
         QAction* fileExit = nullptr;
         EditMenu edit; // empty without one
-        QMenu* help = nullptr;
         QAction* helpManual = nullptr;
         QAction* helpAbout = nullptr;
     };
-    // File, Edit when asked, and Help, named from namePrefix ("mnuIT": mnuITFile, mnuITFileExit,
-    // mnuITEdit..., mnuITHelp, mnuITHelpUM, mnuITHelpAbout).
-    Menus buildMenus(const QString& namePrefix, bool withEditMenu);
+    // The window's File > Exit, its Edit menu when it has one, and its Help items.
+    void connectMenus(const Menus& menus);
     // Each opening starts afresh.
     virtual void resetForOpening() = 0;
 

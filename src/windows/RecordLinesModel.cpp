@@ -16,6 +16,8 @@ QVariant RecordLinesModel::data(const QModelIndex& index, int role) const
         return line.text;
     case RecordRole:
         return line.record;
+    case Qt::AccessibleTextRole:
+        return ContactList::spokenLine(line.text);
     default:
         return {};
     }

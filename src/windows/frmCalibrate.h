@@ -1,36 +1,23 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <memory>
 
 class Platform;
 class MainWindowLink;
 struct CalibrationResult;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+namespace Ui {
+class frmCalibrate;
+}
 
 // Printer calibration: per printer, how far to move and stretch every printout so that it
 // lands where it should (PrinterCalibration.h), and the sheet to measure it with.
-class frmCalibrate : public QWidget {
+class frmCalibrate : public QDialog {
     Q_OBJECT
 
 public:
     frmCalibrate(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QLabel* lblCalPrinter;
-    QComboBox* cboCalPrinter;
-    QLabel* lblCalOffsetX;
-    QLineEdit* txtCalOffsetX;
-    QLabel* lblCalOffsetY;
-    QLineEdit* txtCalOffsetY;
-    QLabel* lblCalScale;
-    QLineEdit* txtCalScale;
-    QLabel* lblCalHelp;
-    QLabel* lblCalStatus;
-    QPushButton* cmdCalSave;
-    QPushButton* cmdCalPrint;
-    QPushButton* cmdCalClose;
+    ~frmCalibrate() override;
 
 public slots:
     void cboCalPrinter_Click();
@@ -41,11 +28,14 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes it as its close box does.
+    void reject() override { close(); }
 
 private:
     void fillPrinters(const QString& select);
     void apply(const CalibrationResult& result);
 
+    std::unique_ptr<Ui::frmCalibrate> ui; // from frmCalibrate.ui
     Platform& m_platform;
     MainWindowLink& m_main;
 };

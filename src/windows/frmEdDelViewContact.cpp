@@ -1,127 +1,60 @@
 #include "windows/frmEdDelViewContact.h"
 
 #include "contacts/ContactSession.h"
-#include "windows/MainWindowLink.h"
 #include "help/HelpEntries.h"
 #include "print/ContactDetailsPrintout.h"
 #include "print/PrintPreview.h"
+#include "ui_frmEdDelViewContact.h"
+#include "windows/EditCommands.h"
+#include "windows/MainWindowLink.h"
 #include "windows/RecordLinesModel.h"
 #include "windows/WindowFlow.h"
+#include "windows/WindowPieces.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 frmEdDelViewContact::frmEdDelViewContact(Platform& platform, MainWindowLink& main, QWidget* parent)
-    : ContactFieldsWindow(platform, main, parent), m_browser(platform, main.session())
+    : ContactFieldsWindow(platform, main, parent), ui(std::make_unique<Ui::frmEdDelViewContact>()),
+      m_browser(platform, main.session())
 {
-    setObjectName(QStringLiteral("frmEdDelViewContact"));
-    QWidget* central = centralWidget();
-
-    cboFindContact = new QComboBox(central);
-    cboFindContact->setObjectName(QStringLiteral("cboFindContact"));
-    cboFindContact->setPlaceholderText(QStringLiteral("Select Contact"));
-    cboFindContact->setMinimumWidth(fontMetrics().averageCharWidth() * 34);
-    cboFindContact->setMaxVisibleItems(20);
+    ui->setupUi(this);
+    setUpFields(ui->fields, ui->lblACCompOnLabel, ui->chkCompanyInclude);
+    applyFormHints(this);
     // Entries are moved in at once; a combo box's own model makes an item per entry.
-    m_findModel = new RecordLinesModel(cboFindContact);
-    cboFindContact->setModel(m_findModel);
+    m_findModel = new RecordLinesModel(ui->cboFindContact);
+    ui->cboFindContact->setModel(m_findModel);
 
-    lblACCompOnLabel = new QLabel(QStringLiteral("Include Company Name in Address?"), central);
-    lblACCompOnLabel->setObjectName(QStringLiteral("lblACCompOnLabel"));
-    chkCompanyInclude = new QCheckBox(central);
-    chkCompanyInclude->setObjectName(QStringLiteral("chkCompanyInclude"));
-    chkCompanyInclude->setToolTip(QStringLiteral("If checked, Company Name will be included when printing address"));
-    lblACCompOnLabel->setBuddy(chkCompanyInclude);
-
-    cmdFirst = makeWindowButton(QStringLiteral("cmdFirst"), QStringLiteral("|<"),
-                                QStringLiteral("Jump to first contact in file"), central);
-    cmdPrevious = makeWindowButton(QStringLiteral("cmdPrevious"), QStringLiteral("<"), QStringLiteral("Previous contact"),
-                                   central);
-    cmdNext = makeWindowButton(QStringLiteral("cmdNext"), QStringLiteral(">"), QStringLiteral("Next contact"), central);
-    cmdLast = makeWindowButton(QStringLiteral("cmdLast"), QStringLiteral(">|"),
-                               QStringLiteral("Jump to last contact in file"), central);
-    cmdSave = makeWindowButton(QStringLiteral("cmdSave"), QStringLiteral("Save changes"), QString(), central);
-    cmdDelete = makeWindowButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete contact"), QString(), central);
-    cmdPrintLabel = makeWindowButton(QStringLiteral("cmdPrintLabel"), QStringLiteral("Print Label"), QString(), central);
-    cmdCancel = makeWindowButton(QStringLiteral("cmdCancel"), QStringLiteral("Close"),
-                                 QStringLiteral("Return to main screen"), central);
-
-    auto* layout = new QVBoxLayout(central);
-    auto* find = new QHBoxLayout;
-    find->addStretch();
-    find->addWidget(cboFindContact);
-    find->addStretch();
-    layout->addLayout(find);
-    layout->addSpacing(6);
-    layout->addLayout(buildFieldRows(lblACCompOnLabel, chkCompanyInclude));
-    auto* navigation = new QHBoxLayout;
-    navigation->addWidget(cmdFirst);
-    navigation->addWidget(cmdPrevious);
-    navigation->addStretch();
-    navigation->addWidget(cmdNext);
-    navigation->addWidget(cmdLast);
-    layout->addSpacing(8);
-    layout->addLayout(navigation);
-    auto* commands = new QHBoxLayout;
-    commands->addStretch();
-    for (QPushButton* button : {cmdSave, cmdDelete, cmdPrintLabel, cmdCancel})
-        commands->addWidget(button);
-    commands->addStretch();
-    layout->addLayout(commands);
-
-    mnuEDVFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuEDVFile->setObjectName(QStringLiteral("mnuEDVFile"));
-    mnuEDVPrint = mnuEDVFile->addAction(QStringLiteral("Print"));
-    mnuEDVPrint->setObjectName(QStringLiteral("mnuEDVPrint"));
-    mnuEDVPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuEDVPreview = mnuEDVFile->addAction(QStringLiteral("Print Preview"));
-    mnuEDVPreview->setObjectName(QStringLiteral("mnuEDVPreview"));
-    mnuEDVPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    buildEditMenu(QStringLiteral("mnuEDV"));
-    mnuEDVHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuEDVHelp->setObjectName(QStringLiteral("mnuEDVHelp"));
-    mnuEDVManual = mnuEDVHelp->addAction(QStringLiteral("User Manual"));
-    mnuEDVManual->setObjectName(QStringLiteral("mnuEDVManual"));
-    mnuEDVManual->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuEDVAbout = mnuEDVHelp->addAction(QStringLiteral("About Tessaprint"));
-    mnuEDVAbout->setObjectName(QStringLiteral("mnuEDVAbout"));
-
-    QList<QWidget*> chain{cboFindContact};
+    QList<QWidget*> chain{ui->cboFindContact};
     chain.append(QList<QWidget*>(boxes().begin(), boxes().end()));
-    chain << chkCompanyInclude << cmdFirst << cmdPrevious << cmdNext << cmdLast << cmdSave << cmdDelete
-          << cmdPrintLabel << cmdCancel << cmdStateAbb << cmdPeopleFind << cmdZipFinder;
+    chain << ui->chkCompanyInclude << ui->cmdFirst << ui->cmdPrevious << ui->cmdNext << ui->cmdLast << ui->cmdSave
+          << ui->cmdDelete << ui->cmdPrintLabel << ui->cmdCancel << lookUpButtons();
     chainTabOrder(chain);
 
-    connect(cboFindContact, &QComboBox::activated, this, &frmEdDelViewContact::cboFindContact_Click);
-    connect(cmdFirst, &QPushButton::clicked, this, &frmEdDelViewContact::cmdFirst_Click);
-    connect(cmdPrevious, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrevious_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &frmEdDelViewContact::cmdNext_Click);
-    connect(cmdLast, &QPushButton::clicked, this, &frmEdDelViewContact::cmdLast_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmEdDelViewContact::cmdSave_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmEdDelViewContact::cmdDelete_Click);
-    connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
-    connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
-    connect(mnuEDVPreview, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPreview_Click);
-    connectHelp(mnuEDVManual, mnuEDVAbout, this, m_platform);
+    connect(ui->cboFindContact, &QComboBox::activated, this, &frmEdDelViewContact::cboFindContact_Click);
+    connect(ui->cmdFirst, &QPushButton::clicked, this, &frmEdDelViewContact::cmdFirst_Click);
+    connect(ui->cmdPrevious, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrevious_Click);
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmEdDelViewContact::cmdNext_Click);
+    connect(ui->cmdLast, &QPushButton::clicked, this, &frmEdDelViewContact::cmdLast_Click);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmEdDelViewContact::cmdSave_Click);
+    connect(ui->cmdDelete, &QPushButton::clicked, this, &frmEdDelViewContact::cmdDelete_Click);
+    connect(ui->cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
+    connect(ui->mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
+    connect(ui->mnuEDVPreview, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPreview_Click);
+    connectEditMenu({ui->mnuEDVEdit, ui->mnuEDVEditCut, ui->mnuEDVEditCopy, ui->mnuEDVEditPaste});
+    connectHelp(ui->mnuEDVManual, ui->mnuEDVAbout, this, m_platform);
 
     resetForLoad();
 }
+
+frmEdDelViewContact::~frmEdDelViewContact() = default;
 
 void frmEdDelViewContact::resetForLoad()
 {
     // The window is kept between openings; each opening starts as a fresh one.
     clearBoxes();
-    lblACCompOnLabel->hide();
-    chkCompanyInclude->hide();
+    ui->lblACCompOnLabel->hide();
+    ui->chkCompanyInclude->hide();
     setEditingEnabled(false);
 }
 
@@ -138,7 +71,7 @@ void frmEdDelViewContact::open()
     }
     if (result.findList)
         loadFindList(std::move(*result.findList));
-    cboFindContact->setFocus();
+    ui->cboFindContact->setFocus();
 }
 
 void frmEdDelViewContact::openOnRecord(int recordNumber, const Contact& record)
@@ -146,7 +79,7 @@ void frmEdDelViewContact::openOnRecord(int recordNumber, const Contact& record)
     setCaption(QStringLiteral("Contact Information"));
     resetForLoad();
     apply(m_browser.openOnRecord(recordNumber, record));
-    cboFindContact->setFocus();
+    ui->cboFindContact->setFocus();
 }
 
 int frmEdDelViewContact::findRecordAt(int index) const
@@ -163,24 +96,24 @@ void frmEdDelViewContact::loadFindList(QVector<FindEntry> entries)
         lines.push_back({std::move(entry.text), entry.recordNumber});
     m_findModel->clear();
     m_findModel->append(std::move(lines));
-    cboFindContact->setCurrentIndex(-1);
+    ui->cboFindContact->setCurrentIndex(-1);
 }
 
 void frmEdDelViewContact::setEditingEnabled(bool enabled)
 {
     for (QLineEdit* edit : boxes())
         edit->setEnabled(enabled);
-    for (QWidget* widget : {static_cast<QWidget*>(chkCompanyInclude), static_cast<QWidget*>(cmdSave),
-                            static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(cmdPrintLabel)})
+    for (QWidget* widget : {static_cast<QWidget*>(ui->chkCompanyInclude), static_cast<QWidget*>(ui->cmdSave),
+                            static_cast<QWidget*>(ui->cmdDelete), static_cast<QWidget*>(ui->cmdPrintLabel)})
         widget->setEnabled(enabled);
 }
 
 void frmEdDelViewContact::showRecord(const ContactBoxes& shown)
 {
     writeBoxes(shown);
-    if (txtACCompany->text().isEmpty()) {
-        lblACCompOnLabel->hide();
-        chkCompanyInclude->hide();
+    if (box(ContactBox::txtACCompany)->text().isEmpty()) {
+        ui->lblACCompOnLabel->hide();
+        ui->chkCompanyInclude->hide();
     }
 }
 
@@ -193,11 +126,11 @@ void frmEdDelViewContact::apply(BrowserResult result)
         cmdCancel_Click();
         return;
     case BrowserResult::Deleted: {
-        const int picked = cboFindContact->currentIndex();
+        const int picked = ui->cboFindContact->currentIndex();
         if (picked >= 0)
             m_findModel->removeLine(picked);
         clearBoxes();
-        cmdCancel->setFocus();
+        ui->cmdCancel->setFocus();
         cmdCancel_Click();
         return;
     }
@@ -216,15 +149,15 @@ void frmEdDelViewContact::apply(BrowserResult result)
     if (result.focus)
         box(*result.focus)->setFocus();
     if (result.focusCancel)
-        cmdCancel->setFocus();
+        ui->cmdCancel->setFocus();
 }
 
 void frmEdDelViewContact::txtACCompany_Change()
 {
     // Ticked while a company is typed; the user may clear it once the typing is done.
-    lblACCompOnLabel->show();
-    chkCompanyInclude->show();
-    chkCompanyInclude->setChecked(!txtACCompany->text().isEmpty());
+    ui->lblACCompOnLabel->show();
+    ui->chkCompanyInclude->show();
+    ui->chkCompanyInclude->setChecked(!box(ContactBox::txtACCompany)->text().isEmpty());
 }
 
 void frmEdDelViewContact::cboFindContact_Click(int index)

@@ -4,9 +4,12 @@
 #include "windows/ContactFieldsWindow.h"
 
 #include <QVector>
+#include <memory>
 
-class QComboBox;
 class RecordLinesModel;
+namespace Ui {
+class frmEdDelViewContact;
+}
 
 // The contact browser: one contact of the open file at a time, picked by name or stepped to,
 // edited, saved, deleted. CurrentRecord (the session's) is the record on show.
@@ -15,24 +18,7 @@ class frmEdDelViewContact : public ContactFieldsWindow {
 
 public:
     frmEdDelViewContact(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QComboBox* cboFindContact;
-    QLabel* lblACCompOnLabel;
-    QCheckBox* chkCompanyInclude;
-    QPushButton* cmdFirst;
-    QPushButton* cmdPrevious;
-    QPushButton* cmdNext;
-    QPushButton* cmdLast;
-    QPushButton* cmdSave;
-    QPushButton* cmdDelete;
-    QPushButton* cmdPrintLabel;
-    QPushButton* cmdCancel;
-    QMenu* mnuEDVFile;
-    QAction* mnuEDVPrint;
-    QAction* mnuEDVPreview;
-    QMenu* mnuEDVHelp;
-    QAction* mnuEDVManual;
-    QAction* mnuEDVAbout;
+    ~frmEdDelViewContact() override;
 
     // Window load: the main window hides, this one shows with empty boxes, the find list
     // loaded and focused, editing disabled until a contact is picked.
@@ -68,6 +54,7 @@ private:
     void setEditingEnabled(bool enabled);
     void resetForLoad();
 
+    std::unique_ptr<Ui::frmEdDelViewContact> ui; // from frmEdDelViewContact.ui
     ContactBrowser m_browser;
     RecordLinesModel* m_findModel = nullptr; // what cboFindContact lists
 };

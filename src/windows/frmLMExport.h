@@ -2,15 +2,13 @@
 
 #include "windows/ExchangeWindow.h"
 
+#include <memory>
 
 class Platform;
 class MainWindowLink;
-class QAction;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QPushButton;
-class QRadioButton;
+namespace Ui {
+class frmLMExport;
+}
 
 // Export Contacts: writes every contact to a CSV or "|"-separated text file (ContactExport.h).
 class frmLMExport : public ExchangeWindow {
@@ -18,20 +16,7 @@ class frmLMExport : public ExchangeWindow {
 
 public:
     frmLMExport(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QLabel* lblExpBanner;
-    QLabel* lblExport;
-    QGroupBox* frExpOptions;
-    QRadioButton* optExpCGCSV;
-    QRadioButton* optExpCGTXT;
-    QPushButton* cmdExpCreate;
-    QPushButton* cmdExpCancel;
-
-    QMenu* mnuETFile;
-    QAction* mnuETFileExit;
-    QMenu* mnuETHelp;
-    QAction* mnuETHelpUM;
-    QAction* mnuETHelpAbout;
+    ~frmLMExport() override;
 
 public slots:
     void optExpCGCSV_Click();
@@ -41,4 +26,7 @@ public slots:
 
 protected:
     void resetForOpening() override;
+
+private:
+    std::unique_ptr<Ui::frmLMExport> ui; // from frmLMExport.ui
 };

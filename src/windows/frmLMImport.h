@@ -4,13 +4,13 @@
 
 #include <QString>
 
+#include <memory>
+
 class Platform;
 class MainWindowLink;
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
+namespace Ui {
+class frmLMImport;
+}
 
 // Import Contacts: appends the contacts of a CSV file to the open contact file (CsvImport.h).
 class frmLMImport : public ExchangeWindow {
@@ -18,23 +18,7 @@ class frmLMImport : public ExchangeWindow {
 
 public:
     frmLMImport(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QLabel* lblImpHdr;
-    QPushButton* cmdCsvOpen;
-    QPushButton* cmdStartImport;
-    QPushButton* cmdImpCancel;
-    QLineEdit* txtImpFilename;
-    QLineEdit* txtImpData;
-
-    QMenu* mnuITFile;
-    QAction* mnuITFileExit;
-    QMenu* mnuITEdit;
-    QAction* mnuITEditCut;
-    QAction* mnuITEditCopy;
-    QAction* mnuITEditPaste;
-    QMenu* mnuITHelp;
-    QAction* mnuITHelpUM;
-    QAction* mnuITHelpAbout;
+    ~frmLMImport() override;
 
     // The chosen CSV file; both empty until one is chosen.
     QString csvPath;
@@ -47,4 +31,7 @@ public slots:
 
 protected:
     void resetForOpening() override;
+
+private:
+    std::unique_ptr<Ui::frmLMImport> ui; // from frmLMImport.ui
 };

@@ -2,7 +2,12 @@
 
 #include "windows/ContactFieldsWindow.h"
 
+#include <memory>
+
 struct ComposerBoxes;
+namespace Ui {
+class frmNewContact;
+}
 
 // The add-contact window: one new contact typed (or taken from the composer lines) and
 // appended to the open contact file.
@@ -11,14 +16,7 @@ class frmNewContact : public ContactFieldsWindow {
 
 public:
     frmNewContact(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
-
-    QPushButton* cmdSave;
-    QPushButton* cmdCancel;
-    QLabel* lblIncCompName;
-    QCheckBox* chkIncComp;
-    QMenu* mnuNewHelp;
-    QAction* mnuNewManual;
-    QAction* mnuNewAbout;
+    ~frmNewContact() override;
 
     // Opening: every box empty and the include-company controls hidden, then the boxes the
     // composer lines filled; the main window hides, this one shows, focus txtACFName.
@@ -31,4 +29,7 @@ public slots:
 
 protected:
     void closeBoxPressed() override { cmdCancel_Click(); }
+
+private:
+    std::unique_ptr<Ui::frmNewContact> ui; // from frmNewContact.ui
 };

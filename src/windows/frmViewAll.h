@@ -4,19 +4,16 @@
 #include "windows/RecordLinesModel.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <vector>
 
 class Platform;
 class MainWindowLink;
-class QAction;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QMenu;
-class QPushButton;
 class QRadioButton;
 class TabStopDelegate;
+namespace Ui {
+class frmViewAll;
+}
 
 // The contact list: search one field or list all, sorted by first or last name; open a contact
 // by double-click, print the list or a label for each listed contact, copy and paste lines.
@@ -28,51 +25,15 @@ public:
     static constexpr int RecordRole = RecordLinesModel::RecordRole;
 
     frmViewAll(Platform& platform, MainWindowLink& main, QWidget* parent = nullptr);
+    ~frmViewAll() override;
 
     // Hides the main window and shows this one in its opening state.
     void open();
-
-    QGroupBox* frSearch;
-    QRadioButton* optSearchFName;
-    QRadioButton* optSearchLName;
-    QRadioButton* optSearchCity;
-    QRadioButton* optSearchState;
-    QRadioButton* optSearchZip;
-    QRadioButton* optSearchEmail;
-    QRadioButton* optSearchCat;
-    QRadioButton* optSearchAll;
-    QRadioButton* optSearchCompany;
-    QGroupBox* frSortOrder;
-    QRadioButton* optLnameSort;
-    QRadioButton* optFnameSort;
-    QPushButton* cmdACGetReport;
-    QPushButton* cmdPrintLabels;
-    QPushButton* cmdViewAllClose;
-    QLineEdit* txtViewAllHeader;
-    QListView* lstAllContacts;
-    RecordLinesModel* lstAllContactsLines; // what lstAllContacts shows
-    QLabel* lblSearchDisplay;
-    QLabel* lblTotContacts;
-
-    QMenu* mnuFile;
-    QAction* mnuPrint;
-    QAction* mnuPrintPreview;
-    QAction* mnuLabelsPreview;
-    QMenu* mnuVAEdit;
-    QAction* mnuVAEditCut;
-    QAction* mnuVAEditCopy;
-    QAction* mnuVAEditPaste;
-    QAction* mnuVAEditSelAll;
-    QMenu* mnuVAHelp;
-    QAction* mnuVAManual;
-    QAction* mnuVAAbout;
 
     // Window state.
     ContactList::SearchMode SearchMode = ContactList::SearchMode::All;
     QString SearchText;
     ContactList::SortOrder SortOrder = ContactList::SortOrder::ByFirstName;
-
-    TabStopDelegate* listTabStops() const { return m_tabStops; }
 
 public slots:
     void optSearch_Click(ContactList::SearchMode code);
@@ -97,16 +58,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
     void connectHandlers();
+    QRadioButton* searchOption(ContactList::SearchMode code) const;
     void loadState();
     bool headerFocused() const;
     std::vector<int> selectedLines() const;
     ReportRequest reportRequest() const;
     void closeAndShowMain();
 
+    std::unique_ptr<Ui::frmViewAll> ui; // from frmViewAll.ui
     Platform& m_platform;
     MainWindowLink& m_main;
+    RecordLinesModel* m_lines; // what lstAllContacts shows
     TabStopDelegate* m_tabStops;
 };

@@ -2,6 +2,7 @@
 #include "app/frmLDeded.h"
 #include "contacts/ContactFile.h"
 #include "platform/qt/QtPlatform.h"
+#include "support/Controls.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -132,6 +133,6 @@ TEST(CommandLine, AContactFileNamedAtStartOpensAsFileOpenOpensIt)
     platform.answerNextFileDialog(readStartArguments({QStringLiteral("tessaprint"), club}).file);
     window.mnuFileOpen_Click();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessaprint  [Club]"));
-    EXPECT_TRUE(window.cmdFindContact->isEnabled());
-    EXPECT_TRUE(window.mnuFileBdayOn->isEnabled()) << "reminders read from the file's first record";
+    EXPECT_TRUE(named<QPushButton>(&window, "cmdFindContact")->isEnabled());
+    EXPECT_TRUE(named<QAction>(&window, "mnuFileBdayOn")->isEnabled()) << "reminders read from the file's first record";
 }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "contacts/ContactFile.h"
 
@@ -44,10 +45,13 @@ protected:
     // Every command that needs an open file, in the state it should be in.
     void expectContactCommands(bool enabled)
     {
-        EXPECT_EQ(window->cmdAddContact->isEnabled(), enabled);
-        EXPECT_EQ(window->cmdFindContact->isEnabled(), enabled);
-        for (QAction* item : {window->mnuAdd, window->mnuEdit, window->mnuDelete, window->mnuFind, window->mnuViewOne,
-                              window->mnuViewAll, window->mnuImport, window->mnuExport, window->mnuSrchContacts})
+        EXPECT_EQ(named<QPushButton>(window, "cmdAddContact")->isEnabled(), enabled);
+        EXPECT_EQ(named<QPushButton>(window, "cmdFindContact")->isEnabled(), enabled);
+        for (QAction* item :
+             {named<QAction>(window, "mnuAdd"), named<QAction>(window, "mnuEdit"), named<QAction>(window, "mnuDelete"),
+              named<QAction>(window, "mnuFind"), named<QAction>(window, "mnuViewOne"),
+              named<QAction>(window, "mnuViewAll"), named<QAction>(window, "mnuImport"),
+              named<QAction>(window, "mnuExport"), named<QAction>(window, "mnuSrchContacts")})
             EXPECT_EQ(item->isEnabled(), enabled) << item->objectName().toStdString();
     }
 };
@@ -57,14 +61,14 @@ TEST_F(FileMenuTest, NewOnAnExistingFileKeepsItsContactsAndTurnsRemindersOn)
     writeFile(path("family.DAT"), {{"0", "19800605"}, {"0", "        "}});
     const QByteArray before = bytes(path("family.DAT"));
     answerFile("family.DAT");
-    window->mnuFileNew->trigger();
+    named<QAction>(window, "mnuFileNew")->trigger();
 
     EXPECT_EQ(window->windowTitle(), "Tessaprint  [family]");
-    EXPECT_EQ(window->txtFileNam->text(), path("family.DAT"));
-    EXPECT_EQ(window->txtFileTitle->text(), "family");
+    EXPECT_EQ(named<QLineEdit>(window, "txtFileNam")->text(), path("family.DAT"));
+    EXPECT_EQ(named<QLineEdit>(window, "txtFileTitle")->text(), "family");
     expectContactCommands(true);
-    EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(window->mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(named<QAction>(window, "mnuFileBdayOff")->isEnabled());
     EXPECT_TRUE(fake->messages.empty()) << "New runs no birthday check";
     EXPECT_EQ(bytes(path("family.DAT")), before);
     ASSERT_EQ(fake->fileRequests.size(), 1u);
@@ -78,38 +82,38 @@ TEST_F(FileMenuTest, OpenTakesTheReminderStateFromRecordOneAndReminds)
     fake->todayDate = QDate(2026, 6, 1);
     writeFile(path("club.DAT"), {{"0", "19800605"}, {"1", "19750610"}, {"1", "19900620"}});
     answerFile("club.DAT");
-    window->mnuFileOpen->trigger();
+    named<QAction>(window, "mnuFileOpen")->trigger();
 
     EXPECT_EQ(window->windowTitle(), "Tessaprint  [club]");
     expectContactCommands(true);
-    EXPECT_TRUE(window->mnuFileBdayOn->isEnabled()) << "record 1 has reminders off";
-    EXPECT_FALSE(window->mnuFileBdayOff->isEnabled());
+    EXPECT_TRUE(named<QAction>(window, "mnuFileBdayOn")->isEnabled()) << "record 1 has reminders off";
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOff")->isEnabled());
     ASSERT_EQ(fake->messages.size(), 1u);
     EXPECT_EQ(fake->messages[0].text, "First2 Last2 has a birthday coming up on 06/10");
     EXPECT_EQ(fake->messages[0].title, "Birthday reminder");
 
-    window->mnuFileBdayOn->trigger();
-    EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(window->mnuFileBdayOff->isEnabled());
+    named<QAction>(window, "mnuFileBdayOn")->trigger();
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(named<QAction>(window, "mnuFileBdayOff")->isEnabled());
     EXPECT_EQ(fake->messages.back().text, "Birthday Reminders have been turned on.");
 
-    window->mnuFileClose->trigger();
+    named<QAction>(window, "mnuFileClose")->trigger();
     EXPECT_EQ(window->windowTitle(), "Tessaprint");
     expectContactCommands(false);
-    EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(window->mnuFileBdayOff->isEnabled());
-    EXPECT_TRUE(window->txtFileNam->text().isEmpty());
-    EXPECT_TRUE(window->txtFileTitle->text().isEmpty());
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOff")->isEnabled());
+    EXPECT_TRUE(named<QLineEdit>(window, "txtFileNam")->text().isEmpty());
+    EXPECT_TRUE(named<QLineEdit>(window, "txtFileTitle")->text().isEmpty());
 }
 
 TEST_F(FileMenuTest, OpenOfAnEmptyFileDisablesBothBirthdayItems)
 {
     QFile(path("empty.DAT")).open(QIODevice::WriteOnly);
     answerFile("empty.DAT");
-    window->mnuFileOpen->trigger();
+    named<QAction>(window, "mnuFileOpen")->trigger();
     expectContactCommands(true);
-    EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(window->mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(named<QAction>(window, "mnuFileBdayOff")->isEnabled());
     EXPECT_TRUE(fake->messages.empty());
 }
 
@@ -120,12 +124,12 @@ TEST_F(FileMenuTest, InstallerFileIsHiddenFromTheDialogAndBackWhenTheProgramEnds
     fake->onFileDialog = [&](const FileDialogRequest&) {
         seenDuringDialog = QDir(fake->folder).entryList(QDir::Files);
     };
-    window->mnuFileOpen->trigger(); // cancelled
+    named<QAction>(window, "mnuFileOpen")->trigger(); // cancelled
     EXPECT_EQ(seenDuringDialog, QStringList{"unins000.DAK"});
     EXPECT_EQ(window->windowTitle(), "Tessaprint");
     expectContactCommands(false);
 
-    window->cmdLMExit->click();
+    named<QPushButton>(window, "cmdLMExit")->click();
     EXPECT_EQ(QDir(fake->folder).entryList(QDir::Files), QStringList{"unins000.DAT"});
 }
 
@@ -134,7 +138,7 @@ TEST_F(FileMenuTest, AFolderCannotBeOpenedAndRetryLeavesNoFileOpen)
     QDir(fake->folder).mkdir("folder.DAT");
     answerFile("folder.DAT");
     fake->messageAnswers.push_back(MessageAnswer::Retry);
-    window->mnuFileOpen->trigger();
+    named<QAction>(window, "mnuFileOpen")->trigger();
     ASSERT_EQ(fake->messages.size(), 1u);
     EXPECT_EQ(fake->messages[0].title, "Error");
     EXPECT_TRUE(fake->messages[0].text.startsWith("An error has occurred. Error number "));

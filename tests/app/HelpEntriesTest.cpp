@@ -1,7 +1,8 @@
 #include "app/MainWindowFixture.h"
-#include "help/HelpTargets.h"
 #include "help/HelpEntries.h"
+#include "help/HelpTargets.h"
 #include "help/frmLMAbout.h"
+#include "support/Controls.h"
 #include "windows/WindowFlow.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmLMExport.h"
@@ -41,18 +42,18 @@ TEST_F(HelpEntriesTest, MainWindowEntriesOpenTheirTargetsWithoutMovingTheFocus)
         std::function<void()> use;
         HelpAid aid;
     } cases[] = {
-        {"mnuManual", [&] { window->mnuManual->trigger(); }, HelpAid::UserManual},
-        {"mnuStates", [&] { window->mnuStates->trigger(); }, HelpAid::StateAbbreviations},
-        {"cmdPeopleFind", [&] { window->cmdPeopleFind->click(); }, HelpAid::PeopleFinder},
-        {"cmdZipFinder", [&] { window->cmdZipFinder->click(); }, HelpAid::ZipCodeFinder},
+        {"mnuManual", [&] { named<QAction>(window, "mnuManual")->trigger(); }, HelpAid::UserManual},
+        {"mnuStates", [&] { named<QAction>(window, "mnuStates")->trigger(); }, HelpAid::StateAbbreviations},
+        {"cmdPeopleFind", [&] { named<QPushButton>(window, "cmdPeopleFind")->click(); }, HelpAid::PeopleFinder},
+        {"cmdZipFinder", [&] { named<QPushButton>(window, "cmdZipFinder")->click(); }, HelpAid::ZipCodeFinder},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.entry);
         fake->opened.clear();
-        window->txtLMLine4->setFocus();
+        named<QLineEdit>(window, "txtLMLine4")->setFocus();
         c.use();
         EXPECT_EQ(fake->opened, QStringList{helpTarget(c.aid, fake->folder)});
-        EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine4);
+        EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(window, "txtLMLine4"));
         EXPECT_TRUE(window->isVisible());
     }
     EXPECT_TRUE(fake->opened.first().startsWith(QStringLiteral("https://")));
@@ -70,19 +71,23 @@ TEST_F(HelpEntriesTest, EveryWindowsManualAndAboutOpenTheSameTargetsWhateverTheC
         std::function<QAction*()> manual;
         std::function<QAction*()> about;
     } cases[] = {
-        {"frmLDeded", [&] { return static_cast<QWidget*>(window.get()); }, [&] { return window->mnuManual; },
-         [&] { return window->mnuAbout; }},
+        {"frmLDeded", [&] { return static_cast<QWidget*>(window.get()); },
+         [&] { return named<QAction>(window, "mnuManual"); }, [&] { return named<QAction>(window, "mnuAbout"); }},
         {"frmLMImport", [&] { return static_cast<QWidget*>(window->importWindow()); },
-         [&] { return window->importWindow()->mnuITHelpUM; }, [&] { return window->importWindow()->mnuITHelpAbout; }},
+         [&] { return named<QAction>(window->importWindow(), "mnuITHelpUM"); },
+         [&] { return named<QAction>(window->importWindow(), "mnuITHelpAbout"); }},
         {"frmLMExport", [&] { return static_cast<QWidget*>(window->exportWindow()); },
-         [&] { return window->exportWindow()->mnuETHelpUM; }, [&] { return window->exportWindow()->mnuETHelpAbout; }},
+         [&] { return named<QAction>(window->exportWindow(), "mnuETHelpUM"); },
+         [&] { return named<QAction>(window->exportWindow(), "mnuETHelpAbout"); }},
         {"frmNewContact", [&] { return static_cast<QWidget*>(window->newContactWindow()); },
-         [&] { return window->newContactWindow()->mnuNewManual; },
-         [&] { return window->newContactWindow()->mnuNewAbout; }},
+         [&] { return named<QAction>(window->newContactWindow(), "mnuNewManual"); },
+         [&] { return named<QAction>(window->newContactWindow(), "mnuNewAbout"); }},
         {"frmEdDelViewContact", [&] { return static_cast<QWidget*>(window->contactBrowser()); },
-         [&] { return window->contactBrowser()->mnuEDVManual; }, [&] { return window->contactBrowser()->mnuEDVAbout; }},
+         [&] { return named<QAction>(window->contactBrowser(), "mnuEDVManual"); },
+         [&] { return named<QAction>(window->contactBrowser(), "mnuEDVAbout"); }},
         {"frmViewAll", [&] { return static_cast<QWidget*>(window->contactList()); },
-         [&] { return window->contactList()->mnuVAManual; }, [&] { return window->contactList()->mnuVAAbout; }},
+         [&] { return named<QAction>(window->contactList(), "mnuVAManual"); },
+         [&] { return named<QAction>(window->contactList(), "mnuVAAbout"); }},
     };
     const QString manual = QDir(fake->folder).filePath(QStringLiteral("vedUvuv.pdf"));
     for (const auto& c : cases) {
@@ -101,28 +106,28 @@ TEST_F(HelpEntriesTest, EveryWindowsManualAndAboutOpenTheSameTargetsWhateverTheC
         EXPECT_TRUE(frmLMAbout::instance()->isVisible());
         EXPECT_TRUE(shown->isVisible());
         EXPECT_EQ(aboutWindows(), 1);
-        EXPECT_EQ(c.about()->text(), QStringLiteral("About Tessaprint"));
-        EXPECT_EQ(c.manual()->text(), QStringLiteral("User Manual"));
-        frmLMAbout::instance()->cmdOK->click();
-        returnTo(shown, window.get(), window->txtLMLine1);
+        EXPECT_EQ(caption(c.about()->text()), QStringLiteral("About Tessaprint"));
+        EXPECT_EQ(caption(c.manual()->text()), QStringLiteral("User Manual"));
+        named<QPushButton>(frmLMAbout::instance(), "cmdOK")->click();
+        returnTo(shown, window.get(), named<QLineEdit>(window, "txtLMLine1"));
     }
     QDir::setCurrent(before);
 }
 
 TEST_F(HelpEntriesTest, TheHelpMenuCarriesTheManualOnF1)
 {
-    EXPECT_EQ(window->mnuManual->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(window->mnuAbout->text(), QStringLiteral("About Tessaprint"));
-    EXPECT_EQ(window->cmdZipFinder->toolTip(), QStringLiteral("Look up Zip Code"));
+    EXPECT_EQ(named<QAction>(window, "mnuManual")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(caption(named<QAction>(window, "mnuAbout")->text()), QStringLiteral("About Tessaprint"));
+    EXPECT_EQ(named<QPushButton>(window, "cmdZipFinder")->toolTip(), QStringLiteral("Look up Zip Code"));
 }
 
 TEST_F(HelpEntriesTest, AboutTwiceGivesOneWindowBesideAVisibleMainWindow)
 {
-    window->mnuAbout->trigger();
+    named<QAction>(window, "mnuAbout")->trigger();
     frmLMAbout* first = frmLMAbout::instance();
     ASSERT_NE(first, nullptr);
-    first->cmdOK->setFocus();
-    window->mnuAbout->trigger();
+    named<QPushButton>(first, "cmdOK")->setFocus();
+    named<QAction>(window, "mnuAbout")->trigger();
     EXPECT_EQ(frmLMAbout::instance(), first);
     EXPECT_EQ(aboutWindows(), 1);
     EXPECT_TRUE(first->isVisible());
@@ -130,10 +135,10 @@ TEST_F(HelpEntriesTest, AboutTwiceGivesOneWindowBesideAVisibleMainWindow)
     EXPECT_FALSE(first->isModal());
 
     // OK closes it; the main window stays, and About comes back as the same window.
-    first->cmdOK->click();
+    named<QPushButton>(first, "cmdOK")->click();
     EXPECT_FALSE(first->isVisible());
     EXPECT_TRUE(window->isVisible());
-    window->mnuAbout->trigger();
+    named<QAction>(window, "mnuAbout")->trigger();
     EXPECT_EQ(frmLMAbout::instance(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(aboutWindows(), 1);
@@ -142,33 +147,33 @@ TEST_F(HelpEntriesTest, AboutTwiceGivesOneWindowBesideAVisibleMainWindow)
 
 TEST_F(HelpEntriesTest, AboutShowsTheProgramsTitleVersionAndTexts)
 {
-    window->mnuAbout->trigger();
+    named<QAction>(window, "mnuAbout")->trigger();
     const frmLMAbout* about = frmLMAbout::instance();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About Tessaprint"));
-    EXPECT_EQ(about->lblTitle->text(), QStringLiteral("Tessaprint"));
-    EXPECT_EQ(about->lblVersion->text(), QStringLiteral("Version " TP_PROJECT_VERSION));
+    EXPECT_EQ(named<QLabel>(about, "lblTitle")->text(), QStringLiteral("Tessaprint"));
+    EXPECT_EQ(named<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version " TP_PROJECT_VERSION));
     const QString opening = QStringLiteral(
         "Tessaprint  is a software program for your home or small business.  It allows you to type and print "
         "your label, or retrieve label information from your contact file.  With its comprehensive features, "
         "you can save time and money.");
-    ASSERT_TRUE(about->lblDescription->text().startsWith(opening));
+    ASSERT_TRUE(named<QLabel>(about, "lblDescription")->text().startsWith(opening));
     // One closing sentence follows.
-    const QString closing = about->lblDescription->text().mid(opening.size()).trimmed();
+    const QString closing = named<QLabel>(about, "lblDescription")->text().mid(opening.size()).trimmed();
     EXPECT_FALSE(closing.isEmpty());
     EXPECT_EQ(closing.count(u'.'), 1);
     EXPECT_TRUE(closing.endsWith(u'.'));
-    EXPECT_TRUE(about->lblDisclaimer->text().contains(QStringLiteral("liable")));
-    EXPECT_EQ(about->cmdOK->text(), QStringLiteral("OK"));
-    EXPECT_EQ(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    ASSERT_FALSE(about->picIcon->pixmap().isNull());
-    EXPECT_GE(about->picIcon->pixmap().width(), 32);
+    EXPECT_TRUE(named<QLabel>(about, "lblDisclaimer")->text().contains(QStringLiteral("liable")));
+    EXPECT_EQ(named<QPushButton>(about, "cmdOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(named<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+    ASSERT_FALSE(named<QLabel>(about, "picIcon")->pixmap().isNull());
+    EXPECT_GE(named<QLabel>(about, "picIcon")->pixmap().width(), 32);
 }
 
 TEST_F(HelpEntriesTest, SystemInfoWithNoToolShowsTheMessageAndStartsNothing)
 {
-    window->mnuAbout->trigger();
-    frmLMAbout::instance()->cmdSysInfo->click();
+    named<QAction>(window, "mnuAbout")->trigger();
+    named<QPushButton>(frmLMAbout::instance(), "cmdSysInfo")->click();
     EXPECT_TRUE(fake->started.isEmpty());
     ASSERT_EQ(fake->messages.size(), 1u);
     EXPECT_EQ(fake->messages[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
@@ -177,7 +182,7 @@ TEST_F(HelpEntriesTest, SystemInfoWithNoToolShowsTheMessageAndStartsNothing)
     fake->messages.clear();
     fake->registry.insert(QLatin1String(kSystemInfoKey) + QStringLiteral("|PATH"),
                           QStringLiteral("/usr/bin/gnome-system-monitor"));
-    frmLMAbout::instance()->cmdSysInfo->click();
+    named<QPushButton>(frmLMAbout::instance(), "cmdSysInfo")->click();
     EXPECT_EQ(fake->started, QStringList{QStringLiteral("/usr/bin/gnome-system-monitor")});
     EXPECT_TRUE(fake->messages.empty());
 }

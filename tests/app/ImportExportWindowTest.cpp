@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "windows/frmLMExport.h"
 #include "windows/frmLMImport.h"
@@ -17,7 +18,7 @@ protected:
     void openContactFile()
     {
         fake->fileAnswers.push_back(FileDialogAnswer{path("family.DAT"), QStringLiteral("family.DAT")});
-        window->mnuFileNew->trigger();
+        named<QAction>(window, "mnuFileNew")->trigger();
         ASSERT_TRUE(window->session().isOpen());
     }
 
@@ -32,54 +33,54 @@ protected:
 TEST_F(ImportExportWindowTest, ImportWindowChoosesAFileImportsAndReturns)
 {
     openContactFile();
-    window->mnuImport->trigger();
+    named<QAction>(window, "mnuImport")->trigger();
     frmLMImport* w = window->importWindow();
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(w->windowTitle(), "Import Contacts  [family]");
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_TRUE(w->txtImpFilename->isHidden());
-    EXPECT_TRUE(w->txtImpData->isHidden());
-    EXPECT_EQ(w->cmdCsvOpen->text(), "&Open csv file");
-    EXPECT_EQ(w->cmdStartImport->text(), "&Import");
-    EXPECT_EQ(w->cmdImpCancel->text(), "&Close");
-    EXPECT_EQ(w->mnuITHelpUM->text(), "User Manual");
+    EXPECT_FALSE(named<QPushButton>(w, "cmdStartImport")->isEnabled());
+    EXPECT_TRUE(named<QLineEdit>(w, "txtImpFilename")->isHidden());
+    EXPECT_TRUE(named<QLineEdit>(w, "txtImpData")->isHidden());
+    EXPECT_EQ(named<QPushButton>(w, "cmdCsvOpen")->text(), "&Open csv file");
+    EXPECT_EQ(named<QPushButton>(w, "cmdStartImport")->text(), "&Import");
+    EXPECT_EQ(named<QPushButton>(w, "cmdImpCancel")->text(), "&Close");
+    EXPECT_EQ(caption(named<QAction>(w, "mnuITHelpUM")->text()), "User Manual");
 
     writeCsv("list.csv", "First Name,Last Name,Email,x\r\nAnn,Lee,ann@example.com\r\n");
     fake->fileAnswers.push_back(FileDialogAnswer{path("list.csv"), QStringLiteral("list.csv")});
-    w->cmdCsvOpen->click();
-    EXPECT_FALSE(w->txtImpFilename->isHidden());
-    EXPECT_EQ(w->txtImpFilename->text(), "list.csv");
-    ASSERT_TRUE(w->cmdStartImport->isEnabled());
+    named<QPushButton>(w, "cmdCsvOpen")->click();
+    EXPECT_FALSE(named<QLineEdit>(w, "txtImpFilename")->isHidden());
+    EXPECT_EQ(named<QLineEdit>(w, "txtImpFilename")->text(), "list.csv");
+    ASSERT_TRUE(named<QPushButton>(w, "cmdStartImport")->isEnabled());
 
-    w->cmdStartImport->click();
+    named<QPushButton>(w, "cmdStartImport")->click();
     ASSERT_FALSE(fake->messages.empty());
     EXPECT_EQ(fake->messages.back().text, "D O N E !  1 contacts successfully imported.");
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(w, "cmdStartImport")->isEnabled());
     EXPECT_EQ(window->session().file.recordCount(), 1);
     EXPECT_EQ(window->session().file.read(1).BirthdayReminder, "1");
-    EXPECT_TRUE(window->mnuFileBdayOff->isEnabled()) << "the import leaves the reminder menus alone";
+    EXPECT_TRUE(named<QAction>(window, "mnuFileBdayOff")->isEnabled()) << "the import leaves the reminder menus alone";
 
-    w->cmdImpCancel->click();
+    named<QPushButton>(w, "cmdImpCancel")->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine1);
+    EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(window, "txtLMLine1"));
 
     // Opening again starts afresh.
-    window->mnuImport->trigger();
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_TRUE(w->txtImpFilename->isHidden());
+    named<QAction>(window, "mnuImport")->trigger();
+    EXPECT_FALSE(named<QPushButton>(w, "cmdStartImport")->isEnabled());
+    EXPECT_TRUE(named<QLineEdit>(w, "txtImpFilename")->isHidden());
 }
 
 TEST_F(ImportExportWindowTest, ImportExitClosesTheContactFileAsFileCloseDoes)
 {
     openContactFile();
-    window->mnuImport->trigger();
-    window->importWindow()->mnuITFileExit->trigger();
+    named<QAction>(window, "mnuImport")->trigger();
+    named<QAction>(window->importWindow(), "mnuITFileExit")->trigger();
     EXPECT_FALSE(window->session().isOpen());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Tessaprint");
-    EXPECT_FALSE(window->mnuImport->isEnabled());
+    EXPECT_FALSE(named<QAction>(window, "mnuImport")->isEnabled());
 }
 
 TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
@@ -90,39 +91,39 @@ TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
     c.LastName = QStringLiteral("Lee");
     window->session().file.append(c);
 
-    window->mnuExport->trigger();
+    named<QAction>(window, "mnuExport")->trigger();
     frmLMExport* w = window->exportWindow();
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(w->windowTitle(), "Export Contacts  [family]");
-    EXPECT_FALSE(w->optExpCGCSV->isChecked());
-    EXPECT_FALSE(w->optExpCGTXT->isChecked());
-    EXPECT_FALSE(w->cmdExpCreate->isEnabled());
-    EXPECT_EQ(w->cmdExpCreate->text(), "&Create export file");
-    EXPECT_EQ(w->cmdExpCancel->text(), "C&lose");
-    EXPECT_EQ(w->lblExpBanner->text(), "Tessaprint");
+    EXPECT_FALSE(named<QRadioButton>(w, "optExpCGCSV")->isChecked());
+    EXPECT_FALSE(named<QRadioButton>(w, "optExpCGTXT")->isChecked());
+    EXPECT_FALSE(named<QPushButton>(w, "cmdExpCreate")->isEnabled());
+    EXPECT_EQ(named<QPushButton>(w, "cmdExpCreate")->text(), "&Create export file");
+    EXPECT_EQ(named<QPushButton>(w, "cmdExpCancel")->text(), "C&lose");
+    EXPECT_EQ(named<QLabel>(w, "lblExpBanner")->text(), "Tessaprint");
 
-    w->optExpCGTXT->click();
-    ASSERT_TRUE(w->cmdExpCreate->isEnabled());
-    w->cmdExpCreate->click();
+    named<QRadioButton>(w, "optExpCGTXT")->click();
+    ASSERT_TRUE(named<QPushButton>(w, "cmdExpCreate")->isEnabled());
+    named<QPushButton>(w, "cmdExpCreate")->click();
     EXPECT_TRUE(QFile::exists(path("DODU_family.txt")));
     ASSERT_FALSE(fake->messages.empty());
     EXPECT_EQ(fake->messages.back().title, "Export file created");
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), w->cmdExpCancel);
+    EXPECT_EQ(QApplication::focusWidget(), named<QPushButton>(w, "cmdExpCancel"));
 
-    w->cmdExpCancel->click();
+    named<QPushButton>(w, "cmdExpCancel")->click();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine1);
+    EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(window, "txtLMLine1"));
 }
 
 TEST_F(ImportExportWindowTest, ClosingTheMainWindowClosesThem)
 {
     openContactFile();
-    window->mnuExport->trigger();
-    window->exportWindow()->cmdExpCancel->click();
-    window->mnuImport->trigger();
-    window->importWindow()->cmdImpCancel->click();
+    named<QAction>(window, "mnuExport")->trigger();
+    named<QPushButton>(window->exportWindow(), "cmdExpCancel")->click();
+    named<QAction>(window, "mnuImport")->trigger();
+    named<QPushButton>(window->importWindow(), "cmdImpCancel")->click();
     window->close();
     EXPECT_FALSE(window->importWindow()->isVisible());
     EXPECT_FALSE(window->exportWindow()->isVisible());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frmLDeded.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
@@ -33,8 +34,8 @@ protected:
 
     void pickEnvelopeSize(int size)
     {
-        window->cboLMEnvelope->setCurrentIndex(size - 1);
-        emit window->cboLMEnvelope->activated(size - 1);
+        named<QComboBox>(window, "cboLMEnvelope")->setCurrentIndex(size - 1);
+        emit named<QComboBox>(window, "cboLMEnvelope")->activated(size - 1);
     }
 
     // The user clicks Label stock and answers the position prompt; a Cancel after it ends
@@ -42,12 +43,13 @@ protected:
     void choosePositions(const std::optional<QString>& answer)
     {
         fake->inputAnswers = {answer, std::nullopt};
-        window->optLMLabel->click();
+        named<QRadioButton>(window, "optLMLabel")->click();
     }
 
     QString margins() const
     {
-        return window->txtLMLeftPad->text() + u'/' + window->txtLMToppad->text();
+        return named<QLineEdit>(window, "txtLMLeftPad")->text() + u'/'
+            + named<QLineEdit>(window, "txtLMToppad")->text();
     }
 
     std::unique_ptr<FakePlatform> fake;

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,8 +42,8 @@ TEST_F(MainWindowTest, PositionEntriesThatPassShowTheirPositionAndMargins)
     for (const Accepted& c : cases) {
         SCOPED_TRACE(c.answer->toStdString());
         restart();
-        window->optLandscape->click();
-        window->txtLMLeftPad->setText("44");
+        named<QRadioButton>(window, "optLandscape")->click();
+        named<QLineEdit>(window, "txtLMLeftPad")->setText("44");
         choosePositions(c.answer);
 
         ASSERT_EQ(fake->prompts.size(), 1u);
@@ -56,11 +57,11 @@ TEST_F(MainWindowTest, PositionEntriesThatPassShowTheirPositionAndMargins)
         EXPECT_EQ(window->EndPosition, c.end);
         EXPECT_EQ(window->LabelCount, c.count);
         EXPECT_EQ(margins(), c.margins);
-        EXPECT_EQ(window->lblLMPosition->text(), "Label Position " + c.entry);
-        EXPECT_FALSE(window->lblLMPosition->isHidden());
-        EXPECT_TRUE(window->optLMLabel->isChecked());
-        EXPECT_TRUE(window->optPortrait->isChecked());
-        EXPECT_EQ(QApplication::focusWidget(), window->cmdLMStart);
+        EXPECT_EQ(named<QLabel>(window, "lblLMPosition")->text(), "Label Position " + c.entry);
+        EXPECT_FALSE(named<QLabel>(window, "lblLMPosition")->isHidden());
+        EXPECT_TRUE(named<QRadioButton>(window, "optLMLabel")->isChecked());
+        EXPECT_TRUE(named<QRadioButton>(window, "optPortrait")->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), named<QPushButton>(window, "cmdLMStart"));
     }
 }
 
@@ -74,7 +75,7 @@ TEST_F(MainWindowTest, RefusedPositionEntriesAskAgainWithTheDefault)
     for (const Refused& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         restart();
-        window->optLMEnvelope->click();
+        named<QRadioButton>(window, "optLMEnvelope")->click();
         pickEnvelopeSize(2);
         choosePositions(c.answer);
 
@@ -88,12 +89,12 @@ TEST_F(MainWindowTest, RefusedPositionEntriesAskAgainWithTheDefault)
         EXPECT_EQ(fake->prompts[1].defaultAnswer, "1");
         EXPECT_EQ(fake->prompts[1].title, "Label position reading L to R");
         // The Cancel after the message ends the dialog with nothing chosen.
-        EXPECT_FALSE(window->optLMLabel->isChecked());
-        EXPECT_FALSE(window->optLMEnvelope->isChecked());
-        EXPECT_TRUE(window->lblLMPosition->isHidden());
-        EXPECT_TRUE(window->lblLMPosition->text().isEmpty());
-        EXPECT_TRUE(window->cboLMEnvelope->isHidden());
-        EXPECT_TRUE(window->chkBold->isHidden());
+        EXPECT_FALSE(named<QRadioButton>(window, "optLMLabel")->isChecked());
+        EXPECT_FALSE(named<QRadioButton>(window, "optLMEnvelope")->isChecked());
+        EXPECT_TRUE(named<QLabel>(window, "lblLMPosition")->isHidden());
+        EXPECT_TRUE(named<QLabel>(window, "lblLMPosition")->text().isEmpty());
+        EXPECT_TRUE(named<QComboBox>(window, "cboLMEnvelope")->isHidden());
+        EXPECT_TRUE(named<QCheckBox>(window, "chkBold")->isHidden());
         EXPECT_EQ(margins(), "2/3");
     }
 }
@@ -105,22 +106,22 @@ TEST_F(MainWindowTest, StartOfZeroEndsTheDialogWithNoMediumChosen)
         SCOPED_TRACE(answer.value_or("<Cancel>").toStdString());
         restart();
         choosePositions("5");
-        ASSERT_TRUE(window->optLMLabel->isChecked());
+        ASSERT_TRUE(named<QRadioButton>(window, "optLMLabel")->isChecked());
         fake->prompts.clear();
 
         choosePositions(answer);
 
         EXPECT_EQ(fake->prompts.size(), 1u);
         EXPECT_TRUE(fake->messages.empty());
-        EXPECT_FALSE(window->optLMLabel->isChecked());
-        EXPECT_FALSE(window->optLMEnvelope->isChecked());
-        EXPECT_TRUE(window->lblLMPosition->isHidden());
-        EXPECT_TRUE(window->lblLMPosition->text().isEmpty());
+        EXPECT_FALSE(named<QRadioButton>(window, "optLMLabel")->isChecked());
+        EXPECT_FALSE(named<QRadioButton>(window, "optLMEnvelope")->isChecked());
+        EXPECT_TRUE(named<QLabel>(window, "lblLMPosition")->isHidden());
+        EXPECT_TRUE(named<QLabel>(window, "lblLMPosition")->text().isEmpty());
         EXPECT_EQ(margins(), "2/3");
 
         // Print now asks for the medium rather than printing the old positions.
-        window->txtLMLine1->setText("Ann");
-        window->cmdLMStart->click();
+        named<QLineEdit>(window, "txtLMLine1")->setText("Ann");
+        named<QPushButton>(window, "cmdLMStart")->click();
         ASSERT_EQ(fake->messages.size(), 1u);
         EXPECT_EQ(fake->messages[0].text, "Select Label stock or Envelope");
     }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,27 +23,31 @@ class ReturnAddressTest : public MainWindowTest {
 protected:
     void fillLines()
     {
-        window->txtLMLine1->setText("Ann Smith");
-        window->txtLMLine2->setText("1 Elm St");
-        window->txtLMline3->setText("Springfield");
+        named<QLineEdit>(window, "txtLMLine1")->setText("Ann Smith");
+        named<QLineEdit>(window, "txtLMLine2")->setText("1 Elm St");
+        named<QLineEdit>(window, "txtLMline3")->setText("Springfield");
     }
 
     // Normal: the ordinary Print button with both options usable.
     bool inNormalState() const
     {
-        return !window->cmdLMStart->isHidden() && window->cmdRetAddress->isHidden()
-               && window->optLMLabel->isEnabled() && window->optLMEnvelope->isEnabled();
+        return !named<QPushButton>(window, "cmdLMStart")->isHidden()
+            && named<QPushButton>(window, "cmdRetAddress")->isHidden()
+            && named<QRadioButton>(window, "optLMLabel")->isEnabled()
+            && named<QRadioButton>(window, "optLMEnvelope")->isEnabled();
     }
 
     bool inWaitingState() const
     {
-        return window->cmdLMStart->isHidden() && !window->cmdRetAddress->isHidden()
-               && !window->optLMLabel->isEnabled() && !window->optLMEnvelope->isEnabled();
+        return named<QPushButton>(window, "cmdLMStart")->isHidden()
+            && !named<QPushButton>(window, "cmdRetAddress")->isHidden()
+            && !named<QRadioButton>(window, "optLMLabel")->isEnabled()
+            && !named<QRadioButton>(window, "optLMEnvelope")->isEnabled();
     }
 
     void enterWaitingState()
     {
-        window->mnuRetAddress->trigger();
+        named<QAction>(window, "mnuRetAddress")->trigger();
         ASSERT_TRUE(inWaitingState());
         fake->messages.clear();
         fake->beeps = 0;
@@ -51,7 +56,7 @@ protected:
 
 TEST_F(ReturnAddressTest, EmptyLinesExplainAndWaitForTheLines)
 {
-    window->mnuRetAddress->trigger();
+    named<QAction>(window, "mnuRetAddress")->trigger();
 
     ASSERT_EQ(fake->messages.size(), 2u);
     EXPECT_EQ(fake->messages[0].text,
@@ -69,8 +74,8 @@ TEST_F(ReturnAddressTest, EmptyLinesExplainAndWaitForTheLines)
 TEST_F(ReturnAddressTest, LineFiveFilledIsRefusedWithFocusOnLineFour)
 {
     fillLines();
-    window->txtLMLine5->setText("USA");
-    window->mnuRetAddress->trigger();
+    named<QLineEdit>(window, "txtLMLine5")->setText("USA");
+    named<QAction>(window, "mnuRetAddress")->trigger();
 
     ASSERT_EQ(fake->messages.size(), 2u);
     EXPECT_EQ(fake->messages[1].text, "Leave Lines 4 and 5 blank");
@@ -78,7 +83,7 @@ TEST_F(ReturnAddressTest, LineFiveFilledIsRefusedWithFocusOnLineFour)
     EXPECT_EQ(fake->messages[1].icon, MessageIcon::Exclamation);
     EXPECT_EQ(fake->beeps, 1);
     EXPECT_TRUE(fake->printRequests.empty());
-    EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine4);
+    EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(window, "txtLMLine4"));
     EXPECT_TRUE(inNormalState());
 }
 
@@ -91,7 +96,7 @@ TEST_F(ReturnAddressTest, NoOrCancelAfterPrintingReturnsToNormal)
         fillLines();
         fake->messageAnswers = {MessageAnswer::Ok, answer};
         fake->printAnswers.push_back({.copies = 2});
-        window->cmdRetAddress->click();
+        named<QPushButton>(window, "cmdRetAddress")->click();
 
         EXPECT_EQ(titles(fake->messages).join(u','), kLoadPrinter + ",Completed");
         EXPECT_EQ(fake->messages[1].text, "Done!  Do you want to print another page of Return Address Labels?");
@@ -108,7 +113,7 @@ TEST_F(ReturnAddressTest, YesAsksAgainAndPrintsAnotherSheet)
     enterWaitingState();
     fillLines();
     fake->messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::No};
-    window->cmdRetAddress->click();
+    named<QPushButton>(window, "cmdRetAddress")->click();
 
     EXPECT_EQ(titles(fake->messages).join(u','),
               kLoadPrinter + ",Completed," + kLoadPrinter + ",Completed");
@@ -134,7 +139,7 @@ TEST_F(ReturnAddressTest, CancelOrFailureWhileWaitingKeepsWaiting)
         enterWaitingState();
         fillLines();
         fake->printAnswers = {c.print};
-        window->cmdRetAddress->click();
+        named<QPushButton>(window, "cmdRetAddress")->click();
 
         EXPECT_EQ(titles(fake->messages).last(), c.lastTitle);
         EXPECT_FALSE(titles(fake->messages).contains("Completed"));
@@ -150,7 +155,7 @@ TEST_F(ReturnAddressTest, CancelAfterYesLeavesTheOptionsUsable)
     cancel.cancel = true;
     fake->printAnswers = {{}, cancel};
     fake->messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    window->cmdRetAddress->click();
+    named<QPushButton>(window, "cmdRetAddress")->click();
 
     EXPECT_EQ(fake->printRequests.size(), 2u);
     EXPECT_TRUE(inNormalState());
@@ -161,17 +166,17 @@ TEST_F(ReturnAddressTest, ASheetClearsAndHidesBoldEvenWhenThePrinterFails)
     for (int failAtDraw : {0, 5}) {
         SCOPED_TRACE(failAtDraw);
         restart();
-        window->optLMEnvelope->click();
+        named<QRadioButton>(window, "optLMEnvelope")->click();
         pickEnvelopeSize(1);
-        window->chkBold->click();
-        ASSERT_TRUE(window->chkBold->isChecked());
+        named<QCheckBox>(window, "chkBold")->click();
+        ASSERT_TRUE(named<QCheckBox>(window, "chkBold")->isChecked());
         fillLines();
         fake->messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
         fake->printAnswers.push_back({.failAtDraw = failAtDraw});
-        window->mnuRetAddress->trigger();
+        named<QAction>(window, "mnuRetAddress")->trigger();
 
-        EXPECT_FALSE(window->chkBold->isChecked());
-        EXPECT_TRUE(window->chkBold->isHidden());
-        EXPECT_FALSE(window->chkLargeFont->isHidden());
+        EXPECT_FALSE(named<QCheckBox>(window, "chkBold")->isChecked());
+        EXPECT_TRUE(named<QCheckBox>(window, "chkBold")->isHidden());
+        EXPECT_FALSE(named<QCheckBox>(window, "chkLargeFont")->isHidden());
     }
 }

@@ -5,6 +5,7 @@
 #include "app/frmLDeded.h"
 #include "contacts/ContactFile.h"
 #include "platform/qt/QtPrinterDevice.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "support/PdfPrinter.h"
 #include "support/PdfWords.h"
@@ -26,7 +27,6 @@
 #include <memory>
 
 namespace {
-
 
 void expectSamePdf(const QString& windows, const QString& tool)
 {
@@ -81,32 +81,34 @@ protected:
         FakePlatform fake;
         frmLDeded window(fake);
         window.show();
-        QLineEdit* boxes[] = {window.txtLMLine1, window.txtLMLine2, window.txtLMline3, window.txtLMLine4,
-                              window.txtLMLine5};
+        QLineEdit* boxes[] = {named<QLineEdit>(&window, "txtLMLine1"), named<QLineEdit>(&window, "txtLMLine2"),
+                              named<QLineEdit>(&window, "txtLMline3"), named<QLineEdit>(&window, "txtLMLine4"),
+                              named<QLineEdit>(&window, "txtLMLine5")};
         for (int i = 0; i < c.lines.size(); ++i)
             boxes[i]->setText(c.lines[i]);
         if (!c.position.isEmpty()) {
             fake.inputAnswers = {c.position};
-            window.optLMLabel->click();
+            named<QRadioButton>(&window, "optLMLabel")->click();
         } else {
-            window.optLMEnvelope->click();
-            window.cboLMEnvelope->setCurrentIndex(c.size - 1);
-            emit window.cboLMEnvelope->activated(c.size - 1);
+            named<QRadioButton>(&window, "optLMEnvelope")->click();
+            named<QComboBox>(&window, "cboLMEnvelope")->setCurrentIndex(c.size - 1);
+            emit named<QComboBox>(&window, "cboLMEnvelope")->activated(c.size - 1);
         }
         if (c.portrait)
-            (*c.portrait ? window.optPortrait : window.optLandscape)->click();
+            (*c.portrait ? named<QRadioButton>(&window, "optPortrait") : named<QRadioButton>(&window, "optLandscape"))
+                ->click();
         if (c.centered)
-            window.optLMCenter->click();
+            named<QRadioButton>(&window, "optLMCenter")->click();
         if (c.bold)
-            window.chkBold->click();
+            named<QCheckBox>(&window, "chkBold")->click();
         if (c.largeFont)
-            window.chkLargeFont->click();
+            named<QCheckBox>(&window, "chkLargeFont")->click();
         if (!c.indent.isEmpty())
-            window.txtLMLeftPad->setText(c.indent);
+            named<QLineEdit>(&window, "txtLMLeftPad")->setText(c.indent);
         if (!c.padRows.isEmpty())
-            window.txtLMToppad->setText(c.padRows);
+            named<QLineEdit>(&window, "txtLMToppad")->setText(c.padRows);
         fake.printAnswers.push_back(pdfAnswer(pdf, QPageSize::Letter, c.deviceName, c.copies));
-        window.cmdLMStart->click();
+        named<QPushButton>(&window, "cmdLMStart")->click();
         EXPECT_TRUE(fake.messages.empty()) << fake.messages.front().text.toStdString();
     }
 
@@ -209,13 +211,13 @@ TEST_F(SameAsWindows, ReturnAddressSheet)
                             QStringLiteral("Dayton, OH 45402")};
     FakePlatform fake;
     frmLDeded window(fake);
-    window.txtLMLine1->setText(lines[0]);
-    window.txtLMLine2->setText(lines[1]);
-    window.txtLMline3->setText(lines[2]);
+    named<QLineEdit>(&window, "txtLMLine1")->setText(lines[0]);
+    named<QLineEdit>(&window, "txtLMLine2")->setText(lines[1]);
+    named<QLineEdit>(&window, "txtLMline3")->setText(lines[2]);
     fake.printAnswers.push_back(pdfAnswer(path(QStringLiteral("windows.pdf"))));
     // The stock message, then No to another page.
     fake.messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    window.mnuRetAddress->trigger();
+    named<QAction>(&window, "mnuRetAddress")->trigger();
     ASSERT_EQ(fake.messages.size(), 2u);
 
     const ToolRun run = runTool(QStringList{QStringLiteral("return-address"), QStringLiteral("--pdf"),
@@ -234,7 +236,7 @@ TEST_F(SameAsWindows, ListLabelsAndReport)
     frmLDeded window(fake);
     window.show();
     fake.fileAnswers.push_back(FileDialogAnswer{dat, QStringLiteral("Club.DAT")});
-    window.mnuFileOpen->trigger();
+    named<QAction>(&window, "mnuFileOpen")->trigger();
     ASSERT_TRUE(window.session().isOpen());
 
     const struct {
@@ -259,20 +261,20 @@ TEST_F(SameAsWindows, ListLabelsAndReport)
         const QString windows = path(QStringLiteral("list-windows-%1.pdf").arg(++n));
         const QString tool = path(QStringLiteral("list-tool-%1.pdf").arg(n));
 
-        window.mnuSrchContacts->trigger();
+        named<QAction>(&window, "mnuSrchContacts")->trigger();
         frmViewAll* list = window.contactList();
         if (!c.search.isEmpty()) {
             fake.inputAnswers = {c.search[3]};
-            list->optSearchCity->click();
-            list->optLnameSort->click();
+            named<QRadioButton>(list, "optSearchCity")->click();
+            named<QRadioButton>(list, "optLnameSort")->click();
         }
-        list->cmdACGetReport->click();
+        named<QPushButton>(list, "cmdACGetReport")->click();
         fake.printAnswers.push_back(pdfAnswer(windows));
         if (c.report)
-            list->mnuPrint->trigger();
+            named<QAction>(list, "mnuPrint")->trigger();
         else
-            list->cmdPrintLabels->click();
-        list->cmdViewAllClose->click();
+            named<QPushButton>(list, "cmdPrintLabels")->click();
+        named<QPushButton>(list, "cmdViewAllClose")->click();
 
         const ToolRun run = runTool(QStringList{c.report ? QStringLiteral("report") : QStringLiteral("list-labels"),
                                                 QStringLiteral("--file"), dat, QStringLiteral("--pdf"), tool}

@@ -85,6 +85,21 @@ TEST(ContactList, LinesShowTheNameThenPaddedColumnsSeparatedBySixTabs)
     }
 }
 
+TEST(ContactList, ASpokenLineNamesEachShownValueByItsColumn)
+{
+    const struct {
+        QString line;
+        QString spoken;
+    } cases[] = {
+        {listLine(person("John", "M", "Smith", "(217) 555-0101", "555-4444"), ByLastName),
+         "Name: Smith, John M., City: Springfield, State: IL, Zip: 62701, Cell: 555-4444, Email: js@example.com"},
+        {listLine(asRead(Contact::blank()), ByLastName), ""},
+        {"pasted", "pasted"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(spokenLine(c.line).toStdString(), c.spoken.toStdString());
+}
+
 TEST(ContactList, HeadingIsTheColumnTitlesInOneHundredTwentyTwoCharacters)
 {
     EXPECT_EQ(heading(), QStringLiteral("Name                               City               ST     Zip         Home    "

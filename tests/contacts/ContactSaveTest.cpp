@@ -173,7 +173,7 @@ TEST(ContactSave, DateIsCheckedForLengthAndSlashesOnly)
             EXPECT_EQ(check.refusal->text,
                       QStringLiteral("Date must be in format MM/DD/YYYY   Example: April 10, 1980 is 04/10/1980"));
             EXPECT_EQ(check.refusal->title, QStringLiteral("Date error"));
-            EXPECT_FALSE(check.refusal->focus.has_value());
+            EXPECT_EQ(check.refusal->focus, B::txtACBirthdate) << "to the box that needs correcting";
             EXPECT_EQ(check.boxes[B::txtACFName], QStringLiteral("Jo,hn"));
         } else {
             ASSERT_FALSE(check.refusal.has_value());

@@ -13,12 +13,12 @@ public:
     PathFolder() : m_before(qgetenv("PATH")) { qputenv("PATH", m_folder.path().toLocal8Bit()); }
     ~PathFolder() { qputenv("PATH", m_before); }
 
-    QString addProgram(const QString& name)
+    QString addProgram(const QString& name, const QByteArray& script = "exit 0\n")
     {
         const QString path = m_folder.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write("#!/bin/sh\nexit 0\n");
+        file.write("#!/bin/sh\n" + script);
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
@@ -56,11 +56,11 @@ TEST(QtPlatformHelp, StartingAMissingProgramReportsFailure)
     EXPECT_FALSE(platform.documentsFolder().isEmpty());
 }
 
-TEST(QtPlatformHelp, ADocumentThatNoProgramOpensOrThatIsMissingIsNotOpened)
+TEST(QtPlatformHelp, ADocumentWithoutAProgramOrAFileIsReportedAsNotOpened)
 {
     QtPlatform platform;
     PathFolder path;
-    path.addProgram(QStringLiteral("xdg-mime")); // answers no program for any kind of file
+    path.addProgram(QStringLiteral("xdg-mime")); // names no program for anything
     QTemporaryDir folder;
     const QString manual = folder.filePath(QStringLiteral("manual.pdf"));
     QFile file(manual);
@@ -68,5 +68,6 @@ TEST(QtPlatformHelp, ADocumentThatNoProgramOpensOrThatIsMissingIsNotOpened)
     file.write("%PDF-1.4\n");
     file.close();
     EXPECT_FALSE(platform.openDocument(manual));
+    EXPECT_FALSE(platform.openDocument(QStringLiteral("https://tools.usps.com/zip-code-lookup.htm")));
     EXPECT_FALSE(platform.openDocument(folder.filePath(QStringLiteral("missing.pdf"))));
 }

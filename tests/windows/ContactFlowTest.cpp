@@ -1,10 +1,13 @@
 #include "ContactWindowFixture.h"
+#include "support/Controls.h"
 
 class ContactFlowTest : public ContactWindowTest {
 protected:
     void compose(const QStringList& lines)
     {
-        QLineEdit* boxes[] = {main->txtLMLine1, main->txtLMLine2, main->txtLMline3, main->txtLMLine4, main->txtLMLine5};
+        QLineEdit* boxes[] = {named<QLineEdit>(main, "txtLMLine1"), named<QLineEdit>(main, "txtLMLine2"),
+                              named<QLineEdit>(main, "txtLMline3"), named<QLineEdit>(main, "txtLMLine4"),
+                              named<QLineEdit>(main, "txtLMLine5")};
         for (int i = 0; i < 5; ++i)
             boxes[i]->setText(i < lines.size() ? lines[i] : QString());
     }
@@ -13,7 +16,8 @@ protected:
 TEST_F(ContactFlowTest, AddContactFillsTheWindowFromTheComposer)
 {
     openFile({});
-    for (QObject* command : {static_cast<QObject*>(main->cmdAddContact), static_cast<QObject*>(main->mnuAdd)}) {
+    for (QObject* command : {static_cast<QObject*>(named<QPushButton>(main, "cmdAddContact")),
+                             static_cast<QObject*>(named<QAction>(main, "mnuAdd"))}) {
         SCOPED_TRACE(command->objectName().toStdString());
         compose({"John Q. Public", "12 Oak Lane", "Reno, NV 89501"});
         if (auto* button = qobject_cast<QPushButton*>(command))
@@ -24,19 +28,19 @@ TEST_F(ContactFlowTest, AddContactFillsTheWindowFromTheComposer)
         EXPECT_TRUE(w->isVisible());
         EXPECT_FALSE(main->isVisible());
         EXPECT_EQ(focusName(), QStringLiteral("txtACFName"));
-        EXPECT_EQ(w->txtACFName->text(), QStringLiteral("John"));
-        EXPECT_EQ(w->txtACMiddleInit->text(), QStringLiteral("Q"));
-        EXPECT_EQ(w->txtACLName->text(), QStringLiteral("Public"));
-        EXPECT_EQ(w->txtACFStreet->text(), QStringLiteral("12 Oak Lane"));
-        EXPECT_EQ(w->txtACState->text(), QStringLiteral("NV"));
-        EXPECT_TRUE(w->txtACCountry->text().isEmpty());
-        w->cmdCancel->click();
+        EXPECT_EQ(named<QLineEdit>(w, "txtACFName")->text(), QStringLiteral("John"));
+        EXPECT_EQ(named<QLineEdit>(w, "txtACMiddleInit")->text(), QStringLiteral("Q"));
+        EXPECT_EQ(named<QLineEdit>(w, "txtACLName")->text(), QStringLiteral("Public"));
+        EXPECT_EQ(named<QLineEdit>(w, "txtACFStreet")->text(), QStringLiteral("12 Oak Lane"));
+        EXPECT_EQ(named<QLineEdit>(w, "txtACState")->text(), QStringLiteral("NV"));
+        EXPECT_TRUE(named<QLineEdit>(w, "txtACCountry")->text().isEmpty());
+        named<QPushButton>(w, "cmdCancel")->click();
         EXPECT_TRUE(main->isVisible());
     }
 
     // A line 1 without a space opens nothing.
     compose({"Cher"});
-    main->cmdAddContact->click();
+    named<QPushButton>(main, "cmdAddContact")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Line 1 must contain a space."));
     EXPECT_EQ(fake->beeps, 1);
     EXPECT_FALSE(main->newContactWindow()->isVisible());
@@ -48,17 +52,17 @@ TEST_F(ContactFlowTest, AParseErrorAnsweredRetryClosesTheFileAndSaysSo)
     openFile({{"Ann", "Lee"}});
     compose({"Christopher-Alexander Smith"});
     fake->messageAnswers = {MessageAnswer::Retry};
-    main->cmdAddContact->click();
+    named<QPushButton>(main, "cmdAddContact")->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
     EXPECT_FALSE(main->session().isOpen());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Tessaprint"));
-    EXPECT_FALSE(main->cmdAddContact->isEnabled());
-    EXPECT_FALSE(main->mnuFind->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(main, "cmdAddContact")->isEnabled());
+    EXPECT_FALSE(named<QAction>(main, "mnuFind")->isEnabled());
     EXPECT_TRUE(main->isVisible());
 
     openFile({});
     fake->messageAnswers = {MessageAnswer::Cancel};
-    main->cmdAddContact->click();
+    named<QPushButton>(main, "cmdAddContact")->click();
     EXPECT_FALSE(main->isVisible()); // the program ends
 }
 
@@ -70,14 +74,14 @@ TEST_F(ContactFlowTest, AContactFromTheComposerThroughItsWholeLife)
     ASSERT_EQ(start.size(), 2 * 513);
 
     compose({"Mary Ann Smith", "12 Elm ave 4B", "Reno, NV 89501"});
-    main->cmdAddContact->click();
+    named<QPushButton>(main, "cmdAddContact")->click();
     frmNewContact* add = main->newContactWindow();
     ASSERT_TRUE(add->isVisible());
-    EXPECT_EQ(add->txtACLName->text(), QStringLiteral("Ann Smith"));
-    EXPECT_EQ(add->txtACSStreet->text(), QStringLiteral("4B"));
-    typeInto(add->txtACBirthdate, QStringLiteral("04/10/1980"));
-    typeInto(add->txtACCategory, QStringLiteral("Golf,Christmas"));
-    add->cmdSave->click();
+    EXPECT_EQ(named<QLineEdit>(add, "txtACLName")->text(), QStringLiteral("Ann Smith"));
+    EXPECT_EQ(named<QLineEdit>(add, "txtACSStreet")->text(), QStringLiteral("4B"));
+    typeInto(named<QLineEdit>(add, "txtACBirthdate"), QStringLiteral("04/10/1980"));
+    typeInto(named<QLineEdit>(add, "txtACCategory"), QStringLiteral("Golf,Christmas"));
+    named<QPushButton>(add, "cmdSave")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("S A V E D"));
     EXPECT_TRUE(main->isVisible());
     const QByteArray added = bytes();
@@ -92,22 +96,22 @@ TEST_F(ContactFlowTest, AContactFromTheComposerThroughItsWholeLife)
     EXPECT_EQ(mary.Birthdate, QStringLiteral("19800410"));
     EXPECT_EQ(mary.Category.trimmed(), QStringLiteral("Golf Christmas"));
 
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* browser = main->contactBrowser();
     ASSERT_TRUE(browser->isVisible());
     QStringList listed;
-    for (int i = 0; i < browser->cboFindContact->count(); ++i)
-        listed << browser->cboFindContact->itemText(i);
+    for (int i = 0; i < named<QComboBox>(browser, "cboFindContact")->count(); ++i)
+        listed << named<QComboBox>(browser, "cboFindContact")->itemText(i);
     EXPECT_EQ(listed, (QStringList{"Bob  Brown", "Mary  Ann Smith", "Zoe  Adams"}));
-    const int mine = browser->cboFindContact->findText(QStringLiteral("Mary  Ann Smith"));
-    browser->cboFindContact->setCurrentIndex(mine);
-    emit browser->cboFindContact->activated(mine);
+    const int mine = named<QComboBox>(browser, "cboFindContact")->findText(QStringLiteral("Mary  Ann Smith"));
+    named<QComboBox>(browser, "cboFindContact")->setCurrentIndex(mine);
+    emit named<QComboBox>(browser, "cboFindContact")->activated(mine);
     EXPECT_EQ(main->session().CurrentRecord, 3);
-    EXPECT_EQ(browser->txtACBirthdate->text(), QStringLiteral("04/10/1980"));
+    EXPECT_EQ(named<QLineEdit>(browser, "txtACBirthdate")->text(), QStringLiteral("04/10/1980"));
 
-    typeInto(browser->txtACHPhone, QStringLiteral("(775) 555-0100"));
-    typeInto(browser->txtACCompany, QStringLiteral("Acme"));
-    browser->cmdSave->click();
+    typeInto(named<QLineEdit>(browser, "txtACHPhone"), QStringLiteral("(775) 555-0100"));
+    typeInto(named<QLineEdit>(browser, "txtACCompany"), QStringLiteral("Acme"));
+    named<QPushButton>(browser, "cmdSave")->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Changes saved"));
     const QByteArray edited = bytes();
     ASSERT_EQ(edited.size(), 3 * 513);
@@ -118,7 +122,7 @@ TEST_F(ContactFlowTest, AContactFromTheComposerThroughItsWholeLife)
     expected.IncludeCompany = QStringLiteral("1"); // ticked while the company was typed
     EXPECT_EQ(record(edited, 3), expected.toRecord());
 
-    browser->cmdDelete->click();
+    named<QPushButton>(browser, "cmdDelete")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Contact deleted!"));
     EXPECT_EQ(bytes(), start);
     EXPECT_FALSE(browser->isVisible());

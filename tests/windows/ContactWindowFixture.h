@@ -2,6 +2,7 @@
 
 #include "app/frmLDeded.h"
 #include "contacts/ContactFile.h"
+#include "support/Controls.h"
 #include "support/FakePlatform.h"
 #include "windows/frmEdDelViewContact.h"
 #include "windows/frmNewContact.h"
@@ -44,7 +45,7 @@ protected:
                 file.append(contact(first, last));
         }
         fake->fileAnswers.push_back(FileDialogAnswer{path, QStringLiteral("Friends.DAT")});
-        main->mnuFileOpen->trigger();
+        named<QAction>(main, "mnuFileOpen")->trigger();
         ASSERT_TRUE(main->session().isOpen());
         fake->messages.clear();
     }

@@ -1,5 +1,6 @@
 #include "ContactWindowFixture.h"
 #include "app/MainWindowFixture.h"
+#include "support/Controls.h"
 #include "windows/frmViewAll.h"
 
 #include <QAction>
@@ -38,24 +39,25 @@ class MainPreviewTest : public MainWindowTest {};
 
 TEST_F(MainPreviewTest, PrintPreviewShowsTheLabelsPrintWouldPrintAndLeavesTheComposerAsItWas)
 {
-    expectBesidePrint(window.get(), window->mnuFilePrint, window->mnuFilePreview);
-    expectBesidePrint(window.get(), window->mnuRetAddress, window->mnuRetAddressPreview);
+    expectBesidePrint(window.get(), named<QAction>(window, "mnuFilePrint"), named<QAction>(window, "mnuFilePreview"));
+    expectBesidePrint(window.get(), named<QAction>(window, "mnuRetAddress"),
+                      named<QAction>(window, "mnuRetAddressPreview"));
 
-    window->txtLMLine1->setText(QStringLiteral("Ann Smith"));
-    window->txtLMLine2->setText(QStringLiteral("1 Elm St"));
+    named<QLineEdit>(window, "txtLMLine1")->setText(QStringLiteral("Ann Smith"));
+    named<QLineEdit>(window, "txtLMLine2")->setText(QStringLiteral("1 Elm St"));
     choosePositions(QStringLiteral("4-6"));
     fake->messages.clear();
     const QString marginsBefore = margins();
     const QString startBefore = window->StartPosition;
 
-    window->mnuFilePreview->trigger();
+    named<QAction>(window, "mnuFilePreview")->trigger();
     ASSERT_EQ(fake->previews.size(), 1u);
     EXPECT_TRUE(fake->printRequests.empty());
     EXPECT_EQ(fake->previews[0].pages.at(0).outlines.size(), 30u);
     EXPECT_EQ(margins(), marginsBefore);
     EXPECT_EQ(window->StartPosition, startBefore);
 
-    window->mnuFilePrint->trigger();
+    named<QAction>(window, "mnuFilePrint")->trigger();
     const auto printed = fake->allDocuments();
     ASSERT_EQ(printed.size(), 1u);
     const std::vector<PlacedText>& shown = fake->previews[0].pages[0].runs;
@@ -70,26 +72,26 @@ TEST_F(MainPreviewTest, PrintPreviewShowsTheLabelsPrintWouldPrintAndLeavesTheCom
 
 TEST_F(MainPreviewTest, ReturnAddressPreviewShowsTheSheetWithoutPrintingOrClearingBold)
 {
-    window->txtLMLine1->setText(QStringLiteral("Ann Smith"));
-    window->txtLMLine2->setText(QStringLiteral("1 Elm St"));
-    window->txtLMline3->setText(QStringLiteral("Reno, NV 89501"));
-    window->chkBold->setChecked(true);
-    window->mnuRetAddressPreview->trigger();
-    EXPECT_TRUE(window->chkBold->isChecked()) << "printing clears it; a preview prints nothing";
+    named<QLineEdit>(window, "txtLMLine1")->setText(QStringLiteral("Ann Smith"));
+    named<QLineEdit>(window, "txtLMLine2")->setText(QStringLiteral("1 Elm St"));
+    named<QLineEdit>(window, "txtLMline3")->setText(QStringLiteral("Reno, NV 89501"));
+    named<QCheckBox>(window, "chkBold")->setChecked(true);
+    named<QAction>(window, "mnuRetAddressPreview")->trigger();
+    EXPECT_TRUE(named<QCheckBox>(window, "chkBold")->isChecked()) << "printing clears it; a preview prints nothing";
     ASSERT_EQ(fake->previews.size(), 1u);
     EXPECT_EQ(fake->previews[0].pages.at(0).outlines.size(), 80u);
     EXPECT_TRUE(fake->printRequests.empty());
     EXPECT_TRUE(fake->messages.empty());
-    EXPECT_TRUE(window->cmdLMStart->isVisible());
-    EXPECT_TRUE(window->optLMLabel->isEnabled());
+    EXPECT_TRUE(named<QPushButton>(window, "cmdLMStart")->isVisible());
+    EXPECT_TRUE(named<QRadioButton>(window, "optLMLabel")->isEnabled());
 
     // With nothing to print it refuses as the print does, and waits for the lines the same way.
-    window->cmdLMClear->click();
-    window->mnuRetAddressPreview->trigger();
+    named<QPushButton>(window, "cmdLMClear")->click();
+    named<QAction>(window, "mnuRetAddressPreview")->trigger();
     EXPECT_EQ(fake->previews.size(), 1u);
     ASSERT_EQ(fake->messages.size(), 1u);
     EXPECT_EQ(fake->messages[0].text, QStringLiteral("Fill in Lines 1, 2, and 3, then press Print."));
-    EXPECT_TRUE(window->cmdRetAddress->isVisible());
+    EXPECT_TRUE(named<QPushButton>(window, "cmdRetAddress")->isVisible());
 }
 
 class ListPreviewTest : public MainWindowTest {
@@ -108,9 +110,9 @@ protected:
             window->session().file.append(c);
         }
         window->session().txtFileNam = path;
-        window->txtFileNam->setText(path);
-        window->txtFileTitle->setText(QStringLiteral("Club"));
-        window->mnuViewAll->setEnabled(true);
+        named<QLineEdit>(window, "txtFileNam")->setText(path);
+        named<QLineEdit>(window, "txtFileTitle")->setText(QStringLiteral("Club"));
+        named<QAction>(window, "mnuViewAll")->setEnabled(true);
     }
 
     QTemporaryDir dir;
@@ -118,21 +120,21 @@ protected:
 
 TEST_F(ListPreviewTest, ReportAndLabelPreviewsFollowTheirPrintEntries)
 {
-    window->mnuViewAll->trigger();
+    named<QAction>(window, "mnuViewAll")->trigger();
     frmViewAll* list = window->contactList();
-    expectBesidePrint(list, list->mnuPrint, list->mnuPrintPreview);
-    expectBesidePrint(list, list->mnuPrint, list->mnuLabelsPreview);
-    EXPECT_FALSE(list->mnuPrintPreview->isEnabled());
-    EXPECT_FALSE(list->mnuLabelsPreview->isEnabled());
+    expectBesidePrint(list, named<QAction>(list, "mnuPrint"), named<QAction>(list, "mnuPrintPreview"));
+    expectBesidePrint(list, named<QAction>(list, "mnuPrint"), named<QAction>(list, "mnuLabelsPreview"));
+    EXPECT_FALSE(named<QAction>(list, "mnuPrintPreview")->isEnabled());
+    EXPECT_FALSE(named<QAction>(list, "mnuLabelsPreview")->isEnabled());
 
-    list->cmdACGetReport->click();
-    EXPECT_TRUE(list->mnuPrintPreview->isEnabled());
-    EXPECT_TRUE(list->mnuLabelsPreview->isEnabled());
+    named<QPushButton>(list, "cmdACGetReport")->click();
+    EXPECT_TRUE(named<QAction>(list, "mnuPrintPreview")->isEnabled());
+    EXPECT_TRUE(named<QAction>(list, "mnuLabelsPreview")->isEnabled());
 
-    list->mnuLabelsPreview->trigger();
+    named<QAction>(list, "mnuLabelsPreview")->trigger();
     ASSERT_EQ(fake->previews.size(), 1u);
     EXPECT_EQ(fake->previews[0].pages.at(0).outlines.size(), 30u);
-    list->mnuPrintPreview->trigger();
+    named<QAction>(list, "mnuPrintPreview")->trigger();
     ASSERT_EQ(fake->previews.size(), 2u);
     EXPECT_TRUE(fake->previews[1].pages.at(0).outlines.empty());
     EXPECT_GT(fake->previews[1].pages[0].geometry.width, fake->previews[1].pages[0].geometry.height) << "landscape";
@@ -145,13 +147,13 @@ class BrowserPreviewTest : public ContactWindowTest {};
 TEST_F(BrowserPreviewTest, PrintPreviewShowsTheDetailsPageOfTheBoxesAsTheyStand)
 {
     openFile({{QStringLiteral("Ann"), QStringLiteral("Smith")}});
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* browser = main->contactBrowser();
-    expectBesidePrint(browser, browser->mnuEDVPrint, browser->mnuEDVPreview);
+    expectBesidePrint(browser, named<QAction>(browser, "mnuEDVPrint"), named<QAction>(browser, "mnuEDVPreview"));
     browser->cboFindContact_Click(0);
-    browser->txtACCity->setText(QStringLiteral("Sparks"));
+    named<QLineEdit>(browser, "txtACCity")->setText(QStringLiteral("Sparks"));
 
-    browser->mnuEDVPreview->trigger();
+    named<QAction>(browser, "mnuEDVPreview")->trigger();
     ASSERT_EQ(fake->previews.size(), 1u);
     bool cityShown = false;
     for (const PlacedText& run : fake->previews[0].pages.at(0).runs)

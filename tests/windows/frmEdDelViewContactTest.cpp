@@ -1,4 +1,5 @@
 #include "ContactWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QLabel>
 
@@ -9,26 +10,29 @@ protected:
     QStringList listTexts()
     {
         QStringList texts;
-        for (int i = 0; i < browser()->cboFindContact->count(); ++i)
-            texts << browser()->cboFindContact->itemText(i) + u'#' + QString::number(browser()->findRecordAt(i));
+        for (int i = 0; i < named<QComboBox>(browser(), "cboFindContact")->count(); ++i)
+            texts << named<QComboBox>(browser(), "cboFindContact")->itemText(i) + u'#'
+                    + QString::number(browser()->findRecordAt(i));
         return texts;
     }
 
     void pick(const QString& text)
     {
-        const int index = browser()->cboFindContact->findText(text);
+        const int index = named<QComboBox>(browser(), "cboFindContact")->findText(text);
         ASSERT_GE(index, 0) << text.toStdString();
-        browser()->cboFindContact->setCurrentIndex(index);
-        emit browser()->cboFindContact->activated(index);
+        named<QComboBox>(browser(), "cboFindContact")->setCurrentIndex(index);
+        emit named<QComboBox>(browser(), "cboFindContact")->activated(index);
     }
 
     bool editingEnabled()
     {
         frmEdDelViewContact* w = browser();
-        const bool enabled = w->txtACFName->isEnabled();
-        for (QWidget* widget : {static_cast<QWidget*>(w->txtACNotes), static_cast<QWidget*>(w->chkCompanyInclude),
-                                static_cast<QWidget*>(w->cmdSave), static_cast<QWidget*>(w->cmdDelete),
-                                static_cast<QWidget*>(w->cmdPrintLabel)})
+        const bool enabled = named<QLineEdit>(w, "txtACFName")->isEnabled();
+        for (QWidget* widget : {static_cast<QWidget*>(named<QLineEdit>(w, "txtACNotes")),
+                                static_cast<QWidget*>(named<QCheckBox>(w, "chkCompanyInclude")),
+                                static_cast<QWidget*>(named<QPushButton>(w, "cmdSave")),
+                                static_cast<QWidget*>(named<QPushButton>(w, "cmdDelete")),
+                                static_cast<QWidget*>(named<QPushButton>(w, "cmdPrintLabel"))})
             EXPECT_EQ(widget->isEnabled(), enabled) << widget->objectName().toStdString();
         return enabled;
     }
@@ -38,11 +42,11 @@ TEST_F(frmEdDelViewContactTest, EveryContactCommandOpensItAndCloseComesBack)
 {
     openFile({{"Ann", "Lee"}});
     const std::vector<std::pair<const char*, std::function<void()>>> commands{
-        {"cmdFindContact", [&] { main->cmdFindContact->click(); }},
-        {"mnuEdit", [&] { main->mnuEdit->trigger(); }},
-        {"mnuFind", [&] { main->mnuFind->trigger(); }},
-        {"mnuDelete", [&] { main->mnuDelete->trigger(); }},
-        {"mnuViewOne", [&] { main->mnuViewOne->trigger(); }},
+        {"cmdFindContact", [&] { named<QPushButton>(main, "cmdFindContact")->click(); }},
+        {"mnuEdit", [&] { named<QAction>(main, "mnuEdit")->trigger(); }},
+        {"mnuFind", [&] { named<QAction>(main, "mnuFind")->trigger(); }},
+        {"mnuDelete", [&] { named<QAction>(main, "mnuDelete")->trigger(); }},
+        {"mnuViewOne", [&] { named<QAction>(main, "mnuViewOne")->trigger(); }},
     };
     for (const auto& [name, command] : commands) {
         SCOPED_TRACE(name);
@@ -54,7 +58,7 @@ TEST_F(frmEdDelViewContactTest, EveryContactCommandOpensItAndCloseComesBack)
         EXPECT_FALSE(editingEnabled());
         pick(QStringLiteral("Ann  Lee"));
         EXPECT_EQ(main->session().CurrentRecord, 1);
-        browser()->cmdCancel->click();
+        named<QPushButton>(browser(), "cmdCancel")->click();
         EXPECT_EQ(main->session().CurrentRecord, 0);
         EXPECT_FALSE(browser()->isVisible());
         EXPECT_TRUE(main->isVisible());
@@ -65,39 +69,40 @@ TEST_F(frmEdDelViewContactTest, EveryContactCommandOpensItAndCloseComesBack)
 TEST_F(frmEdDelViewContactTest, FindListPickAndNavigation)
 {
     openFile({{"bob", "Young"}, {"Alice", "Zane"}, {"carl", "Ray"}});
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* w = browser();
     EXPECT_EQ(listTexts(), (QStringList{"Alice  Zane#2", "bob  Young#1", "carl  Ray#3"}));
-    EXPECT_EQ(w->cboFindContact->currentIndex(), -1);
-    EXPECT_EQ(w->cboFindContact->placeholderText(), QStringLiteral("Select Contact"));
+    EXPECT_EQ(named<QComboBox>(w, "cboFindContact")->currentIndex(), -1);
+    EXPECT_EQ(named<QComboBox>(w, "cboFindContact")->placeholderText(), QStringLiteral("Select Contact"));
 
     // Stepping shows records but leaves editing off.
-    w->cmdNext->click();
-    EXPECT_EQ(w->txtACFName->text(), QStringLiteral("bob"));
+    named<QPushButton>(w, "cmdNext")->click();
+    EXPECT_EQ(named<QLineEdit>(w, "txtACFName")->text(), QStringLiteral("bob"));
     EXPECT_EQ(main->session().CurrentRecord, 1);
     EXPECT_FALSE(editingEnabled());
-    w->cmdPrevious->click();
+    named<QPushButton>(w, "cmdPrevious")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Beginning of file."));
     EXPECT_EQ(main->session().CurrentRecord, 1);
 
     pick(QStringLiteral("carl  Ray"));
     EXPECT_EQ(main->session().CurrentRecord, 3);
-    EXPECT_EQ(w->txtACLName->text(), QStringLiteral("Ray"));
-    EXPECT_EQ(w->txtACCity->text(), QStringLiteral("Reno"));
+    EXPECT_EQ(named<QLineEdit>(w, "txtACLName")->text(), QStringLiteral("Ray"));
+    EXPECT_EQ(named<QLineEdit>(w, "txtACCity")->text(), QStringLiteral("Reno"));
     EXPECT_TRUE(editingEnabled());
-    w->cmdNext->click();
+    named<QPushButton>(w, "cmdNext")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("End of file."));
-    w->cmdFirst->click();
-    EXPECT_EQ(w->txtACFName->text(), QStringLiteral("bob"));
-    EXPECT_EQ(w->cboFindContact->currentIndex(), -1); // the list was reloaded
+    named<QPushButton>(w, "cmdFirst")->click();
+    EXPECT_EQ(named<QLineEdit>(w, "txtACFName")->text(), QStringLiteral("bob"));
+    EXPECT_EQ(named<QComboBox>(w, "cboFindContact")->currentIndex(), -1); // the list was reloaded
     EXPECT_TRUE(editingEnabled());
-    w->cmdLast->click();
+    named<QPushButton>(w, "cmdLast")->click();
     EXPECT_EQ(main->session().CurrentRecord, 3);
 
-    for (QPushButton* button : {w->cmdFirst, w->cmdPrevious, w->cmdNext, w->cmdLast})
+    for (QPushButton* button : {named<QPushButton>(w, "cmdFirst"), named<QPushButton>(w, "cmdPrevious"),
+                                named<QPushButton>(w, "cmdNext"), named<QPushButton>(w, "cmdLast")})
         EXPECT_FALSE(button->toolTip().isEmpty());
-    EXPECT_EQ(w->cmdFirst->text(), QStringLiteral("|<"));
-    EXPECT_EQ(w->cmdLast->text(), QStringLiteral(">|"));
+    EXPECT_EQ(named<QPushButton>(w, "cmdFirst")->text(), QStringLiteral("|<"));
+    EXPECT_EQ(named<QPushButton>(w, "cmdLast")->text(), QStringLiteral(">|"));
 }
 
 TEST_F(frmEdDelViewContactTest, CompanyBoxTicksWhileTyping)
@@ -109,36 +114,36 @@ TEST_F(frmEdDelViewContactTest, CompanyBoxTicksWhileTyping)
         withCompany.IncludeCompany = QStringLiteral("0");
         main->session().file.append(withCompany);
     }
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* w = browser();
-    EXPECT_TRUE(w->chkCompanyInclude->isHidden());
+    EXPECT_TRUE(named<QCheckBox>(w, "chkCompanyInclude")->isHidden());
     pick(QStringLiteral("Cy  Orr"));
-    EXPECT_FALSE(w->chkCompanyInclude->isHidden());
-    EXPECT_FALSE(w->chkCompanyInclude->isChecked());
-    typeInto(w->txtACCompany, QStringLiteral("Acme2"));
-    EXPECT_TRUE(w->chkCompanyInclude->isChecked());
-    w->chkCompanyInclude->setChecked(false);
-    typeInto(w->txtACCompany, QString());
-    EXPECT_FALSE(w->chkCompanyInclude->isChecked());
-    EXPECT_FALSE(w->lblACCompOnLabel->isHidden());
+    EXPECT_FALSE(named<QCheckBox>(w, "chkCompanyInclude")->isHidden());
+    EXPECT_FALSE(named<QCheckBox>(w, "chkCompanyInclude")->isChecked());
+    typeInto(named<QLineEdit>(w, "txtACCompany"), QStringLiteral("Acme2"));
+    EXPECT_TRUE(named<QCheckBox>(w, "chkCompanyInclude")->isChecked());
+    named<QCheckBox>(w, "chkCompanyInclude")->setChecked(false);
+    typeInto(named<QLineEdit>(w, "txtACCompany"), QString());
+    EXPECT_FALSE(named<QCheckBox>(w, "chkCompanyInclude")->isChecked());
+    EXPECT_FALSE(named<QLabel>(w, "lblACCompOnLabel")->isHidden());
 
     // A contact without a company hides them again.
     pick(QStringLiteral("Ann  Lee"));
-    EXPECT_TRUE(w->chkCompanyInclude->isHidden());
-    EXPECT_TRUE(w->lblACCompOnLabel->isHidden());
+    EXPECT_TRUE(named<QCheckBox>(w, "chkCompanyInclude")->isHidden());
+    EXPECT_TRUE(named<QLabel>(w, "lblACCompOnLabel")->isHidden());
 }
 
 TEST_F(frmEdDelViewContactTest, SaveOverwritesTheShownRecordAndDeleteCloses)
 {
     openFile({{"Ann", "Lee"}, {"Bo", "Ek"}, {"Cy", "Orr"}, {"Di", "Fox"}});
     const QByteArray before = bytes();
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* w = browser();
     pick(QStringLiteral("Bo  Ek"));
-    typeInto(w->txtACCity, QStringLiteral("Ely,"));
-    w->cmdSave->click();
+    typeInto(named<QLineEdit>(w, "txtACCity"), QStringLiteral("Ely,"));
+    named<QPushButton>(w, "cmdSave")->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Changes saved"));
-    EXPECT_EQ(w->txtACCity->text(), QStringLiteral("Ely"));
+    EXPECT_EQ(named<QLineEdit>(w, "txtACCity")->text(), QStringLiteral("Ely"));
     EXPECT_TRUE(w->isVisible());
     const QByteArray saved = bytes();
     EXPECT_EQ(record(saved, 1), record(before, 1));
@@ -147,23 +152,23 @@ TEST_F(frmEdDelViewContactTest, SaveOverwritesTheShownRecordAndDeleteCloses)
 
     // No leaves the window and the file.
     fake->messageAnswers = {MessageAnswer::No};
-    w->cmdDelete->click();
+    named<QPushButton>(w, "cmdDelete")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Nothing deleted..."));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(focusName(), QStringLiteral("cmdCancel"));
     EXPECT_EQ(bytes(), saved);
 
-    w->cmdDelete->click();
+    named<QPushButton>(w, "cmdDelete")->click();
     EXPECT_EQ(fake->messages.back().text, QStringLiteral("Contact deleted!"));
     EXPECT_EQ(bytes(), record(saved, 1) + record(saved, 3) + record(saved, 4));
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(focusName(), QStringLiteral("txtLMLine1"));
     EXPECT_EQ(main->session().CurrentRecord, 0);
-    EXPECT_TRUE(w->txtACFName->text().isEmpty());
+    EXPECT_TRUE(named<QLineEdit>(w, "txtACFName")->text().isEmpty());
 
     // The next opening lists what is left, nothing picked.
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     EXPECT_EQ(listTexts(), (QStringList{"Ann  Lee#1", "Cy  Orr#2", "Di  Fox#3"}));
     EXPECT_FALSE(editingEnabled());
 }
@@ -180,10 +185,10 @@ TEST_F(frmEdDelViewContactTest, OpenOnRecordFillsEnablesAndRebuildsTheList)
     browser()->show();
     browser()->openOnRecord(2, shown);
     frmEdDelViewContact* w = browser();
-    EXPECT_EQ(w->txtACCompany->text(), QStringLiteral("Acme"));
-    EXPECT_EQ(w->txtACBirthdate->text(), QStringLiteral("04/10/1980"));
-    EXPECT_TRUE(w->chkCompanyInclude->isChecked());
-    EXPECT_FALSE(w->chkCompanyInclude->isHidden());
+    EXPECT_EQ(named<QLineEdit>(w, "txtACCompany")->text(), QStringLiteral("Acme"));
+    EXPECT_EQ(named<QLineEdit>(w, "txtACBirthdate")->text(), QStringLiteral("04/10/1980"));
+    EXPECT_TRUE(named<QCheckBox>(w, "chkCompanyInclude")->isChecked());
+    EXPECT_FALSE(named<QCheckBox>(w, "chkCompanyInclude")->isHidden());
     EXPECT_TRUE(editingEnabled());
     EXPECT_EQ(listTexts(), (QStringList{"Ann  Lee#1", "Bo  Ek#2"}));
     EXPECT_EQ(main->session().CurrentRecord, 2);
@@ -192,21 +197,21 @@ TEST_F(frmEdDelViewContactTest, OpenOnRecordFillsEnablesAndRebuildsTheList)
 TEST_F(frmEdDelViewContactTest, KeyboardOrderAndErrors)
 {
     openFile({{"Ann", "Lee"}});
-    main->cmdFindContact->click();
+    named<QPushButton>(main, "cmdFindContact")->click();
     frmEdDelViewContact* w = browser();
     pick(QStringLiteral("Ann  Lee"));
     QStringList boxes;
     for (QLineEdit* edit : w->boxes())
         boxes << edit->objectName();
-    EXPECT_EQ(walk(w->txtACFName, 17, Qt::Key_Return), boxes + QStringList{"cmdFirst"});
-    EXPECT_EQ(walk(w->cmdFirst, 11, Qt::Key_Tab),
+    EXPECT_EQ(walk(named<QLineEdit>(w, "txtACFName"), 17, Qt::Key_Return), boxes + QStringList{"cmdFirst"});
+    EXPECT_EQ(walk(named<QPushButton>(w, "cmdFirst"), 11, Qt::Key_Tab),
               (QStringList{"cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdSave", "cmdDelete", "cmdPrintLabel",
                            "cmdCancel", "cmdStateAbb", "cmdPeopleFind", "cmdZipFinder", "cboFindContact"}));
 
     // A failing save answered Cancel closes the window.
     main->session().file.seam().failAtWrite(1);
     fake->messageAnswers = {MessageAnswer::Cancel};
-    w->cmdSave->click();
+    named<QPushButton>(w, "cmdSave")->click();
     EXPECT_EQ(fake->messages.back().title, QStringLiteral("Error"));
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(main->isVisible());

@@ -1,8 +1,9 @@
+#include "windows/frmViewAll.h"
 #include "app/MainWindowFixture.h"
 #include "contacts/ContactList.h"
+#include "support/Controls.h"
 #include "windows/TabStopDelegate.h"
 #include "windows/frmEdDelViewContact.h"
-#include "windows/frmViewAll.h"
 
 #include <QAction>
 #include <QDir>
@@ -45,16 +46,16 @@ protected:
             window->session().file.append(c);
         window->session().txtFileNam = path;
         window->session().txtFileTitle = QStringLiteral("Club");
-        window->txtFileNam->setText(path);
-        window->txtFileTitle->setText(QStringLiteral("Club"));
-        window->mnuViewAll->setEnabled(true);
-        window->mnuSrchContacts->setEnabled(true);
+        named<QLineEdit>(window, "txtFileNam")->setText(path);
+        named<QLineEdit>(window, "txtFileTitle")->setText(QStringLiteral("Club"));
+        named<QAction>(window, "mnuViewAll")->setEnabled(true);
+        named<QAction>(window, "mnuSrchContacts")->setEnabled(true);
     }
 
     frmViewAll* list() { return window->contactList(); }
 
-    int count() { return list()->lstAllContacts->model()->rowCount(); }
-    QModelIndex row(int i) { return list()->lstAllContacts->model()->index(i, 0); }
+    int count() { return named<QListView>(list(), "lstAllContacts")->model()->rowCount(); }
+    QModelIndex row(int i) { return named<QListView>(list(), "lstAllContacts")->model()->index(i, 0); }
 
     QStringList lines()
     {
@@ -72,19 +73,22 @@ protected:
         return numbers;
     }
 
-    void select(int i) { list()->lstAllContacts->selectionModel()->select(row(i), QItemSelectionModel::Select); }
+    void select(int i)
+    {
+        named<QListView>(list(), "lstAllContacts")->selectionModel()->select(row(i), QItemSelectionModel::Select);
+    }
 
     // As a double-click on a line does: the line becomes current, then the click is reported.
     void doubleClick(int i)
     {
-        list()->lstAllContacts->setCurrentIndex(row(i));
-        emit list()->lstAllContacts->doubleClicked(row(i));
+        named<QListView>(list(), "lstAllContacts")->setCurrentIndex(row(i));
+        emit named<QListView>(list(), "lstAllContacts")->doubleClicked(row(i));
     }
 
     void listAll()
     {
-        window->mnuViewAll->trigger();
-        list()->cmdACGetReport->click();
+        named<QAction>(window, "mnuViewAll")->trigger();
+        named<QPushButton>(list(), "cmdACGetReport")->click();
     }
 
     QTemporaryDir dir;
@@ -92,27 +96,27 @@ protected:
 
 TEST_F(ViewAllTest, BothMenuItemsOpenItInTheChoosingStateAndCloseReturnsToTheMain)
 {
-    for (QAction* item : {window->mnuViewAll, window->mnuSrchContacts}) {
+    for (QAction* item : {named<QAction>(window, "mnuViewAll"), named<QAction>(window, "mnuSrchContacts")}) {
         item->trigger();
         EXPECT_TRUE(list()->isVisible());
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(list()->windowTitle(), QStringLiteral("All Contacts  [Club]"));
-        EXPECT_TRUE(list()->optSearchAll->isChecked());
-        EXPECT_TRUE(list()->optFnameSort->isChecked());
-        EXPECT_TRUE(list()->frSearch->isVisible());
-        EXPECT_TRUE(list()->frSortOrder->isVisible());
-        EXPECT_TRUE(list()->cmdACGetReport->isEnabled());
-        EXPECT_FALSE(list()->cmdPrintLabels->isEnabled());
-        EXPECT_FALSE(list()->mnuPrint->isEnabled());
+        EXPECT_TRUE(named<QRadioButton>(list(), "optSearchAll")->isChecked());
+        EXPECT_TRUE(named<QRadioButton>(list(), "optFnameSort")->isChecked());
+        EXPECT_TRUE(named<QGroupBox>(list(), "frSearch")->isVisible());
+        EXPECT_TRUE(named<QGroupBox>(list(), "frSortOrder")->isVisible());
+        EXPECT_TRUE(named<QPushButton>(list(), "cmdACGetReport")->isEnabled());
+        EXPECT_FALSE(named<QPushButton>(list(), "cmdPrintLabels")->isEnabled());
+        EXPECT_FALSE(named<QAction>(list(), "mnuPrint")->isEnabled());
         EXPECT_EQ(list()->SearchMode, ContactList::SearchMode::All);
         EXPECT_EQ(list()->SortOrder, ContactList::SortOrder::ByFirstName);
-        EXPECT_EQ(list()->lblTotContacts->text(), QString());
-        EXPECT_FALSE(list()->lblSearchDisplay->isVisible());
+        EXPECT_EQ(named<QLabel>(list(), "lblTotContacts")->text(), QString());
+        EXPECT_FALSE(named<QLabel>(list(), "lblSearchDisplay")->isVisible());
         EXPECT_EQ(count(), 0);
 
-        list()->cmdACGetReport->click();
+        named<QPushButton>(list(), "cmdACGetReport")->click();
         EXPECT_EQ(count(), 4);
-        list()->cmdViewAllClose->click();
+        named<QPushButton>(list(), "cmdViewAllClose")->click();
         EXPECT_FALSE(list()->isVisible());
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(count(), 0) << "closing empties the list";
@@ -121,19 +125,19 @@ TEST_F(ViewAllTest, BothMenuItemsOpenItInTheChoosingStateAndCloseReturnsToTheMai
 
 TEST_F(ViewAllTest, SearchPromptThenGetReportListsSortedLinesCarryingRecordNumbers)
 {
-    window->mnuSrchContacts->trigger();
+    named<QAction>(window, "mnuSrchContacts")->trigger();
     fake->inputAnswers = {QStringLiteral("smi")};
-    list()->optSearchLName->click();
+    named<QRadioButton>(list(), "optSearchLName")->click();
     ASSERT_EQ(fake->prompts.size(), 1u);
     EXPECT_EQ(fake->prompts[0].prompt, QStringLiteral("Search For: "));
     EXPECT_EQ(fake->prompts[0].title, QStringLiteral("Last name Search"));
     EXPECT_EQ(fake->prompts[0].defaultAnswer, QString());
     EXPECT_EQ(list()->SearchMode, ContactList::SearchMode::LastName);
-    EXPECT_EQ(list()->lblSearchDisplay->text(), QStringLiteral("smi"));
-    EXPECT_TRUE(list()->lblSearchDisplay->isVisible());
-    list()->optLnameSort->click();
+    EXPECT_EQ(named<QLabel>(list(), "lblSearchDisplay")->text(), QStringLiteral("smi"));
+    EXPECT_TRUE(named<QLabel>(list(), "lblSearchDisplay")->isVisible());
+    named<QRadioButton>(list(), "optLnameSort")->click();
     EXPECT_EQ(list()->SortOrder, ContactList::SortOrder::ByLastName);
-    list()->cmdACGetReport->click();
+    named<QPushButton>(list(), "cmdACGetReport")->click();
 
     const QStringList texts = lines();
     ASSERT_EQ(texts.size(), 3);
@@ -142,33 +146,34 @@ TEST_F(ViewAllTest, SearchPromptThenGetReportListsSortedLinesCarryingRecordNumbe
     EXPECT_TRUE(texts[2].startsWith(QStringLiteral("SMITHERS, Di \t")));
     EXPECT_EQ(records(), (std::vector<int>{2, 1, 4}));
     EXPECT_EQ(texts[1], ContactList::listLine(window->session().file.read(1), ContactList::SortOrder::ByLastName));
-    EXPECT_FALSE(list()->frSearch->isVisible());
-    EXPECT_FALSE(list()->frSortOrder->isVisible());
-    EXPECT_EQ(list()->txtViewAllHeader->text(), ContactList::heading());
-    EXPECT_EQ(list()->txtViewAllHeader->font().pointSizeF(), 12);
-    EXPECT_EQ(list()->lblSearchDisplay->text(), QStringLiteral("Last name = smi"));
-    EXPECT_EQ(list()->lblTotContacts->text(), QStringLiteral("Contacts Found = 3"));
-    EXPECT_FALSE(list()->cmdACGetReport->isEnabled());
-    EXPECT_TRUE(list()->cmdPrintLabels->isEnabled());
-    EXPECT_TRUE(list()->mnuPrint->isEnabled());
-    EXPECT_EQ(list()->listTabStops()->tabStops(), (QList<int>{100, 110, 120, 154, 176, 212, 242}));
+    EXPECT_FALSE(named<QGroupBox>(list(), "frSearch")->isVisible());
+    EXPECT_FALSE(named<QGroupBox>(list(), "frSortOrder")->isVisible());
+    EXPECT_EQ(named<QLineEdit>(list(), "txtViewAllHeader")->text(), ContactList::heading());
+    EXPECT_EQ(named<QLineEdit>(list(), "txtViewAllHeader")->font().pointSizeF(), 12);
+    EXPECT_EQ(named<QLabel>(list(), "lblSearchDisplay")->text(), QStringLiteral("Last name = smi"));
+    EXPECT_EQ(named<QLabel>(list(), "lblTotContacts")->text(), QStringLiteral("Contacts Found = 3"));
+    EXPECT_FALSE(named<QPushButton>(list(), "cmdACGetReport")->isEnabled());
+    EXPECT_TRUE(named<QPushButton>(list(), "cmdPrintLabels")->isEnabled());
+    EXPECT_TRUE(named<QAction>(list(), "mnuPrint")->isEnabled());
+    EXPECT_EQ(static_cast<TabStopDelegate*>(named<QListView>(list(), "lstAllContacts")->itemDelegate())->tabStops(),
+              (QList<int>{100, 110, 120, 154, 176, 212, 242}));
     EXPECT_TRUE(fake->messages.empty());
 }
 
 TEST_F(ViewAllTest, NoMatchSaysSoAndLeavesGetReportEnabled)
 {
-    window->mnuViewAll->trigger();
+    named<QAction>(window, "mnuViewAll")->trigger();
     fake->inputAnswers = {QStringLiteral("Zanzibar")};
-    list()->optSearchCity->click();
-    list()->cmdACGetReport->click();
+    named<QRadioButton>(list(), "optSearchCity")->click();
+    named<QPushButton>(list(), "cmdACGetReport")->click();
     ASSERT_EQ(fake->messages.size(), 1u);
     EXPECT_EQ(fake->messages[0].text, QStringLiteral("No contacts found."));
     EXPECT_EQ(fake->messages[0].title, QStringLiteral("Contact file empty."));
     EXPECT_EQ(count(), 0);
-    EXPECT_TRUE(list()->cmdACGetReport->isEnabled());
-    EXPECT_TRUE(list()->cmdPrintLabels->isEnabled());
-    EXPECT_EQ(list()->lblSearchDisplay->text(), QStringLiteral(" = Zanzibar"));
-    EXPECT_EQ(list()->lblTotContacts->text(), QStringLiteral("Contacts Found = 0"));
+    EXPECT_TRUE(named<QPushButton>(list(), "cmdACGetReport")->isEnabled());
+    EXPECT_TRUE(named<QPushButton>(list(), "cmdPrintLabels")->isEnabled());
+    EXPECT_EQ(named<QLabel>(list(), "lblSearchDisplay")->text(), QStringLiteral(" = Zanzibar"));
+    EXPECT_EQ(named<QLabel>(list(), "lblTotContacts")->text(), QStringLiteral("Contacts Found = 0"));
 }
 
 TEST_F(ViewAllTest, CopyCutAndPasteMoveLinesThroughTheClipboard)
@@ -178,45 +183,45 @@ TEST_F(ViewAllTest, CopyCutAndPasteMoveLinesThroughTheClipboard)
     ASSERT_EQ(before.size(), 4);
     select(0);
     select(2);
-    list()->mnuVAEditCopy->trigger();
+    named<QAction>(list(), "mnuVAEditCopy")->trigger();
     EXPECT_EQ(fake->clipboard, QStringLiteral("\r\n") + before[0] + QStringLiteral("\r\n") + before[2]);
 
-    list()->mnuVAEditPaste->trigger();
+    named<QAction>(list(), "mnuVAEditPaste")->trigger();
     EXPECT_EQ(count(), 7);
     EXPECT_EQ(lines().at(0), QString()) << "the empty piece sorts first";
     EXPECT_EQ(records(), (std::vector<int>{0, 1, 0, 2, 3, 0, 4}));
 
-    list()->lstAllContacts->clearSelection();
+    named<QListView>(list(), "lstAllContacts")->clearSelection();
     select(1);
     select(4);
-    list()->mnuVAEditCut->trigger();
+    named<QAction>(list(), "mnuVAEditCut")->trigger();
     EXPECT_EQ(records(), (std::vector<int>{0, 0, 2, 0, 4}));
     EXPECT_EQ(fake->clipboard, QStringLiteral("\r\n") + before[0] + QStringLiteral("\r\n") + before[2]);
 
-    list()->lstAllContacts->clearSelection();
-    list()->mnuVAEditCopy->trigger();
+    named<QListView>(list(), "lstAllContacts")->clearSelection();
+    named<QAction>(list(), "mnuVAEditCopy")->trigger();
     EXPECT_EQ(fake->clipboard, QString()) << "nothing selected copies empty text";
 
-    list()->mnuVAEditSelAll->trigger();
-    EXPECT_EQ(list()->lstAllContacts->selectionModel()->selectedIndexes().size(), 5);
+    named<QAction>(list(), "mnuVAEditSelAll")->trigger();
+    EXPECT_EQ(named<QListView>(list(), "lstAllContacts")->selectionModel()->selectedIndexes().size(), 5);
 }
 
 TEST_F(ViewAllTest, PrintLabelsAndPrintGoThroughThePrintDialog)
 {
     listAll();
-    list()->cmdPrintLabels->click();
+    named<QPushButton>(list(), "cmdPrintLabels")->click();
     ASSERT_EQ(fake->allDocuments().size(), 1u);
     EXPECT_EQ(fake->allDocuments()[0].orientation, Orientation::Portrait);
     EXPECT_FALSE(fake->printRequests.back().offerSelection);
 
-    list()->mnuPrint->trigger();
+    named<QAction>(list(), "mnuPrint")->trigger();
     EXPECT_FALSE(fake->printRequests.back().offerSelection) << "nothing selected";
     ASSERT_EQ(fake->allDocuments().size(), 2u);
     EXPECT_EQ(fake->allDocuments()[1].orientation, Orientation::Landscape);
 
     select(1);
     fake->printAnswers.push_back({.selection = true});
-    list()->mnuPrint->trigger();
+    named<QAction>(list(), "mnuPrint")->trigger();
     EXPECT_TRUE(fake->printRequests.back().offerSelection);
     const auto documents = fake->allDocuments();
     ASSERT_EQ(documents.size(), 3u);
@@ -243,23 +248,24 @@ TEST_F(ViewAllTest, DoubleClickOpensTheLinesContactInTheBrowserAndClosesTheList)
     frmEdDelViewContact* browser = window->contactBrowser();
     EXPECT_TRUE(browser->isVisible());
     EXPECT_FALSE(window->isVisible()) << "the main window stays hidden";
-    EXPECT_EQ(browser->txtACFName->text(), shown.FirstName.trimmed());
-    EXPECT_EQ(browser->txtACLName->text(), shown.LastName.trimmed());
-    EXPECT_TRUE(browser->cmdSave->isEnabled());
-    EXPECT_EQ(browser->cboFindContact->count(), 4);
+    EXPECT_EQ(named<QLineEdit>(browser, "txtACFName")->text(), shown.FirstName.trimmed());
+    EXPECT_EQ(named<QLineEdit>(browser, "txtACLName")->text(), shown.LastName.trimmed());
+    EXPECT_TRUE(named<QPushButton>(browser, "cmdSave")->isEnabled());
+    EXPECT_EQ(named<QComboBox>(browser, "cboFindContact")->count(), 4);
 
     // Print Label hands the contact's address to the composer.
-    browser->cmdPrintLabel->click();
+    named<QPushButton>(browser, "cmdPrintLabel")->click();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(browser->isVisible());
-    EXPECT_EQ(window->txtLMLine1->text().split(u' ', Qt::SkipEmptyParts).first(), shown.FirstName.trimmed());
+    EXPECT_EQ(named<QLineEdit>(window, "txtLMLine1")->text().split(u' ', Qt::SkipEmptyParts).first(),
+              shown.FirstName.trimmed());
 }
 
 TEST_F(ViewAllTest, APastedLineFailsToOpenWithRetryOrCancel)
 {
     listAll();
     fake->clipboard = QStringLiteral("pasted");
-    list()->mnuVAEditPaste->trigger();
+    named<QAction>(list(), "mnuVAEditPaste")->trigger();
     const int pasted = static_cast<int>(lines().indexOf(QStringLiteral("pasted")));
     ASSERT_GE(pasted, 0);
     fake->messageAnswers = {MessageAnswer::Retry, MessageAnswer::Cancel};
@@ -277,33 +283,33 @@ TEST_F(ViewAllTest, APastedLineFailsToOpenWithRetryOrCancel)
 TEST_F(ViewAllTest, EditCommandsActOnTheHeadingWhenItHasTheFocus)
 {
     listAll();
-    QLineEdit* header = list()->txtViewAllHeader;
+    QLineEdit* header = named<QLineEdit>(list(), "txtViewAllHeader");
     header->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(list()->focusWidget(), header);
     header->deselect();
-    emit list()->mnuVAEdit->aboutToShow();
-    EXPECT_FALSE(list()->mnuVAEditCut->isEnabled());
-    EXPECT_FALSE(list()->mnuVAEditCopy->isEnabled());
-    EXPECT_TRUE(list()->mnuVAEditPaste->isEnabled());
+    emit named<QMenu>(list(), "mnuVAEdit")->aboutToShow();
+    EXPECT_FALSE(named<QAction>(list(), "mnuVAEditCut")->isEnabled());
+    EXPECT_FALSE(named<QAction>(list(), "mnuVAEditCopy")->isEnabled());
+    EXPECT_TRUE(named<QAction>(list(), "mnuVAEditPaste")->isEnabled());
 
     header->setSelection(0, 4);
-    emit list()->mnuVAEdit->aboutToShow();
-    EXPECT_TRUE(list()->mnuVAEditCopy->isEnabled());
-    list()->mnuVAEditCopy->trigger();
+    emit named<QMenu>(list(), "mnuVAEdit")->aboutToShow();
+    EXPECT_TRUE(named<QAction>(list(), "mnuVAEditCopy")->isEnabled());
+    named<QAction>(list(), "mnuVAEditCopy")->trigger();
     EXPECT_EQ(fake->clipboard, QStringLiteral("Name"));
 
     fake->printAnswers.push_back({.selection = true});
-    list()->mnuPrint->trigger();
+    named<QAction>(list(), "mnuPrint")->trigger();
     EXPECT_TRUE(fake->printRequests.back().offerSelection) << "heading text is selected";
     ASSERT_EQ(fake->allDocuments().size(), 1u);
     EXPECT_EQ(fake->allDocuments()[0].runs.back().text, QStringLiteral("Name"));
 
-    list()->mnuVAEditCut->trigger();
+    named<QAction>(list(), "mnuVAEditCut")->trigger();
     EXPECT_FALSE(header->text().startsWith(QStringLiteral("Name")));
-    list()->lstAllContacts->setFocus();
+    named<QListView>(list(), "lstAllContacts")->setFocus();
     QApplication::processEvents();
-    emit list()->mnuVAEdit->aboutToShow();
-    EXPECT_TRUE(list()->mnuVAEditCut->isEnabled()) << "the list keeps Cut and Copy enabled";
+    emit named<QMenu>(list(), "mnuVAEdit")->aboutToShow();
+    EXPECT_TRUE(named<QAction>(list(), "mnuVAEditCut")->isEnabled()) << "the list keeps Cut and Copy enabled";
     EXPECT_EQ(count(), 4);
 }

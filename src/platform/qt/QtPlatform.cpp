@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,10 +18,8 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QDir>
 #include <QUrl>
 #include <utility>
-
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageButtons buttons,
                                      MessageIcon icon)
@@ -94,30 +93,32 @@ QString QtPlatform::readSetting(const QString& appTitle, const QString& section,
 
 namespace {
 
-// The desktop's opener starts even when no program takes the file, and then fails unseen: ask
-// the desktop's own table first, where there is one.
-bool noProgramOpens(const QString& path)
+// Whether the desktop names a program for this kind of file or address. The opener runs
+// detached and says nothing when it finds none, so the desktop's own table is asked first; a
+// desktop without xdg-mime is trusted to have one.
+bool desktopHasProgramFor(const QString& mimeType)
 {
     const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (query.isEmpty())
-        return false;
+        return true;
     QProcess process;
-    process.start(query, {QStringLiteral("query"), QStringLiteral("default"),
-                          QMimeDatabase().mimeTypeForFile(path).name()});
-    if (!process.waitForFinished(5000) || process.exitStatus() != QProcess::NormalExit)
-        return false;
-    return process.readAllStandardOutput().trimmed().isEmpty();
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!process.waitForFinished(5000))
+        return true;
+    return !process.readAllStandardOutput().trimmed().isEmpty();
 }
 
 } // namespace
 
 bool QtPlatform::openDocument(const QString& pathOrUrl)
 {
-    if (pathOrUrl.contains(QStringLiteral("://")))
-        return QDesktopServices::openUrl(QUrl(pathOrUrl));
-    if (!QFileInfo(pathOrUrl).isFile() || noProgramOpens(pathOrUrl))
+    const bool isWebAddress = pathOrUrl.contains(QStringLiteral("://"));
+    if (!isWebAddress && !QFileInfo::exists(pathOrUrl))
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(pathOrUrl));
+    const QUrl url = isWebAddress ? QUrl(pathOrUrl) : QUrl::fromLocalFile(pathOrUrl);
+    const QString kind = isWebAddress ? QStringLiteral("x-scheme-handler/") + url.scheme()
+                                      : QMimeDatabase().mimeTypeForFile(pathOrUrl).name();
+    return desktopHasProgramFor(kind) && QDesktopServices::openUrl(url);
 }
 
 bool QtPlatform::startProgram(const QString& path)
