@@ -95,6 +95,7 @@ std::vector<QCommandLineOption> optionsOf(Command command)
     }
     if (command == Command::Import) {
         options.push_back(valued(QStringLiteral("csv"), QStringLiteral("file")));
+        options.push_back(valued(QStringLiteral("vcard"), QStringLiteral("file")));
         options.emplace_back(QStringLiteral("create"));
         options.push_back(valued(QStringLiteral("wait"), QStringLiteral("seconds")));
     }
@@ -227,9 +228,13 @@ QString readOptions(const QCommandLineParser& parser, Request& r)
         }
     }
     if (r.command == Command::Import) {
-        if (!has("csv") || value("csv").trimmed().isEmpty())
-            return QStringLiteral("import needs the file to import: --csv FILE");
-        r.csvFile = value("csv");
+        if (has("csv") && has("vcard"))
+            return QStringLiteral("import reads one file: --csv FILE or --vcard FILE, not both");
+        const char* const option = has("vcard") ? "vcard" : "csv";
+        if (!has(option) || value(option).trimmed().isEmpty())
+            return QStringLiteral("import needs the file to import: --csv FILE or --vcard FILE");
+        r.csvFile = value(option);
+        r.importFormat = has("vcard") ? ImportFormat::VCard : ImportFormat::Csv;
         r.create = has("create");
         if (has("wait")) {
             const std::optional<int> wait = wholeNumber(value("wait"), 0, 3600);
@@ -337,7 +342,7 @@ QString toolHelp()
         "  return-address  three lines on a sheet of 80 return-address labels\n"
         "  list-labels     a label for every contact a search of a contact file finds\n"
         "  report          the report of the contacts a search of a contact file finds\n"
-        "  import          a CSV file into a contact file\n"
+        "  import          a CSV or vCard file into a contact file\n"
         "  export          a contact file to a CSV or text file\n"
         "\n"
         "Printouts go to --pdf FILE or to --printer NAME.\n"
@@ -406,11 +411,14 @@ QString commandHelp(Command command)
                               "Prints the report of the contacts found, one line each.\n\n")
                + search + output;
     case Command::Import:
-        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT --csv FILE [--create] [--wait SECONDS]\n\n"
-                              "Adds the contacts of a CSV file exported by an e-mail program (or by export) that\n"
-                              "are not on file yet.\n\n"
+        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT (--csv FILE | --vcard FILE) [--create]\n"
+                              "                              [--wait SECONDS]\n\n"
+                              "Adds the contacts of a CSV file exported by an e-mail program (or by export), or of a\n"
+                              "vCard file (.vcf, versions 2.1, 3.0 and 4.0) from a phone or mail program, that are\n"
+                              "not on file yet.\n\n"
                               "  --file FILE.DAT     the contact file\n"
-                              "  --csv FILE          the file to import\n"
+                              "  --csv FILE          the CSV file to import\n"
+                              "  --vcard FILE        the vCard file to import\n"
                               "  --create            create the contact file when there is none\n"
                               "  --wait SECONDS      while another Tessaprint has the file open, wait this long\n"
                               "                      for it (default 5), then give up having written nothing\n");

@@ -54,6 +54,8 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
          "No contact file: There is no contact file " + dat + ".", false},
         {{"import", "--file", dat, "--csv", csv, "--create"}, 1,
          "No contacts imported: CSV file not compatible with import function.", false},
+        {{"import", "--file", dat, "--vcard", csv, "--create"}, 1,
+         "No contacts imported: vCard file not compatible with import function.", false},
         {{"report", "--file", club, "--pdf", club}, 1, "PDF file: " + club + " is the contact file", false},
         {{"labels", "--position", "5"}, 2, "tessaprint-batch: labels prints to a PDF file or to a printer", false},
         {{"frobnicate"}, 2, "tessaprint-batch: unknown command 'frobnicate'", false},
