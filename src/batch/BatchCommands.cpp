@@ -187,7 +187,17 @@ int exportContacts(Platform& platform, const Request& request)
     ContactSession session;
     if (openContactFile(platform, session, request) != kDone)
         return kRefused;
-    const ExportResult result = ::exportContacts(platform, session.file, {request.exportKind, session.txtFileNam});
+    ExportRequest exporting{request.exportKind, session.txtFileNam, request.vCardVersion};
+    // A search exports the contacts it lists, as the list shows them.
+    if (request.searchMode != ContactList::SearchMode::All) {
+        const auto lines = listContacts(platform, session, request);
+        if (!lines)
+            return kRefused;
+        exporting.records.emplace();
+        for (const ContactList::ListLine& line : *lines)
+            exporting.records->push_back(line.record);
+    }
+    const ExportResult result = ::exportContacts(platform, session.file, exporting);
     // The message above names the program's folder; --folder chose another.
     if (result.outcome == ExportResult::Created && !request.folder.isEmpty())
         platform.messageBox(QStringLiteral("The file is ") + QDir::toNativeSeparators(result.path) + u'.',

@@ -50,6 +50,7 @@ struct Request {
     QString csvFile;     // import: the file to import, CSV or vCard
     ImportFormat importFormat = ImportFormat::Csv;
     ExportKind exportKind = ExportKind::Csv;
+    VCardVersion vCardVersion = VCardVersion::V4;
     QString folder; // export: where the file goes instead of the program folder
 
     bool prints() const

@@ -57,20 +57,28 @@ bool hasAny(const QStringList& types, std::initializer_list<const char*> wanted)
     return std::any_of(wanted.begin(), wanted.end(), [&](const char* t) { return types.contains(QLatin1String(t)); });
 }
 
-void setNames(Contact& w, const VCard& card)
+void setNames(Contact& w, const VCard& card, bool own)
 {
     if (const VCardProperty* n = card.first("N")) {
         const QVector<QStringList> parts = n->components();
         w.LastName = joined(parts.value(0), QStringLiteral(" "));
         w.FirstName = joined(parts.value(1), QStringLiteral(" "));
         if (!w.FirstName.isEmpty() || !w.LastName.isEmpty()) {
+            // Our own cards hold the initial as it was stored, whatever the character.
             const QString additional = joined(parts.value(2), QStringLiteral(" "));
-            const auto letter = std::find_if(additional.begin(), additional.end(), [](QChar c) { return c.isLetter(); });
+            const auto letter = std::find_if(additional.begin(), additional.end(),
+                                             [&](QChar c) { return c.isLetter() || (own && c != u' '); });
             if (letter != additional.end())
                 w.MiddleInitial = *letter;
             return;
         }
     }
+    // A company's card (as an export writes one for a record without names) names no person.
+    const VCardProperty* kind = card.first("KIND");
+    const VCardProperty* showAs = card.first("X-ABSHOWAS");
+    if ((kind && kind->text().trimmed().compare(QLatin1String("org"), Qt::CaseInsensitive) == 0)
+        || (showAs && showAs->text().trimmed().compare(QLatin1String("company"), Qt::CaseInsensitive) == 0))
+        return;
     const VCardProperty* fn = card.first("FN");
     const QString shown = fn ? clean(fn->text()) : QString();
     if (shown.contains(u' ') && !shown.contains(u'@')) {
@@ -87,7 +95,7 @@ void setNames(Contact& w, const VCard& card)
     namesFromShownName(w, shown);
 }
 
-void setAddress(Contact& w, const VCard& card)
+void setAddress(Contact& w, const VCard& card, bool own)
 {
     const QVector<const VCardProperty*> addresses = card.all("ADR");
     if (addresses.isEmpty())
@@ -100,9 +108,15 @@ void setAddress(Contact& w, const VCard& card)
         street += u'\n' + (box.startsWith(u'P', Qt::CaseInsensitive) ? box : QStringLiteral("PO Box ") + box);
     FieldCleanup::setAddress(w, {street, parts.value(1).join(u' '), parts.value(3).join(u' '), parts.value(4).join(u' '),
                                  parts.value(5).join(u' '), parts.value(6).join(u' ')});
+    if (own) {
+        // Street 2 is the street's second line, also below an empty first one.
+        const QStringList lines = parts.value(2).join(u'\n').split(u'\n');
+        w.Street1 = clean(lines.value(0));
+        w.Street2 = joined(lines.mid(1), QStringLiteral(" "));
+    }
 }
 
-void setPhones(Contact& w, const VCard& card)
+void setPhones(Contact& w, const VCard& card, bool own)
 {
     QString other;
     for (const VCardProperty* tel : byPreference(card.all("TEL"))) {
@@ -117,7 +131,7 @@ void setPhones(Contact& w, const VCard& card)
             : hasAny(types, {"home"})                                ? &w.HomePhone
                                                                      : &other;
         // The first number the save rules keep, so one cut short gives way to the next.
-        if (field->isEmpty() && !cleanPhone(number, field == &w.WorkPhone ? 13 : 15).isEmpty())
+        if (field->isEmpty() && (own || !cleanPhone(number, field == &w.WorkPhone ? 13 : 15).isEmpty()))
             *field = number;
     }
     if (w.HomePhone.isEmpty())
@@ -154,12 +168,19 @@ QString birthdateNote(Contact& w, const VCardProperty& bday)
 
 } // namespace
 
+bool isOwnCard(const VCard& card)
+{
+    const VCardProperty* product = card.first("PRODID");
+    return product && product->text().contains(QString::fromLatin1(kOwnProduct));
+}
+
 Contact contactFromVCard(const VCard& card)
 {
+    const bool own = isOwnCard(card);
     Contact w;
-    setNames(w, card);
-    setAddress(w, card);
-    setPhones(w, card);
+    setNames(w, card, own);
+    setAddress(w, card, own);
+    setPhones(w, card, own);
 
     QStringList emails;
     for (const VCardProperty* email : byPreference(card.all("EMAIL")))
@@ -177,15 +198,24 @@ Contact contactFromVCard(const VCard& card)
     w.Category = categories.join(u';').trimmed();
 
     QStringList notes;
-    if (const VCardProperty* bday = card.first("BDAY"))
+    if (const VCardProperty* stored = own ? card.first(kBirthdateProperty) : nullptr)
+        w.Birthdate = clean(stored->text());
+    else if (const VCardProperty* bday = card.first("BDAY"))
         notes << birthdateNote(w, *bday);
     for (const VCardProperty* note : card.all("NOTE"))
         notes << note->text();
     w.Notes = joined(notes, QStringLiteral(" "));
 
-    applySaveRules(w);
     const VCardProperty* include = card.first(kIncludeCompanyProperty);
-    const bool included = include && include->text().trimmed() == QLatin1String("1") && !w.Company.isEmpty();
-    w.IncludeCompany = included ? QStringLiteral("1") : QStringLiteral("0");
+    if (own) {
+        // As the own CSV export comes back: every value the windows store, as it went out.
+        applyWindowCommas(w);
+        w.State = w.State.toUpper();
+        w.IncludeCompany = include && include->text().trimmed() == QLatin1String("1") ? QStringLiteral("1")
+                                                                                      : QStringLiteral("0");
+        return w;
+    }
+    applySaveRules(w);
+    w.IncludeCompany = QStringLiteral("0");
     return w;
 }

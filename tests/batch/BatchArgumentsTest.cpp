@@ -46,7 +46,10 @@ TEST(BatchArguments, WrongCommandLinesAreRefusedWithWhatIsWrong)
         {"import --file a.DAT --csv a.csv --pdf a.pdf", "Unknown option 'pdf'"},
         {"import --file a.DAT --csv a.csv --vcard a.vcf", "--csv FILE or --vcard FILE, not both"},
         {"import --file a.DAT --vcard", "Missing value after '--vcard'"},
-        {"export --file a.DAT --format xml", "--format is csv or text, not 'xml'"},
+        {"export --file a.DAT --format xml", "--format is csv, text or vcard, not 'xml'"},
+        {"export --file a.DAT --vcard-version 3", "--vcard-version goes with --format vcard"},
+        {"export --file a.DAT --format vcard --vcard-version 2.1", "--vcard-version is 3 or 4, not '2.1'"},
+        {"export --file a.DAT --search city", "--search city needs the text to look for"},
         {"export --format csv", "export needs the contact file"},
     };
     for (const auto& c : cases) {

@@ -68,6 +68,10 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
          "Contact file empty.: No contacts found.", true},
         {{"list-labels", "--file", streets, "--pdf", pdf}, 0,
          "Labels too long: Some lines will not fit on their labels:", true},
+        {{"export", "--file", streets, "--format", "vcard", "--vcard-version", "3", "--folder", dir}, 0,
+         "Export file created: D O N E !  A vCard file of contacts has been created", false},
+        {{"import", "--file", QDir(dir).filePath("Back.DAT"), "--vcard", QDir(dir).filePath("Streets.vcf"), "--create"},
+         0, "Import completed: D O N E !  3 contacts successfully imported.", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
