@@ -1,5 +1,6 @@
 #include "exchange/VCardImport.h"
 
+#include "contacts/FieldText.h"
 #include "exchange/ComposerParse.h"
 #include "exchange/CsvLayouts.h"
 #include "exchange/CsvText.h"
@@ -57,17 +58,15 @@ bool hasAny(const QStringList& types, std::initializer_list<const char*> wanted)
     return std::any_of(wanted.begin(), wanted.end(), [&](const char* t) { return types.contains(QLatin1String(t)); });
 }
 
-void setNames(Contact& w, const VCard& card, bool own)
+void setNames(Contact& w, const VCard& card)
 {
     if (const VCardProperty* n = card.first("N")) {
         const QVector<QStringList> parts = n->components();
         w.LastName = joined(parts.value(0), QStringLiteral(" "));
         w.FirstName = joined(parts.value(1), QStringLiteral(" "));
         if (!w.FirstName.isEmpty() || !w.LastName.isEmpty()) {
-            // Our own cards hold the initial as it was stored, whatever the character.
             const QString additional = joined(parts.value(2), QStringLiteral(" "));
-            const auto letter = std::find_if(additional.begin(), additional.end(),
-                                             [&](QChar c) { return c.isLetter() || (own && c != u' '); });
+            const auto letter = std::find_if(additional.begin(), additional.end(), [](QChar c) { return c.isLetter(); });
             if (letter != additional.end())
                 w.MiddleInitial = *letter;
             return;
@@ -95,7 +94,7 @@ void setNames(Contact& w, const VCard& card, bool own)
     namesFromShownName(w, shown);
 }
 
-void setAddress(Contact& w, const VCard& card, bool own)
+void setAddress(Contact& w, const VCard& card)
 {
     const QVector<const VCardProperty*> addresses = card.all("ADR");
     if (addresses.isEmpty())
@@ -108,15 +107,9 @@ void setAddress(Contact& w, const VCard& card, bool own)
         street += u'\n' + (box.startsWith(u'P', Qt::CaseInsensitive) ? box : QStringLiteral("PO Box ") + box);
     FieldCleanup::setAddress(w, {street, parts.value(1).join(u' '), parts.value(3).join(u' '), parts.value(4).join(u' '),
                                  parts.value(5).join(u' '), parts.value(6).join(u' ')});
-    if (own) {
-        // Street 2 is the street's second line, also below an empty first one.
-        const QStringList lines = parts.value(2).join(u'\n').split(u'\n');
-        w.Street1 = clean(lines.value(0));
-        w.Street2 = joined(lines.mid(1), QStringLiteral(" "));
-    }
 }
 
-void setPhones(Contact& w, const VCard& card, bool own)
+void setPhones(Contact& w, const VCard& card)
 {
     QString other;
     for (const VCardProperty* tel : byPreference(card.all("TEL"))) {
@@ -131,7 +124,7 @@ void setPhones(Contact& w, const VCard& card, bool own)
             : hasAny(types, {"home"})                                ? &w.HomePhone
                                                                      : &other;
         // The first number the save rules keep, so one cut short gives way to the next.
-        if (field->isEmpty() && (own || !cleanPhone(number, field == &w.WorkPhone ? 13 : 15).isEmpty()))
+        if (field->isEmpty() && !cleanPhone(number, field == &w.WorkPhone ? 13 : 15).isEmpty())
             *field = number;
     }
     if (w.HomePhone.isEmpty())
@@ -166,6 +159,53 @@ QString birthdateNote(Contact& w, const VCardProperty& bday)
     return w.Birthdate.isEmpty() ? QStringLiteral("Birthday ") + text + u'.' : QString();
 }
 
+// Our own card: each field where vCardOf put it, as it went out (the own CSV layout's way).
+Contact ownContact(const VCard& card)
+{
+    const auto kept = [](const QString& text) { return trimSpaces(storableText(text)); };
+    const auto parts = [&](const char* name) {
+        const VCardProperty* p = card.first(name);
+        return p ? p->components() : QVector<QStringList>();
+    };
+    const auto part = [&](const QVector<QStringList>& of, int i) { return kept(of.value(i).join(u',')); };
+    const auto text = [&](const char* name) {
+        const VCardProperty* p = card.first(name);
+        return p ? kept(p->text()) : QString();
+    };
+    Contact w;
+    const QVector<QStringList> n = parts("N");
+    w.LastName = part(n, 0);
+    w.FirstName = part(n, 1);
+    w.MiddleInitial = part(n, 2);
+    const QVector<QStringList> address = parts("ADR");
+    const QStringList street = address.value(2).join(u',').split(u'\n');
+    w.Street1 = kept(street.value(0));
+    w.Street2 = kept(street.mid(1).join(u' '));
+    w.City = part(address, 3);
+    w.State = part(address, 4).toUpper();
+    w.Zip = part(address, 5);
+    w.Country = part(address, 6);
+    for (const VCardProperty* tel : card.all("TEL")) {
+        QString* field = tel->hasType("home") ? &w.HomePhone
+            : tel->hasType("cell")            ? &w.CellPhone
+            : tel->hasType("work")            ? &w.WorkPhone
+                                              : nullptr;
+        if (field && field->isEmpty())
+            *field = kept(tel->text());
+    }
+    w.Email = text("EMAIL");
+    w.Company = part(parts("ORG"), 0);
+    QStringList categories;
+    for (const QStringList& values : parts("CATEGORIES"))
+        categories << values;
+    w.Category = kept(categories.join(u';'));
+    w.Notes = text("NOTE");
+    w.Birthdate = card.first(kBirthdateProperty) ? text(kBirthdateProperty) : text("BDAY").remove(u'-');
+    w.IncludeCompany = text(kIncludeCompanyProperty) == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0");
+    applyWindowCommas(w);
+    return w;
+}
+
 } // namespace
 
 bool isOwnCard(const VCard& card)
@@ -176,11 +216,12 @@ bool isOwnCard(const VCard& card)
 
 Contact contactFromVCard(const VCard& card)
 {
-    const bool own = isOwnCard(card);
+    if (isOwnCard(card))
+        return ownContact(card);
     Contact w;
-    setNames(w, card, own);
-    setAddress(w, card, own);
-    setPhones(w, card, own);
+    setNames(w, card);
+    setAddress(w, card);
+    setPhones(w, card);
 
     QStringList emails;
     for (const VCardProperty* email : byPreference(card.all("EMAIL")))
@@ -198,23 +239,12 @@ Contact contactFromVCard(const VCard& card)
     w.Category = categories.join(u';').trimmed();
 
     QStringList notes;
-    if (const VCardProperty* stored = own ? card.first(kBirthdateProperty) : nullptr)
-        w.Birthdate = clean(stored->text());
-    else if (const VCardProperty* bday = card.first("BDAY"))
+    if (const VCardProperty* bday = card.first("BDAY"))
         notes << birthdateNote(w, *bday);
     for (const VCardProperty* note : card.all("NOTE"))
         notes << note->text();
     w.Notes = joined(notes, QStringLiteral(" "));
 
-    const VCardProperty* include = card.first(kIncludeCompanyProperty);
-    if (own) {
-        // As the own CSV export comes back: every value the windows store, as it went out.
-        applyWindowCommas(w);
-        w.State = w.State.toUpper();
-        w.IncludeCompany = include && include->text().trimmed() == QLatin1String("1") ? QStringLiteral("1")
-                                                                                      : QStringLiteral("0");
-        return w;
-    }
     applySaveRules(w);
     w.IncludeCompany = QStringLiteral("0");
     return w;
