@@ -51,7 +51,8 @@ CsvChoice chooseCsvFile(Platform& platform)
     try {
         FileDialogRequest request;
         request.title = QStringLiteral("Open");
-        request.filter = QStringLiteral("CSV Files (*.CSV)|*.CSV|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
+        request.filter = QStringLiteral(
+            "CSV Files (*.CSV)|*.CSV|vCard Files (*.VCF)|*.VCF|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
         const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
         if (!answer || answer->path.isEmpty())
             return choice;

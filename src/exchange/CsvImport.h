@@ -34,7 +34,7 @@ struct CsvChoice {
     QString title; // file name without folder
 };
 
-// "Open" dialog with the CSV / Text / All filter; the chosen file is opened once to prove
+// "Open" dialog with the CSV / vCard / Text / All filter; the chosen file is opened once to prove
 // it can be read. An error shows the import's error message.
 CsvChoice chooseCsvFile(Platform& platform);
 

@@ -56,9 +56,14 @@ frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* pare
     optExpCGTXT->setObjectName(QStringLiteral("optExpCGTXT"));
     optExpCGTXT->setToolTip(
         QStringLiteral("Creates and stores a text file of contacts, with file name of: DODU_filename.txt"));
+    optExpCGVCF = new QRadioButton(QStringLiteral("Export contacts to vCard (.vcf) file"), frExpOptions);
+    optExpCGVCF->setObjectName(QStringLiteral("optExpCGVCF"));
+    optExpCGVCF->setToolTip(QStringLiteral(
+        "Creates and stores a vCard 4.0 file of contacts for phones and mail programs, with file name of: filename.vcf"));
     auto* options = new QVBoxLayout(frExpOptions);
     options->addWidget(optExpCGCSV);
     options->addWidget(optExpCGTXT);
+    options->addWidget(optExpCGVCF);
     layout->addWidget(frExpOptions);
 
     cmdExpCreate = new QPushButton(QStringLiteral("&Create export file"), central);
@@ -81,6 +86,7 @@ frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* pare
 
     connect(optExpCGCSV, &QRadioButton::clicked, this, &frmLMExport::optExpCGCSV_Click);
     connect(optExpCGTXT, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
+    connect(optExpCGVCF, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
     connect(cmdExpCreate, &QPushButton::clicked, this, &frmLMExport::cmdExpCreate_Click);
     connect(cmdExpCancel, &QPushButton::clicked, this, &frmLMExport::cmdExpCancel_Click);
 }
@@ -89,6 +95,7 @@ frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* pare
 void frmLMExport::resetForOpening()
 {
     unchooseBoth(optExpCGCSV, optExpCGTXT);
+    unchooseBoth(optExpCGVCF, optExpCGTXT);
     cmdExpCreate->setEnabled(false);
 }
 
@@ -108,7 +115,9 @@ void frmLMExport::cmdExpCreate_Click()
     {
         BusyCursor busy;
         result = exportContacts(m_platform, m_main.session().file,
-                                {optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text,
+                                {optExpCGCSV->isChecked()   ? ExportKind::Csv
+                                 : optExpCGVCF->isChecked() ? ExportKind::VCard
+                                                            : ExportKind::Text,
                                  m_main.session().txtFileNam});
     }
     if (result.outcome == ExportResult::ErrorCancel)

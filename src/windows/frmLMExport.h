@@ -12,7 +12,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-// Export Contacts: writes every contact to a CSV or "|"-separated text file (ContactExport.h).
+// Export Contacts: writes every contact to a CSV, "|"-separated text or vCard file (ContactExport.h).
 class frmLMExport : public ExchangeWindow {
     Q_OBJECT
 
@@ -24,6 +24,7 @@ public:
     QGroupBox* frExpOptions;
     QRadioButton* optExpCGCSV;
     QRadioButton* optExpCGTXT;
+    QRadioButton* optExpCGVCF; // Create runs as for the text kind: optExpCGTXT_Click
     QPushButton* cmdExpCreate;
     QPushButton* cmdExpCancel;
 

@@ -116,6 +116,34 @@ TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
     EXPECT_EQ(QApplication::focusWidget(), window->txtLMLine1);
 }
 
+TEST_F(ImportExportWindowTest, AVCardExportedFromOneFileImportsIntoAnotherTheSame)
+{
+    openContactFile();
+    Contact c = Contact::blank();
+    c.FirstName = QStringLiteral("Ann");
+    c.LastName = QStringLiteral("Lee");
+    c.Zip = QStringLiteral("K1A 0B1");
+    c.IncludeCompany = QStringLiteral("0");
+    c.BirthdayReminder = QStringLiteral("1");
+    window->session().file.append(c);
+    const Contact stored = window->session().file.read(1);
+    window->mnuExport->trigger();
+    window->exportWindow()->optExpCGVCF->click();
+    window->exportWindow()->cmdExpCreate->click();
+    window->exportWindow()->cmdExpCancel->click();
+    ASSERT_TRUE(QFile::exists(path("family.vcf")));
+
+    fake->fileAnswers.push_back(FileDialogAnswer{path("copy.DAT"), QStringLiteral("copy.DAT")});
+    window->mnuFileNew->trigger();
+    window->mnuImport->trigger();
+    fake->fileAnswers.push_back(FileDialogAnswer{path("family.vcf"), QStringLiteral("family.vcf")});
+    window->importWindow()->cmdCsvOpen->click();
+    window->importWindow()->cmdStartImport->click();
+    EXPECT_EQ(fake->messages.back().text, "D O N E !  1 contacts successfully imported.");
+    ASSERT_EQ(window->session().file.recordCount(), 1);
+    EXPECT_TRUE(window->session().file.read(1) == stored);
+}
+
 TEST_F(ImportExportWindowTest, ClosingTheMainWindowClosesThem)
 {
     openContactFile();
