@@ -21,7 +21,7 @@ endif
 # make fuzz: every target under fuzz/ for FUZZ_SECONDS each, built with clang in build-fuzz.
 FUZZ_BUILD   := build-fuzz
 FUZZ_SECONDS ?= 600
-FUZZ_TARGETS := fuzz_record fuzz_contactfile fuzz_labelposition fuzz_composer fuzz_csv
+FUZZ_TARGETS := fuzz_record fuzz_contactfile fuzz_labelposition fuzz_composer fuzz_csv fuzz_vcard
 
 .PHONY: all deps build run test bench clean fuzz fuzz-deps fuzz-build
 

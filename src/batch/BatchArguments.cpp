@@ -51,9 +51,10 @@ bool composes(Command command)
     return command == Command::Labels || command == Command::Envelope || command == Command::ReturnAddress;
 }
 
+// The commands that take a search of the contact file.
 bool lists(Command command)
 {
-    return command == Command::ListLabels || command == Command::Report;
+    return command == Command::ListLabels || command == Command::Report || command == Command::Export;
 }
 
 QCommandLineOption valued(const QString& name, const QString& value)
@@ -95,11 +96,13 @@ std::vector<QCommandLineOption> optionsOf(Command command)
     }
     if (command == Command::Import) {
         options.push_back(valued(QStringLiteral("csv"), QStringLiteral("file")));
+        options.push_back(valued(QStringLiteral("vcard"), QStringLiteral("file")));
         options.emplace_back(QStringLiteral("create"));
         options.push_back(valued(QStringLiteral("wait"), QStringLiteral("seconds")));
     }
     if (command == Command::Export) {
         options.push_back(valued(QStringLiteral("format"), QStringLiteral("format")));
+        options.push_back(valued(QStringLiteral("vcard-version"), QStringLiteral("version")));
         options.push_back(valued(QStringLiteral("folder"), QStringLiteral("folder")));
     }
     return options;
@@ -227,9 +230,13 @@ QString readOptions(const QCommandLineParser& parser, Request& r)
         }
     }
     if (r.command == Command::Import) {
-        if (!has("csv") || value("csv").trimmed().isEmpty())
-            return QStringLiteral("import needs the file to import: --csv FILE");
-        r.csvFile = value("csv");
+        if (has("csv") && has("vcard"))
+            return QStringLiteral("import reads one file: --csv FILE or --vcard FILE, not both");
+        const char* const option = has("vcard") ? "vcard" : "csv";
+        if (!has(option) || value(option).trimmed().isEmpty())
+            return QStringLiteral("import needs the file to import: --csv FILE or --vcard FILE");
+        r.csvFile = value(option);
+        r.importFormat = has("vcard") ? ImportFormat::VCard : ImportFormat::Csv;
         r.create = has("create");
         if (has("wait")) {
             const std::optional<int> wait = wholeNumber(value("wait"), 0, 3600);
@@ -244,8 +251,18 @@ QString readOptions(const QCommandLineParser& parser, Request& r)
                 r.exportKind = ExportKind::Csv;
             else if (value("format") == QLatin1String("text"))
                 r.exportKind = ExportKind::Text;
+            else if (value("format") == QLatin1String("vcard"))
+                r.exportKind = ExportKind::VCard;
             else
-                return QStringLiteral("--format is csv or text, not '%1'").arg(value("format"));
+                return QStringLiteral("--format is csv, text or vcard, not '%1'").arg(value("format"));
+        }
+        if (has("vcard-version")) {
+            if (r.exportKind != ExportKind::VCard)
+                return QStringLiteral("--vcard-version goes with --format vcard");
+            if (value("vcard-version") == QLatin1String("3"))
+                r.vCardVersion = VCardVersion::V3;
+            else if (value("vcard-version") != QLatin1String("4"))
+                return QStringLiteral("--vcard-version is 3 or 4, not '%1'").arg(value("vcard-version"));
         }
         if (has("folder") && value("folder").trimmed().isEmpty())
             return QStringLiteral("--folder needs a folder");
@@ -337,8 +354,8 @@ QString toolHelp()
         "  return-address  three lines on a sheet of 80 return-address labels\n"
         "  list-labels     a label for every contact a search of a contact file finds\n"
         "  report          the report of the contacts a search of a contact file finds\n"
-        "  import          a CSV file into a contact file\n"
-        "  export          a contact file to a CSV or text file\n"
+        "  import          a CSV or vCard file into a contact file\n"
+        "  export          a contact file to a CSV, text or vCard file\n"
         "\n"
         "Printouts go to --pdf FILE or to --printer NAME.\n"
         "'tessaprint-batch COMMAND --help' describes each command; --version shows the version.\n");
@@ -406,23 +423,32 @@ QString commandHelp(Command command)
                               "Prints the report of the contacts found, one line each.\n\n")
                + search + output;
     case Command::Import:
-        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT --csv FILE [--create] [--wait SECONDS]\n\n"
-                              "Adds the contacts of a CSV file exported by an e-mail program (or by export) that\n"
-                              "are not on file yet.\n\n"
+        return QStringLiteral("Usage: tessaprint-batch import --file FILE.DAT (--csv FILE | --vcard FILE) [--create]\n"
+                              "                              [--wait SECONDS]\n\n"
+                              "Adds the contacts of a CSV file exported by an e-mail program (or by export), or of a\n"
+                              "vCard file (.vcf, versions 2.1, 3.0 and 4.0) from a phone or mail program, that are\n"
+                              "not on file yet.\n\n"
                               "  --file FILE.DAT     the contact file\n"
-                              "  --csv FILE          the file to import\n"
+                              "  --csv FILE          the CSV file to import\n"
+                              "  --vcard FILE        the vCard file to import\n"
                               "  --create            create the contact file when there is none\n"
                               "  --wait SECONDS      while another Tessaprint has the file open, wait this long\n"
                               "                      for it (default 5), then give up having written nothing\n");
     case Command::Export:
-        return QStringLiteral("Usage: tessaprint-batch export --file FILE.DAT [--format csv|text] [--folder DIR]\n\n"
-                              "Writes every contact to ZAZE_NAME.csv (comma-separated) or DODU_NAME.txt\n"
-                              "(|-separated), NAME being the contact file's name without .DAT.\n\n"
+        return QStringLiteral("Usage: tessaprint-batch export --file FILE.DAT [--format csv|text|vcard] [--vcard-version 3|4]\n"
+                              "                              [--folder DIR] [--search FIELD --text TEXT [--sort ORDER]]\n\n"
+                              "Writes every contact to ZAZE_NAME.csv (comma-separated), DODU_NAME.txt\n"
+                              "(|-separated) or NAME.vcf (vCard), NAME being the contact file's name without .DAT.\n\n"
                               "  --file FILE.DAT     the contact file\n"
-                              "  --format FORMAT     csv (default) or text\n"
+                              "  --format FORMAT     csv (default), text or vcard\n"
+                              "  --vcard-version N   vCard 4 (default) or 3\n"
                               "  --folder DIR        where the file goes (default: your documents folder when\n"
                               "                      installed, the program's folder in a build; beside the\n"
-                              "                      contact file when that cannot be written)\n");
+                              "                      contact file when that cannot be written)\n"
+                              "  --search FIELD      only the contacts whose field contains --text, in the order of\n"
+                              "                      --sort, as the contact list shows them (FIELD as for report)\n"
+                              "  --text TEXT         what the field must contain\n"
+                              "  --sort ORDER        first-name (default) or last-name\n");
     }
     return toolHelp();
 }

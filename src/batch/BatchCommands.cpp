@@ -147,9 +147,10 @@ int printListed(Platform& platform, const Request& request)
 int importCsv(Platform& platform, const Request& request)
 {
     const QFileInfo csv(request.csvFile);
+    const bool vCard = request.importFormat == ImportFormat::VCard;
     if (!csv.isFile())
         return refuse(platform, QStringLiteral("There is no file %1 to import.").arg(request.csvFile),
-                      QStringLiteral("No csv file selected"));
+                      vCard ? QStringLiteral("No vCard file selected") : QStringLiteral("No csv file selected"));
     const bool created = !QFileInfo::exists(request.contactFile);
     ContactSession session;
     if (openContactFile(platform, session, request) != kDone)
@@ -170,7 +171,7 @@ int importCsv(Platform& platform, const Request& request)
         showErrorMessage(platform, asAppError(std::current_exception()), importErrorSuffix);
         return kRefused;
     }
-    const ImportResult result = importContacts(platform, session.file, {csv.absoluteFilePath(), remindersOn});
+    const ImportResult result = importContacts(platform, session.file, {csv.absoluteFilePath(), remindersOn, request.importFormat});
     for (const QString& contact : result.changedContacts)
         platform.messageBox(contact, unstorableTitle, MessageButtons::Ok, MessageIcon::None);
     if (result.outcome != ImportResult::Done)
@@ -186,7 +187,17 @@ int exportContacts(Platform& platform, const Request& request)
     ContactSession session;
     if (openContactFile(platform, session, request) != kDone)
         return kRefused;
-    const ExportResult result = ::exportContacts(platform, session.file, {request.exportKind, session.txtFileNam});
+    ExportRequest exporting{request.exportKind, session.txtFileNam, request.vCardVersion};
+    // A search exports the contacts it lists, as the list shows them.
+    if (request.searchMode != ContactList::SearchMode::All) {
+        const auto lines = listContacts(platform, session, request);
+        if (!lines)
+            return kRefused;
+        exporting.records.emplace();
+        for (const ContactList::ListLine& line : *lines)
+            exporting.records->push_back(line.record);
+    }
+    const ExportResult result = ::exportContacts(platform, session.file, exporting);
     // The message above names the program's folder; --folder chose another.
     if (result.outcome == ExportResult::Created && !request.folder.isEmpty())
         platform.messageBox(QStringLiteral("The file is ") + QDir::toNativeSeparators(result.path) + u'.',

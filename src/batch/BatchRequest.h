@@ -2,6 +2,7 @@
 
 #include "contacts/ContactList.h"
 #include "exchange/ContactExport.h"
+#include "exchange/CsvImport.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,8 +47,10 @@ struct Request {
     ContactList::SearchMode searchMode = ContactList::SearchMode::All;
     QString searchText;
     ContactList::SortOrder sortOrder = ContactList::SortOrder::ByFirstName;
-    QString csvFile;
+    QString csvFile;     // import: the file to import, CSV or vCard
+    ImportFormat importFormat = ImportFormat::Csv;
     ExportKind exportKind = ExportKind::Csv;
+    VCardVersion vCardVersion = VCardVersion::V4;
     QString folder; // export: where the file goes instead of the program folder
 
     bool prints() const

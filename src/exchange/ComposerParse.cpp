@@ -245,6 +245,16 @@ bool startsAsAddress(const QString& t2)
 
 } // namespace
 
+NameLine parseNameLine(const QString& line1)
+{
+    NameLine name;
+    name.first = firstName(line1);
+    const QString t1 = trimSpaces(line1);
+    name.initial = middleInitial(t1);
+    name.last = lastName(t1, name.first, name.initial.value_or(QString()));
+    return name;
+}
+
 ComposerParseResult parseComposerLines(Platform& platform, const std::array<QString, 5>& lines)
 {
     ComposerParseResult result;
@@ -265,11 +275,10 @@ ComposerParseResult parseComposerLines(Platform& platform, const std::array<QStr
             result.openWindow = false;
             return result;
         }
-        const QString first = firstName(line1);
-        boxes.txtACFName = first;
-        const QString t1 = trimSpaces(line1);
-        boxes.txtACMiddleInit = middleInitial(t1);
-        boxes.txtACLName = lastName(t1, first, boxes.txtACMiddleInit.value_or(QString()));
+        const NameLine name = parseNameLine(line1);
+        boxes.txtACFName = name.first;
+        boxes.txtACMiddleInit = name.initial;
+        boxes.txtACLName = name.last;
     }
 
     const QString t2 = removed(trimSpaces(lines[1]), QStringLiteral("."));

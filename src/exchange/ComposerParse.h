@@ -25,6 +25,16 @@ struct ComposerParseResult {
     ComposerBoxes boxes;
 };
 
+// Line 1 read as a name: titles dropped, the first word the first name, a letter standing
+// alone the initial, the rest the last name. The line holds a space; a cut that would have a
+// negative length throws AppError 5.
+struct NameLine {
+    QString first;
+    std::optional<QString> initial; // none: no letter stood alone
+    QString last;
+};
+NameLine parseNameLine(const QString& line1);
+
 // Reads the five composer lines as a postal address. Shows the refusal (with its beep)
 // through the platform. A cut that would have a negative length throws AppError 5
 // "Invalid procedure call or argument"; the caller's handler shows it.

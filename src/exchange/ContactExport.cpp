@@ -266,11 +266,13 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
     ExportResult result;
     try {
         const bool csv = request.kind == ExportKind::Csv;
+        const bool vCard = request.kind == ExportKind::VCard;
         const QChar separator = csv ? u',' : u'|';
-        const int count = contacts.recordCount();
+        const int count = request.records ? int(request.records->size()) : contacts.recordCount();
         const QString base = exportBaseName(request.contactPath);
-        const QString name = (csv ? QStringLiteral("ZAZE_") : QStringLiteral("DODU_")) + base
-            + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+        const QString name = vCard ? base + QStringLiteral(".vcf")
+                                   : (csv ? QStringLiteral("ZAZE_") : QStringLiteral("DODU_")) + base
+                + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
 
         // The program folder; a folder that cannot be written sends the file beside the contact file.
         // The file is written whole beside its final name and renamed into place, so an export
@@ -289,7 +291,8 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
         }
         result.path = QDir(beside ? contactFolder : programFolder).filePath(name);
 
-        out->write(toWindows1252(exportHeader(separator)) + "\r\n");
+        if (!vCard)
+            out->write(toWindows1252(exportHeader(separator)) + "\r\n");
         // Lines gather into blocks of about a megabyte, each written at once.
         constexpr qsizetype BlockBytes = 1 << 20;
         QByteArray block;
@@ -300,12 +303,20 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
         };
         int written = 0;
         const char csvSeparator = csv ? ',' : '|';
-        contacts.forEachRecord([&](int, const char* record) {
-            appendExportLine(block, record, csvSeparator);
+        const auto add = [&](int, const char* record) {
+            if (vCard)
+                block += vCardOf(Contact::fromRecordBytes(record), request.vCardVersion);
+            else
+                appendExportLine(block, record, csvSeparator);
             ++written;
             if (block.size() >= BlockBytes)
                 writeBlock();
-        });
+        };
+        if (!request.records)
+            contacts.forEachRecord(add);
+        else
+            for (const int n : *request.records)
+                add(n, contacts.read(n).toRecord().constData());
         writeBlock();
         out->commit();
 
@@ -315,7 +326,7 @@ ExportResult exportContacts(Platform& platform, ContactFile& contacts, const Exp
             result.outcome = ExportResult::NoContacts;
             return result;
         }
-        const QString kind = csv ? QStringLiteral("csv") : QStringLiteral("text");
+        const QString kind = vCard ? QStringLiteral("vCard") : csv ? QStringLiteral("csv") : QStringLiteral("text");
         const QString place = beside ? QStringLiteral("the folder of your contact file, ")
                 + QDir::toNativeSeparators(contactFolder)
                 + QStringLiteral(", since your Tessaprint folder cannot be written to")

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "contacts/Contact.h"
+#include "exchange/VCardWriter.h"
 
 #include <QChar>
 #include <QString>
+#include <QVector>
+#include <optional>
 
 class ContactFile;
 class Platform;
@@ -14,11 +17,13 @@ class Platform;
 //                                         {optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text,
 //                                          main.txtFileNam->text()});
 //   if (r.outcome == ExportResult::ErrorCancel) close(); else cmdExpCancel->setFocus();
-enum class ExportKind { Csv, Text };
+enum class ExportKind { Csv, Text, VCard };
 
 struct ExportRequest {
     ExportKind kind = ExportKind::Csv;
     QString contactPath; // the open contact file's full path (txtFileNam)
+    VCardVersion vCardVersion = VCardVersion::V4;
+    std::optional<QVector<int>> records; // the records to export, in this order; none: every record
 };
 
 struct ExportResult {
@@ -29,7 +34,8 @@ struct ExportResult {
 // Every record, in order, after one header line, CR LF line ends, Windows-1252. The file is
 // "ZAZE_" (csv) or "DODU_" (text) + the contact file's name without ".DAT" / ".dat", in the
 // program folder; when that folder cannot be written, beside the contact file (the message
-// names the folder). An existing file is replaced.
+// names the folder). An existing file is replaced. A vCard export is that name + ".vcf", one
+// card a record (vCardOf), without a header.
 ExportResult exportContacts(Platform& platform, ContactFile& file, const ExportRequest& request);
 
 // "First Name,MI,Last Name,...,Notes" with the kind's separator.

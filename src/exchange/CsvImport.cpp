@@ -8,6 +8,8 @@
 #include "contacts/StoredText.h"
 #include "exchange/CsvLayouts.h"
 #include "exchange/CsvStream.h"
+#include "exchange/VCardImport.h"
+#include "exchange/VCardReader.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -49,7 +51,8 @@ CsvChoice chooseCsvFile(Platform& platform)
     try {
         FileDialogRequest request;
         request.title = QStringLiteral("Open");
-        request.filter = QStringLiteral("CSV Files (*.CSV)|*.CSV|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
+        request.filter = QStringLiteral(
+            "CSV Files (*.CSV)|*.CSV|vCard Files (*.VCF)|*.VCF|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
         const std::optional<FileDialogAnswer> answer = platform.openFileDialog(request);
         if (!answer || answer->path.isEmpty())
             return choice;
@@ -226,6 +229,63 @@ QString changedContactLine(int recordNumber, const Contact& record, const QVecto
     return QStringLiteral("Record %1, %2: %3").arg(QString::number(recordNumber), name, parts.join(QStringLiteral("; ")));
 }
 
+// The CSV half of the import: the layout from the first line, then each line read into a
+// working contact for `add`. False when the file is of no layout it can read (said, and the
+// result's outcome set); `begin` runs before the first line is read.
+template <typename Begin, typename Add>
+bool importCsvLines(Platform& platform, QFile& csv, ImportResult& result, Begin begin, Add add)
+{
+    // Read a piece at a time: a long file never lies in memory whole.
+    CsvStream records(csv);
+    const std::optional<CsvRecord> header = records.next();
+    const CsvLayout layout = header ? detectCsvLayout(*header) : CsvLayout::None;
+    const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
+    if (!reader) {
+        // Not one of the layouts (a binary file, a list of something else): say so rather
+        // than end without a word. The Import button stays enabled for another file.
+        platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
+                            QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
+        result.outcome = ImportResult::NoLayout;
+        return false;
+    }
+    if (!reader->readHeader(*header)) {
+        platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
+                            QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
+        result.outcome = ImportResult::NotCompatible;
+        result.importEnabled = false;
+        result.focusClose = true;
+        return false;
+    }
+    begin();
+    while (const std::optional<CsvRecord> line = records.next())
+        if (const std::optional<Contact> working = reader->readLine(*line))
+            add(*working);
+    return true;
+}
+
+// The same for a vCard file, each card a line. The file is read whole: cards have no line
+// of their own to cut it at, and no address book's export comes near the size limit.
+template <typename Begin, typename Add>
+bool importVCards(Platform& platform, QFile& input, ImportResult& result, Begin begin, Add add)
+{
+    errno = 0;
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        throw FileErrors::fromErrno(errno ? errno : EIO);
+    VCardReader cards(bytes);
+    std::optional<VCard> card = cards.next();
+    if (!card) {
+        platform.messageBox(QStringLiteral("vCard file not compatible with import function."),
+                            QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
+        result.outcome = ImportResult::NoLayout;
+        return false;
+    }
+    begin();
+    for (; card; card = cards.next())
+        add(contactFromVCard(*card));
+    return true;
+}
+
 } // namespace
 
 ImportResult importContacts(Platform& platform, ContactFile& file, const ImportRequest& request)
@@ -242,43 +302,29 @@ ImportResult importContacts(Platform& platform, ContactFile& file, const ImportR
             return result;
         }
 
-        // Read a piece at a time: a long file never lies in memory whole.
-        QFile csv;
-        openCsvFile(csv, request.csvPath);
-        CsvStream records(csv);
-        const std::optional<CsvRecord> header = records.next();
-        const CsvLayout layout = header ? detectCsvLayout(*header) : CsvLayout::None;
-        const std::unique_ptr<CsvLineReader> reader = CsvLineReader::forLayout(layout);
-        if (!reader) {
-            // Not one of the layouts (a binary file, a list of something else): say so rather
-            // than end without a word. The Import button stays enabled for another file.
-            platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
-                                QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
-            result.outcome = ImportResult::NoLayout;
-            return result;
-        }
-        if (!reader->readHeader(*header)) {
-            platform.messageBox(QStringLiteral("CSV file not compatible with import function."),
-                                QStringLiteral("No contacts imported"), MessageButtons::Ok, MessageIcon::Information);
-            result.outcome = ImportResult::NotCompatible;
-            result.importEnabled = false;
-            result.focusClose = true;
-            return result;
-        }
-
-        const DuplicateIndex duplicates(file);
-        writing = true;
-        while (const std::optional<CsvRecord> line = records.next()) {
-            const std::optional<Contact> working = reader->readLine(*line);
-            if (!working || isBlank(*working) || duplicates.matches(*working))
-                continue;
-            const Contact record = importedRecord(*working, request.remindersOn);
+        std::optional<DuplicateIndex> duplicates;
+        const auto add = [&](const Contact& working) {
+            if (isBlank(working) || duplicates->matches(working))
+                return;
+            const Contact record = importedRecord(working, request.remindersOn);
             const int recordNumber = onFile + result.written + 1;
             file.write(recordNumber, record);
             ++result.written;
             if (const QVector<UnstorableField> unstorable = unstorableFields(record); !unstorable.isEmpty())
                 result.changedContacts << changedContactLine(recordNumber, record, unstorable);
-        }
+        };
+
+        QFile input;
+        openCsvFile(input, request.csvPath);
+        const bool vCard = request.format == ImportFormat::VCard
+            || (request.format == ImportFormat::ByContent && VCardReader::looksLikeVCard(input.peek(4096)));
+        const auto begin = [&] {
+            duplicates.emplace(file);
+            writing = true;
+        };
+        if (!(vCard ? importVCards(platform, input, result, begin, add)
+                    : importCsvLines(platform, input, result, begin, add)))
+            return result;
 
         platform.messageBox(QStringLiteral("D O N E !  ") + QString::number(result.written)
                                 + QStringLiteral(" contacts successfully imported.")

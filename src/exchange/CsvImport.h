@@ -34,19 +34,24 @@ struct CsvChoice {
     QString title; // file name without folder
 };
 
-// "Open" dialog with the CSV / Text / All filter; the chosen file is opened once to prove
+// "Open" dialog with the CSV / vCard / Text / All filter; the chosen file is opened once to prove
 // it can be read. An error shows the import's error message.
 CsvChoice chooseCsvFile(Platform& platform);
 
+// ByContent: a file that begins with BEGIN:VCARD is read as vCard, any other as CSV.
+enum class ImportFormat { ByContent, Csv, VCard };
+
 struct ImportRequest {
-    QString csvPath;        // empty when no file has been chosen
+    QString csvPath;        // the file to import; empty when no file has been chosen
     bool remindersOn = true; // the program-wide reminder state: mnuFileBdayOn disabled
+    ImportFormat format = ImportFormat::ByContent;
 };
 
 struct ImportResult {
     enum Outcome {
         NoFileChosen,  // "No csv file selected"
-        NoLayout,      // first line of no known layout: "CSV file not compatible ...", Import stays enabled
+        NoLayout,      // first line of no known layout: "CSV file not compatible ...", or a file without
+                       // a card: "vCard file not compatible ..."; Import stays enabled
         NotCompatible, // generic list without an e-mail column
         Done,          // "D O N E !  n contacts successfully imported."
         ErrorRetry,    // the error message, answered Retry: the window stays as it is
@@ -65,7 +70,8 @@ QString changedTextSentence(int contacts);
 // What the error message adds once contacts were being written, the classic text kept before it.
 QString writtenBeforeErrorSentence(int written);
 
-// Appends the contacts of the CSV file that are not on file yet. The records on file when the
+// Appends the contacts of the CSV or vCard file that are not on file yet (each card of a vCard
+// file is a line, VCardImport.h). The records on file when the
 // import starts are read once; a line matching one of them (same e-mail, or first and last
 // name contained in a record's, not both empty) is skipped, and so is a line without first
 // name, last name and e-mail. Every record goes through ContactFile::write.

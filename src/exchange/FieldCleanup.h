@@ -3,6 +3,7 @@
 #include "contacts/Contact.h"
 
 #include <QString>
+#include <QStringList>
 
 // The tests the import's clean-up rules are made of.
 namespace FieldCleanup {
@@ -21,5 +22,28 @@ QString checkedCountry(const QString& country);
 // in the birth date (whose text the windows do not check), dropped from every other field.
 QString windowCommas(QString Contact::*field, QString text);
 void applyWindowCommas(Contact& contact);
+
+// The first candidate the save rule takes for an e-mail: an "@" and a ".", no space or comma,
+// 50 characters at most.
+QString firstValidEmail(const QStringList& candidates);
+// The save rule's clean-up, then the number test; a number longer than its field is no number.
+QString cleanPhone(QString phone, int width);
+
+// An address as an address book keeps it; `street` may hold several lines.
+struct Address {
+    QString street, street2, city, state, zip, country;
+    bool isEmpty() const { return (street + street2 + city + state + zip + country).trimmed().isEmpty(); }
+};
+// The street's first line is Street1; its other lines and street2 go with Street2.
+void setAddress(Contact& working, const Address& address);
+
+// Many cards carry only the name as shown: with no first and last name, its last word is
+// the last name, the rest the first name (an e-mail address shown as the name is no name).
+void namesFromShownName(Contact& working, const QString& shown);
+
+// What the save rules make of a contact read from an address book: the commas, the initial,
+// the checks of city, state, ZIP code and country, the phone numbers, and IncludeCompany "1"
+// when there is a company.
+void applySaveRules(Contact& working);
 
 } // namespace FieldCleanup

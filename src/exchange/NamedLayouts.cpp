@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QSet>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <iterator>
@@ -23,34 +22,6 @@ QStringList multiValues(const QString& cell)
     return values;
 }
 
-QString firstValidEmail(const QStringList& candidates)
-{
-    for (const QString& candidate : candidates) {
-        const QString e = candidate.trimmed();
-        if (e.contains(u'@') && e.contains(u'.') && !e.contains(u' ') && !e.contains(u',') && e.size() <= 50)
-            return e;
-    }
-    return QString();
-}
-
-// The save rule's clean-up, then the number test; a number longer than its field is no number.
-QString cleanPhone(QString phone, int width)
-{
-    phone.remove(u'(');
-    phone.replace(u')', u'-');
-    phone.remove(u' ');
-    phone.remove(u'+');
-    phone = storableText(phone).trimmed();
-    if (!formsNumber(phone.right(4)) || phone.size() > width)
-        return QString();
-    return phone;
-}
-
-struct Address {
-    QString street, street2, city, state, zip, country;
-    bool isEmpty() const { return (street + street2 + city + state + zip + country).trimmed().isEmpty(); }
-};
-
 class NamedReader : public CsvLineReader {
 public:
     bool readHeader(const CsvRecord& header) override
@@ -68,8 +39,7 @@ public:
         m_line = &line;
         Contact w;
         fill(w);
-        applyWindowCommas(w);
-        cleanUp(w);
+        applySaveRules(w);
         return w;
     }
 
@@ -84,54 +54,6 @@ protected:
         return i >= 0 && i < m_line->cells.size() ? m_line->cells[i] : QString();
     }
     QString value(const QString& column) const { return storableText(raw(column)).trimmed(); }
-
-    // Many cards carry only the name as shown: with no first and last name, its last word is
-    // the last name, the rest the first name (an e-mail address shown as the name is no name).
-    static void namesFromShownName(Contact& w, const QString& shown)
-    {
-        if (!w.FirstName.isEmpty() || !w.LastName.isEmpty() || shown.contains(u'@'))
-            return;
-        QStringList words = shown.split(u' ', Qt::SkipEmptyParts);
-        if (words.size() > 1)
-            w.LastName = words.takeLast();
-        w.FirstName = words.join(u' ');
-    }
-
-    // A street cell may hold several lines: the first is the street, the rest go with street 2.
-    static void setStreets(Contact& w, const Address& a)
-    {
-        QStringList lines;
-        for (const QString& l : a.street.split(QRegularExpression(QStringLiteral("[\r\n]+"))))
-            if (const QString t = storableText(l).trimmed(); !t.isEmpty())
-                lines << t;
-        if (const QString t = storableText(a.street2).trimmed(); !t.isEmpty())
-            lines << t;
-        w.Street1 = lines.value(0);
-        w.Street2 = lines.mid(1).join(u' ');
-    }
-
-    static void setAddress(Contact& w, const Address& a)
-    {
-        setStreets(w, a);
-        w.City = storableText(a.city).trimmed();
-        w.State = storableText(a.state).trimmed();
-        w.Zip = storableText(a.zip).trimmed();
-        w.Country = storableText(a.country).trimmed();
-    }
-
-    static void cleanUp(Contact& w)
-    {
-        w.MiddleInitial = w.MiddleInitial.left(1).toUpper();
-        if (containsDigit(w.City))
-            w.City.clear();
-        w.State = checkedState(w.State.toUpper());
-        w.Zip = checkedZip(w.Zip);
-        w.Country = checkedCountry(w.Country.toUpper());
-        w.HomePhone = cleanPhone(w.HomePhone, 15);
-        w.CellPhone = cleanPhone(w.CellPhone, 15);
-        w.WorkPhone = cleanPhone(w.WorkPhone, 13);
-        w.IncludeCompany = w.Company.isEmpty() ? QStringLiteral("0") : QStringLiteral("1");
-    }
 
 private:
     QHash<QString, int> m_columns;

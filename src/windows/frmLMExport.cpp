@@ -16,6 +16,8 @@ frmLMExport::frmLMExport(Platform& platform, MainWindowLink& main, QWidget* pare
     connectMenus({.fileExit = ui->mnuETFileExit, .helpManual = ui->mnuETHelpUM, .helpAbout = ui->mnuETHelpAbout});
     connect(ui->optExpCGCSV, &QRadioButton::clicked, this, &frmLMExport::optExpCGCSV_Click);
     connect(ui->optExpCGTXT, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
+    // Create runs for a vCard as for the text kind.
+    connect(ui->optExpCGVCF, &QRadioButton::clicked, this, &frmLMExport::optExpCGTXT_Click);
     connect(ui->cmdExpCreate, &QPushButton::clicked, this, &frmLMExport::cmdExpCreate_Click);
     connect(ui->cmdExpCancel, &QPushButton::clicked, this, &frmLMExport::cmdExpCancel_Click);
 }
@@ -26,6 +28,7 @@ frmLMExport::~frmLMExport() = default;
 void frmLMExport::resetForOpening()
 {
     unchooseBoth(ui->optExpCGCSV, ui->optExpCGTXT);
+    unchooseBoth(ui->optExpCGVCF, ui->optExpCGTXT);
     ui->cmdExpCreate->setEnabled(false);
 }
 
@@ -44,9 +47,11 @@ void frmLMExport::cmdExpCreate_Click()
     ExportResult result;
     {
         BusyCursor busy;
-        result = exportContacts(
-            m_platform, m_main.session().file,
-            {ui->optExpCGCSV->isChecked() ? ExportKind::Csv : ExportKind::Text, m_main.session().txtFileNam});
+        result = exportContacts(m_platform, m_main.session().file,
+                                {ui->optExpCGCSV->isChecked()   ? ExportKind::Csv
+                                 : ui->optExpCGVCF->isChecked() ? ExportKind::VCard
+                                                                : ExportKind::Text,
+                                 m_main.session().txtFileNam});
     }
     if (result.outcome == ExportResult::ErrorCancel)
         close();

@@ -10,7 +10,7 @@ namespace Ui {
 class frmLMExport;
 }
 
-// Export Contacts: writes every contact to a CSV or "|"-separated text file (ContactExport.h).
+// Export Contacts: writes every contact to a CSV, "|"-separated text or vCard file (ContactExport.h).
 class frmLMExport : public ExchangeWindow {
     Q_OBJECT
 

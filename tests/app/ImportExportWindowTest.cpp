@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 class ImportExportWindowTest : public MainWindowTest {
 protected:
@@ -115,6 +116,34 @@ TEST_F(ImportExportWindowTest, ExportWindowNeedsAKindThenCreatesTheFile)
     named<QPushButton>(w, "cmdExpCancel")->click();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(window, "txtLMLine1"));
+}
+
+TEST_F(ImportExportWindowTest, AVCardExportedFromOneFileImportsIntoAnotherTheSame)
+{
+    openContactFile();
+    Contact c = Contact::blank();
+    c.FirstName = QStringLiteral("Ann");
+    c.LastName = QStringLiteral("Lee");
+    c.Zip = QStringLiteral("K1A 0B1");
+    c.IncludeCompany = QStringLiteral("0");
+    c.BirthdayReminder = QStringLiteral("1");
+    window->session().file.append(c);
+    const Contact stored = window->session().file.read(1);
+    named<QAction>(window, "mnuExport")->trigger();
+    named<QRadioButton>(window->exportWindow(), "optExpCGVCF")->click();
+    named<QPushButton>(window->exportWindow(), "cmdExpCreate")->click();
+    named<QPushButton>(window->exportWindow(), "cmdExpCancel")->click();
+    ASSERT_TRUE(QFile::exists(path("family.vcf")));
+
+    fake->fileAnswers.push_back(FileDialogAnswer{path("copy.DAT"), QStringLiteral("copy.DAT")});
+    named<QAction>(window, "mnuFileNew")->trigger();
+    named<QAction>(window, "mnuImport")->trigger();
+    fake->fileAnswers.push_back(FileDialogAnswer{path("family.vcf"), QStringLiteral("family.vcf")});
+    named<QPushButton>(window->importWindow(), "cmdCsvOpen")->click();
+    named<QPushButton>(window->importWindow(), "cmdStartImport")->click();
+    EXPECT_EQ(fake->messages.back().text, "D O N E !  1 contacts successfully imported.");
+    ASSERT_EQ(window->session().file.recordCount(), 1);
+    EXPECT_TRUE(window->session().file.read(1) == stored);
 }
 
 TEST_F(ImportExportWindowTest, ClosingTheMainWindowClosesThem)

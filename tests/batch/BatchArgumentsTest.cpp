@@ -44,7 +44,12 @@ TEST(BatchArguments, WrongCommandLinesAreRefusedWithWhatIsWrong)
         {"report --file a.DAT --pdf a.pdf Smith", "report takes no lines of text: 'Smith'"},
         {"import --file a.DAT", "import needs the file to import: --csv FILE"},
         {"import --file a.DAT --csv a.csv --pdf a.pdf", "Unknown option 'pdf'"},
-        {"export --file a.DAT --format xml", "--format is csv or text, not 'xml'"},
+        {"import --file a.DAT --csv a.csv --vcard a.vcf", "--csv FILE or --vcard FILE, not both"},
+        {"import --file a.DAT --vcard", "Missing value after '--vcard'"},
+        {"export --file a.DAT --format xml", "--format is csv, text or vcard, not 'xml'"},
+        {"export --file a.DAT --vcard-version 3", "--vcard-version goes with --format vcard"},
+        {"export --file a.DAT --format vcard --vcard-version 2.1", "--vcard-version is 3 or 4, not '2.1'"},
+        {"export --file a.DAT --search city", "--search city needs the text to look for"},
         {"export --format csv", "export needs the contact file"},
     };
     for (const auto& c : cases) {
@@ -130,4 +135,10 @@ TEST(BatchArguments, OptionsBecomeTheRequest)
     ASSERT_EQ(p.outcome, Parsed::Run) << p.text.toStdString();
     EXPECT_TRUE(p.request.create);
     EXPECT_EQ(p.request.csvFile, "in.csv");
+    EXPECT_EQ(p.request.importFormat, ImportFormat::Csv);
+
+    p = parseArguments(words("import --file F.DAT --vcard phone.vcf"));
+    ASSERT_EQ(p.outcome, Parsed::Run) << p.text.toStdString();
+    EXPECT_EQ(p.request.csvFile, "phone.vcf");
+    EXPECT_EQ(p.request.importFormat, ImportFormat::VCard);
 }

@@ -54,6 +54,8 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
          "No contact file: There is no contact file " + dat + ".", false},
         {{"import", "--file", dat, "--csv", csv, "--create"}, 1,
          "No contacts imported: CSV file not compatible with import function.", false},
+        {{"import", "--file", dat, "--vcard", csv, "--create"}, 1,
+         "No contacts imported: vCard file not compatible with import function.", false},
         {{"report", "--file", club, "--pdf", club}, 1, "PDF file: " + club + " is the contact file", false},
         {{"labels", "--position", "5"}, 2, "tessaprint-batch: labels prints to a PDF file or to a printer", false},
         {{"frobnicate"}, 2, "tessaprint-batch: unknown command 'frobnicate'", false},
@@ -66,6 +68,10 @@ TEST(BatchTool, ExitStatusAndErrorOutputTellWhatHappened)
          "Contact file empty.: No contacts found.", true},
         {{"list-labels", "--file", streets, "--pdf", pdf}, 0,
          "Labels too long: Some lines will not fit on their labels:", true},
+        {{"export", "--file", streets, "--format", "vcard", "--vcard-version", "3", "--folder", dir}, 0,
+         "Export file created: D O N E !  A vCard file of contacts has been created", false},
+        {{"import", "--file", QDir(dir).filePath("Back.DAT"), "--vcard", QDir(dir).filePath("Streets.vcf"), "--create"},
+         0, "Import completed: D O N E !  3 contacts successfully imported.", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -249,7 +249,8 @@ TEST_F(CsvImportTest, ChoosingAFileProvesItCanBeRead)
     EXPECT_EQ(choice.title, "in.csv");
     ASSERT_EQ(fake.fileRequests.size(), 1u);
     EXPECT_EQ(fake.fileRequests[0].title, "Open");
-    EXPECT_EQ(fake.fileRequests[0].filter, "CSV Files (*.CSV)|*.CSV|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
+    EXPECT_EQ(fake.fileRequests[0].filter,
+              "CSV Files (*.CSV)|*.CSV|vCard Files (*.VCF)|*.VCF|Text Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
 
     EXPECT_EQ(chooseCsvFile(fake).outcome, CsvChoice::Cancelled); // empty script: the user cancels
     EXPECT_TRUE(fake.messages.empty());
