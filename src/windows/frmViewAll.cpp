@@ -2,6 +2,7 @@
 
 #include "contacts/ContactList.h"
 #include "contacts/ContactSession.h"
+#include "exchange/ContactExport.h"
 #include "help/HelpEntries.h"
 #include "platform/Platform.h"
 #include "platform/TabStops.h"
@@ -60,6 +61,7 @@ void frmViewAll::connectHandlers()
     connect(ui->mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
     connect(ui->mnuPrintPreview, &QAction::triggered, this, &frmViewAll::mnuPrintPreview_Click);
     connect(ui->mnuLabelsPreview, &QAction::triggered, this, &frmViewAll::mnuLabelsPreview_Click);
+    connect(ui->mnuExportListed, &QAction::triggered, this, &frmViewAll::mnuExportListed_Click);
     connect(ui->mnuVAEdit, &QMenu::aboutToShow, this, &frmViewAll::mnuVAEdit_Click);
     connect(ui->mnuVAEditCut, &QAction::triggered, this, &frmViewAll::mnuVAEditCut_Click);
     connect(ui->mnuVAEditCopy, &QAction::triggered, this, &frmViewAll::mnuVAEditCopy_Click);
@@ -89,6 +91,7 @@ void frmViewAll::loadState()
     ui->cmdACGetReport->setEnabled(true);
     ui->cmdPrintLabels->setEnabled(false);
     ui->mnuLabelsPreview->setEnabled(false);
+    ui->mnuExportListed->setEnabled(false);
     ui->frSortOrder->show();
     ui->lblSearchDisplay->clear();
     ui->lblSearchDisplay->hide();
@@ -157,6 +160,7 @@ void frmViewAll::cmdACGetReport_Click()
     ui->lblSearchDisplay->setText(result.searchDisplay);
     ui->cmdPrintLabels->setEnabled(true);
     ui->mnuLabelsPreview->setEnabled(true);
+    ui->mnuExportListed->setEnabled(true);
     ui->lblTotContacts->show();
     ui->lblTotContacts->setText(result.totalCaption);
     announce(ui->lblTotContacts);
@@ -208,6 +212,15 @@ void frmViewAll::mnuLabelsPreview_Click()
 {
     ContactFile& file = m_main.session().file;
     previewListLabels(m_platform, m_lines->records(), [&file](int record) { return file.read(record); });
+}
+
+void frmViewAll::mnuExportListed_Click()
+{
+    const std::vector<int> listed = m_lines->records();
+    ExportRequest request{ExportKind::VCard, m_main.session().txtFileNam};
+    request.records = QVector<int>(listed.begin(), listed.end());
+    BusyCursor busy;
+    exportContacts(m_platform, m_main.session().file, request);
 }
 
 void frmViewAll::mnuPrint_Click()

@@ -46,6 +46,7 @@ public slots:
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
     void mnuLabelsPreview_Click();
+    void mnuExportListed_Click();
     void cmdViewAllClose_Click();
     void mnuVAEdit_Click();
     void mnuVAEditCut_Click();

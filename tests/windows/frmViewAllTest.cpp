@@ -1,12 +1,15 @@
 #include "windows/frmViewAll.h"
 #include "app/MainWindowFixture.h"
 #include "contacts/ContactList.h"
+#include "exchange/VCardImport.h"
+#include "exchange/VCardReader.h"
 #include "support/Controls.h"
 #include "windows/TabStopDelegate.h"
 #include "windows/frmEdDelViewContact.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QGroupBox>
@@ -232,6 +235,27 @@ TEST_F(ViewAllTest, PrintLabelsAndPrintGoThroughThePrintDialog)
     ASSERT_NE(name, documents[2].runs.end());
     EXPECT_EQ(name->text, lines().at(1).section(u'\t', 0, 0).trimmed());
     EXPECT_TRUE(fake->messages.empty());
+}
+
+TEST_F(ViewAllTest, ExportListedWritesTheListedContactsInTheirOrderAsVCards)
+{
+    named<QAction>(window, "mnuSrchContacts")->trigger();
+    EXPECT_FALSE(named<QAction>(list(), "mnuExportListed")->isEnabled()) << "nothing listed yet";
+    fake->inputAnswers = {QStringLiteral("smi")};
+    named<QRadioButton>(list(), "optSearchLName")->click();
+    named<QRadioButton>(list(), "optLnameSort")->click();
+    named<QPushButton>(list(), "cmdACGetReport")->click();
+    named<QAction>(list(), "mnuExportListed")->trigger();
+
+    ASSERT_EQ(fake->messages.size(), 1u);
+    EXPECT_EQ(fake->messages[0].title, QStringLiteral("Export file created"));
+    QFile file(QDir(fake->folder).filePath(QStringLiteral("Club.vcf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    VCardReader cards(file.readAll());
+    QStringList exported;
+    while (const std::optional<VCard> card = cards.next())
+        exported << contactFromVCard(*card).LastName;
+    EXPECT_EQ(exported, (QStringList{"Goldsmith", "Smith", "SMITHERS"}));
 }
 
 TEST_F(ViewAllTest, DoubleClickOpensTheLinesContactInTheBrowserAndClosesTheList)
