@@ -225,33 +225,13 @@ const char* const kOutlookExpressColumns[] = {
     "Notes",
 };
 
-class OutlookExpressReader : public NamedReader {
+// Its columns are those of Outlook's export, less some, and with the name as shown.
+class OutlookExpressReader : public OutlookReader {
 protected:
     void fill(Contact& w) override
     {
-        w.FirstName = value(QStringLiteral("First Name"));
-        w.MiddleInitial = value(QStringLiteral("Middle Name"));
-        w.LastName = value(QStringLiteral("Last Name"));
+        OutlookReader::fill(w);
         namesFromShownName(w, value(QStringLiteral("Name")));
-        w.Email = firstValidEmail({value(QStringLiteral("E-mail Address"))});
-        w.HomePhone = value(QStringLiteral("Home Phone"));
-        w.CellPhone = value(QStringLiteral("Mobile Phone"));
-        w.WorkPhone = value(QStringLiteral("Business Phone"));
-        w.Company = value(QStringLiteral("Company"));
-        w.Notes = value(QStringLiteral("Notes"));
-
-        Address address = addressOf(QStringLiteral("Home"));
-        if (address.isEmpty())
-            address = addressOf(QStringLiteral("Business"));
-        setAddress(w, address);
-    }
-
-private:
-    Address addressOf(const QString& kind) const
-    {
-        return {raw(kind + QStringLiteral(" Street")),      QString(),
-                raw(kind + QStringLiteral(" City")),        raw(kind + QStringLiteral(" State")),
-                raw(kind + QStringLiteral(" Postal Code")), raw(kind + QStringLiteral(" Country/Region"))};
     }
 };
 
