@@ -132,4 +132,20 @@ void applySaveRules(Contact& w)
     w.IncludeCompany = w.Company.isEmpty() ? QStringLiteral("0") : QStringLiteral("1");
 }
 
+void applyWindowSaveRules(Contact& w)
+{
+    applyWindowCommas(w);
+    w.MiddleInitial.remove(u'.');
+    w.MiddleInitial = w.MiddleInitial.left(1).toUpper();
+    w.State = w.State.toUpper();
+    if (w.State.size() != 2)
+        w.State.clear();
+    if (w.Zip.size() > 10)
+        w.Zip.clear();
+    w.Country = w.Country.toUpper();
+    w.HomePhone = cleanPhone(w.HomePhone, 15);
+    w.CellPhone = cleanPhone(w.CellPhone, 15);
+    w.WorkPhone = cleanPhone(w.WorkPhone, 13);
+}
+
 } // namespace FieldCleanup

@@ -45,5 +45,9 @@ void namesFromShownName(Contact& working, const QString& shown);
 // the checks of city, state, ZIP code and country, the phone numbers, and IncludeCompany "1"
 // when there is a company.
 void applySaveRules(Contact& working);
+// The contact windows' rules instead, for cards, which come from every country: a city, ZIP code
+// or country is kept as the windows keep it; a state that is not two characters and a ZIP code
+// over ten, which the windows would refuse, are left out.
+void applyWindowSaveRules(Contact& working);
 
 } // namespace FieldCleanup

@@ -245,7 +245,7 @@ Contact contactFromVCard(const VCard& card)
         notes << note->text();
     w.Notes = joined(notes, QStringLiteral(" "));
 
-    applySaveRules(w);
+    applyWindowSaveRules(w);
     w.IncludeCompany = QStringLiteral("0");
     return w;
 }

@@ -4,8 +4,8 @@
 
 struct VCard;
 
-// The working contact of one card (fields unpadded), its values through the save rules as an
-// address book's CSV line goes (FieldCleanup::applySaveRules):
+// The working contact of one card (fields unpadded), its values through the contact windows'
+// save rules (FieldCleanup::applyWindowSaveRules):
 // - N: family, given, the first letter of the additional names; else FN read as the composer
 //   reads a name line, unless the card is a company's (KIND:org, X-ABShowAs:COMPANY);
 // - the first ADR of type home, else the first: street lines, extended address, PO box;

@@ -74,7 +74,7 @@ TEL;VALUE=uri;TYPE="work,cell,voice,video,text":tel:+1-418-262-6501
 EMAIL;TYPE=work:simon.perreault@viagenie.ca
 END:VCARD
 )"),
-         {"FirstName=Simon LastName=Perreault Street1=2875 Laurier Street2=Suite D2-630 City=Quebec State=QC "
+         {"FirstName=Simon LastName=Perreault Street1=2875 Laurier Street2=Suite D2-630 City=Quebec State=QC Zip=G1V 2M2 "
           "Country=CANADA CellPhone=1-418-262-6501 Email=simon.perreault@viagenie.ca "
           "Notes=Birthday 02/03 (no year). Company=Viagenie IncludeCompany=0"}},
         {"RFC 2426 examples, 3.0: two cards, folded lines, FN only, TYPE=INTERNET,PREF", crlf(R"(BEGIN:vCard
