@@ -131,7 +131,8 @@ int lineOf(const PlacedText& run, const std::array<QString, 5>& lines, int lineC
     return -1;
 }
 
-// The labels Print fills: the range it reads, and every label a line landed on.
+// The labels Print fills: the range it reads. (In landscape the lines fall where the turned
+// sheet has them, which the runs show.)
 void chooseLabels(SheetPicture& picture, const Composer& composer)
 {
     picture.labels.assign(picture.page.outlines.size(), SheetLabel::Free);
@@ -140,11 +141,6 @@ void chooseLabels(SheetPicture& picture, const Composer& composer)
     if (composer.labelStock && start >= 1 && start <= 30 && start == std::floor(start) && request.labelCount >= 1) {
         const int last = std::min(30, int(start) + request.labelCount - 1);
         for (int p = int(start); p <= last; ++p)
-            picture.labels[std::size_t(p - 1)] = SheetLabel::Chosen;
-    }
-    for (const PlacedText& run : picture.page.runs) {
-        const QPointF corner(PagePlacement::kOriginLeft + run.x, PagePlacement::kOriginTop + run.y);
-        if (const int p = labelAt(picture, corner); p > 0 && !run.text.trimmed().isEmpty())
             picture.labels[std::size_t(p - 1)] = SheetLabel::Chosen;
     }
     const auto first = std::find(picture.labels.begin(), picture.labels.end(), SheetLabel::Chosen);
