@@ -134,14 +134,16 @@ void SheetView::render()
         painter.drawRect(scaled(marked, scale));
 
     if (!m_picture.refusal.isEmpty()) {
+        // The window's font at its size on screen, whatever the paper's resolution.
         QFont font = this->font();
+        font.setPixelSize(QFontInfo(this->font()).pixelSize());
         painter.setFont(font);
         const QRectF band = QRectF(m_image.rect()).adjusted(8, 8, -8, -8);
         QRectF text = painter.boundingRect(band, Qt::AlignCenter | Qt::TextWordWrap, m_picture.refusal);
         QColor behind = colours.color(QPalette::Base);
         behind.setAlpha(220);
         painter.fillRect(text.adjusted(-4, -4, 4, 4), behind);
-        painter.setPen(mark.alarm);
+        painter.setPen(colours.color(QPalette::Text));
         painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap, m_picture.refusal);
     }
 }
