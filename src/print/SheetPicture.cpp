@@ -138,18 +138,12 @@ void chooseLabels(SheetPicture& picture, const Composer& composer)
     picture.labels.assign(picture.page.outlines.size(), SheetLabel::Free);
     const ComposerPrintRequest request = readComposerPrint(composer);
     const double start = request.startPosition;
-    if (composer.labelStock && start >= 1 && start <= 30 && start == std::floor(start) && request.labelCount >= 1) {
-        const int last = std::min(30, int(start) + request.labelCount - 1);
-        for (int p = int(start); p <= last; ++p)
-            picture.labels[std::size_t(p - 1)] = SheetLabel::Chosen;
-    }
-    const auto first = std::find(picture.labels.begin(), picture.labels.end(), SheetLabel::Chosen);
-    if (first == picture.labels.end())
+    if (!composer.labelStock || start < 1 || start > 30 || start != std::floor(start) || request.labelCount < 1)
         return;
-    const auto last = std::find(picture.labels.rbegin(), picture.labels.rend(), SheetLabel::Chosen);
-    picture.firstChosen = int(first - picture.labels.begin()) + 1;
-    picture.lastChosen = int(picture.labels.rend() - last);
-    std::fill(picture.labels.begin(), first, SheetLabel::Used);
+    picture.firstChosen = int(start);
+    picture.lastChosen = std::min(30, picture.firstChosen + request.labelCount - 1);
+    for (int p = 1; p <= picture.lastChosen; ++p)
+        picture.labels[std::size_t(p - 1)] = p < picture.firstChosen ? SheetLabel::Used : SheetLabel::Chosen;
 }
 
 } // namespace
