@@ -1,5 +1,6 @@
 #include "app/LineFitHint.h"
 
+#include "app/LongLineMark.h"
 #include "app/frmLDeded.h"
 #include "print/LineFit.h"
 #include "ui_frmLDeded.h"
@@ -17,26 +18,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// The mark in the palette's own colours: its text on a tint of its base, with a border and the
-// hint in a red as light or dark as the palette needs to stand out.
-struct MarkColours {
-    QColor background;
-    QColor text;
-    QColor alarm;
-};
-
-MarkColours markColours(const QPalette& palette)
-{
-    const QColor base = palette.color(QPalette::Base);
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    const QColor alarm = dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xc6, 0x28, 0x28);
-    const double tint = dark ? 0.2 : 0.12;
-    const auto mix = [&](int from, int to) { return int(from + (to - from) * tint); };
-    const QColor background(mix(base.red(), alarm.red()), mix(base.green(), alarm.green()),
-                            mix(base.blue(), alarm.blue()));
-    return {background, palette.color(QPalette::Text), alarm};
-}
 
 void mark(QLineEdit* box, const QString& message, const MarkColours& colours, const QString& otherwise)
 {
@@ -105,6 +86,7 @@ void LineFitHint::refresh()
         m_ui.lblLMFitHint->setStyleSheet(hintStyle);
     m_ui.lblLMFitHint->setText(lineFitHint(fits, layout.stock));
     makeRoomForHint();
+    emit refreshed();
 }
 
 // Each line the hint says grows the window by its height and each it stops saying shrinks it
@@ -124,7 +106,9 @@ void LineFitHint::makeRoomForHint()
     hint->setMinimumHeight(needed);
     if (!m_main.isVisible() || (m_main.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
-    // The new minimum first, which may itself grow the window; then the height wanted.
+    // The new minimum first, which may itself grow the window; then the height wanted. The
+    // composer's column sits in the central widget's own layout, beside the sheet: that one first.
+    m_ui.centralwidget->layout()->activate();
     m_main.layout()->activate();
     m_main.resize(m_main.width(), height);
     m_askedHeight = height;

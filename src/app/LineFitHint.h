@@ -22,6 +22,10 @@ public:
 public slots:
     void refresh();
 
+signals:
+    // After each refresh: the lines or an option may have changed.
+    void refreshed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

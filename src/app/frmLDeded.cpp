@@ -9,6 +9,8 @@
 #include "print/PrintCommand.h"
 #include "print/PrintPreview.h"
 #include "print/ReturnAddressFlow.h"
+#include "print/SheetPicture.h"
+#include "platform/qt/QtTextMeasure.h"
 #include "ui_frmLDeded.h"
 #include "windows/EditCommands.h"
 #include "windows/WindowFlow.h"
@@ -36,6 +38,7 @@ frmLDeded::frmLDeded(Platform& platform, QWidget* parent)
     connectHandlers();
     loadStartState();
     m_lineFitHint = new LineFitHint(*this, *ui);
+    setUpSheet();
 }
 
 frmLDeded::~frmLDeded()
@@ -142,6 +145,15 @@ void frmLDeded::optLMLabel_Click()
     ui->lblLMPosition->clear();
 
     const PositionDialogResult result = runPositionDialog(m_platform, {StartPosition, EndPosition, LabelCount});
+    applyPosition(result);
+    if (result.chosen)
+        ui->cmdLMStart->setFocus();
+    else
+        unchooseBoth(ui->optLMLabel, ui->optLMEnvelope);
+}
+
+void frmLDeded::applyPosition(const PositionDialogResult& result)
+{
     PositionEntry = result.positionEntry;
     StartPosition = result.range.start;
     EndPosition = result.range.end;
@@ -150,10 +162,6 @@ void frmLDeded::optLMLabel_Click()
     ui->lblLMPosition->setText(result.caption);
     ui->lblLMPosition->setVisible(result.chosen);
     announce(ui->lblLMPosition);
-    if (result.chosen)
-        ui->cmdLMStart->setFocus();
-    else
-        unchooseBoth(ui->optLMLabel, ui->optLMEnvelope);
 }
 
 void frmLDeded::optLMEnvelope_Click()

@@ -25,6 +25,9 @@ class frmLMImport;
 class frmLMExport;
 class LineFitHint;
 class frmCalibrate;
+class SheetPicturer;
+class QtTextMeasure;
+struct PositionDialogResult;
 
 // The main window: the five-line composer, its options, and the menus that lead everywhere else.
 class frmLDeded : public QMainWindow, public MainWindowLink {
@@ -91,6 +94,10 @@ public slots:
     void mnuViewAll_Click();
     void mnuImport_Click();
     void mnuExport_Click();
+    // The sheet beside the composer (frmLDededSheet.cpp).
+    void mnuViewSheet_Click(bool shown);
+    void picLMSheet_LabelChosen(int position);
+    void refreshSheet();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +116,9 @@ private:
     void runReturnAddressLabels(bool preview = false);
     void applyEnvelopeSize(const EnvelopeSizeChoice& choice);
     std::array<QString, 5> composerLines() const;
+    // What the position dialog leaves in the window, from the dialog or a label of the sheet.
+    void applyPosition(const PositionDialogResult& result);
+    void setUpSheet();
 
     void closeAtUnload();
     void closeOtherWindows();
@@ -126,4 +136,6 @@ private:
     LineFitHint* m_lineFitHint = nullptr;
     bool m_envelopeStepped = false; // the size list was stepped through, not picked from
     frmCalibrate* m_calibrateWindow = nullptr;
+    std::unique_ptr<QtTextMeasure> m_sheetMeasure;
+    std::unique_ptr<SheetPicturer> m_sheetPicturer;
 };

@@ -28,9 +28,10 @@ void expectBesidePrint(QMainWindow* window, QAction* print, QAction* preview)
     for (qsizetype i = items.indexOf(print) + 1; i < at; ++i)
         EXPECT_TRUE(items[i]->objectName().contains(QStringLiteral("Preview"))) << "only previews in between";
     ASSERT_FALSE(preview->shortcut().isEmpty());
-    for (QAction* other : window->findChildren<QAction*>())
+    for (QAction* other : window->findChildren<QAction*>()) {
         if (other != preview)
             EXPECT_NE(other->shortcut(), preview->shortcut()) << other->objectName().toStdString();
+    }
 }
 
 } // namespace

@@ -59,6 +59,8 @@ public:
     {
         return FileDialogAnswer{contactFile, QFileInfo(contactFile).fileName()};
     }
+    // The pictures show the windows as they first open, whatever this user turned off.
+    QString readSetting(const QString&, const QString&, const QString&) override { return QString(); }
 };
 
 QDir g_out;
@@ -244,6 +246,10 @@ int main(int argc, char** argv)
     platform.answers = {QStringLiteral("4-9")};
     click(&window, "optLMLabel");
     save(&window, "labels-ready.png");
+    // The sheet alone, a line too long for its labels marked on it.
+    named<QLineEdit>(&window, "txtLMLine2")->setText(QStringLiteral("1200 Harbor Drive, Building 7, Suite 4100"));
+    save(named<QWidget>(&window, "picLMSheet"), "sheet-long-line.png");
+    named<QLineEdit>(&window, "txtLMLine2")->setText(QStringLiteral("1200 Harbor Drive"));
 
     // An envelope: the size list and Bold and Large Font.
     click(&window, "optLMEnvelope");

@@ -39,7 +39,12 @@ double toDevice(const QPrinter& printer, double points)
     return points * printer.resolution() / 72.0;
 }
 
-void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metrics, const QPointF& topLeft,
+double toDevice(const QPaintDevice& device, double points)
+{
+    return points * device.logicalDpiY() / 72.0;
+}
+
+void drawTabbed(QPainter& painter, QPaintDevice& printer, const QFontMetricsF& metrics, const QPointF& topLeft,
                 const QString& text)
 {
     // Lines with TABs are the contact list's: set at the list's own stops, so they read as it shows them.
@@ -55,13 +60,12 @@ void drawTabbed(QPainter& painter, QPrinter& printer, const QFontMetricsF& metri
     for (int stop : TabStops::listStops)
         tabs << QTextOption::Tab(stop * unit, QTextOption::LeftTab);
     option.setTabs(tabs);
-    const double width = printer.pageLayout().fullRectPixels(printer.resolution()).width();
-    painter.drawText(QRectF(topLeft, QSizeF(width, metrics.height() * 2)), text, option);
+    painter.drawText(QRectF(topLeft, QSizeF(printer.width(), metrics.height() * 2)), text, option);
 }
 
 } // namespace
 
-void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs)
+void drawPlacedRuns(QPainter& painter, QPaintDevice& printer, const std::vector<PlacedText>& runs)
 {
     // Runs in a row share their font: it is made once for them.
     const PlacedText* previous = nullptr;

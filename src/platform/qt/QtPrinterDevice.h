@@ -73,8 +73,9 @@ private:
 QFont printerFont(const PrintFont& font);
 
 // One page's runs drawn with painter, which paints on printer, the way a printer device draws
-// them: printing and the preview share it.
-void drawPlacedRuns(QPainter& painter, QPrinter& printer, const std::vector<PlacedText>& runs);
+// them: printing, the preview and the sheet beside the composer share it. A point is the
+// device's logical resolution over 72.
+void drawPlacedRuns(QPainter& painter, QPaintDevice& printer, const std::vector<PlacedText>& runs);
 // The same for one page's rules.
 void drawPlacedRules(QPainter& painter, QPrinter& printer, const std::vector<PlacedRule>& rules);
 
