@@ -29,8 +29,9 @@ void expectBesidePrint(QMainWindow* window, QAction* print, QAction* preview)
         EXPECT_TRUE(items[i]->objectName().contains(QStringLiteral("Preview"))) << "only previews in between";
     ASSERT_FALSE(preview->shortcut().isEmpty());
     for (QAction* other : window->findChildren<QAction*>()) {
-        if (other != preview)
+        if (other != preview) {
             EXPECT_NE(other->shortcut(), preview->shortcut()) << other->objectName().toStdString();
+        }
     }
 }
 
