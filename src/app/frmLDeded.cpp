@@ -137,11 +137,16 @@ void frmLDeded::disableContactCommands()
         item->setEnabled(false);
 }
 
-void frmLDeded::optLMLabel_Click()
+void frmLDeded::showLabelStockOptions()
 {
     chooseOption(ui->optPortrait);
     hideEnvelopeChecks();
     ui->cboLMEnvelope->hide();
+}
+
+void frmLDeded::optLMLabel_Click()
+{
+    showLabelStockOptions();
     ui->lblLMPosition->clear();
 
     const PositionDialogResult result = runPositionDialog(m_platform, {StartPosition, EndPosition, LabelCount});

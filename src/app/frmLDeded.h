@@ -109,6 +109,8 @@ private:
 
     void setMargins(int indent, int padRows);
     void hideEnvelopeChecks();
+    // What choosing Label stock sets before a position is asked for or clicked.
+    void showLabelStockOptions();
     void disableContactCommands();
     void applyFileResult(const FileCommandResult& result);
     ReminderMenus reminderMenus() const;

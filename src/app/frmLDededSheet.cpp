@@ -56,11 +56,8 @@ void frmLDeded::picLMSheet_LabelChosen(int position)
     if (!ui->optLMLabel->isEnabled())
         return;
     if (!ui->optLMLabel->isChecked()) {
-        // What the Label stock option does before it asks for the position.
         ui->optLMLabel->setChecked(true);
-        chooseOption(ui->optPortrait);
-        hideEnvelopeChecks();
-        ui->cboLMEnvelope->hide();
+        showLabelStockOptions();
     }
     PositionRange held{StartPosition, EndPosition, LabelCount};
     const PositionAnswer judged = judgePositionAnswer(QString::number(position), held);
